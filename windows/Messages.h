@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+// Process-wide texts, filled once at start-up by InitMessages and read directly by the code that shows
+// them. UTF-8.
+
+// The shared message unit.
+extern std::string ProductShortName;
+extern std::string SiteAddress;
+extern std::string HelpPageAddress;
+extern std::string UpdateQueryV;
+extern std::string MsgAbout;
+
+// The picker's own messages, in the order they are filled.
+extern std::string MsgCopyColor;
+extern std::string MsgAddToFavourites;
+extern std::string MsgValueCopied;
+extern std::string MsgSampleCopied;
+extern std::string MsgPasteValue;
+extern std::string MsgPasteSample;
+extern std::string MsgZoomHint1;
+extern std::string MsgZoomHint2;
+extern std::string MsgZoomHint3;
+extern std::string MsgCursorPosition;
+extern std::string MsgRandomColors;
+extern std::string MsgRandomPickHint;
+
+// 1 traditional Chinese, 2 English, anything else simplified Chinese.
+void SelectLanguage(int language);
+void FillProgramMessages();
+void InitMessages();

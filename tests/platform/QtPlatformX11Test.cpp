@@ -1,0 +1,54 @@
+// Runs on a private X server: the desktop's pixels and palette as the program reads them.
+#include "platform/QtScreenReader.h"
+#include "platform/QtSystemColours.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void SetRootColour(const char* colour) {
+    const std::string command = std::string("xsetroot -solid '") + colour + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+TEST(QtScreenReader, ReadsThePixelUnderAPoint) {
+    QtScreenReader screen;
+    SetRootColour("#123456");
+    EXPECT_EQ(screen.ScreenPixelSource(5, 5), PackRgb(0x12, 0x34, 0x56));
+    SetRootColour("#FF8000");
+    const QSize size = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(screen.ScreenPixelSource(size.width() - 1, size.height() - 1), 33023); // read afresh
+    EXPECT_EQ(screen.ScreenPixelSource(0, 0), 33023);
+}
+
+TEST(QtScreenReader, APointNoScreenShowsGivesAllBitsSet) {
+    QtScreenReader screen;
+    const QSize size = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(screen.ScreenPixelSource(-1, 0), -1);
+    EXPECT_EQ(screen.ScreenPixelSource(0, -100), -1);
+    EXPECT_EQ(screen.ScreenPixelSource(size.width(), 0), -1);
+    EXPECT_EQ(screen.ScreenPixelSource(0, size.height() + 500), -1);
+}
+
+TEST(QtSystemColours, IndexesAnswerFromTheDesktopPalette) {
+    QtSystemColours system;
+    const QPalette palette = QGuiApplication::palette();
+    auto packed = [](QColor c) { return PackRgb(c.red(), c.green(), c.blue()); };
+    EXPECT_EQ(system.SystemColor(15), packed(palette.color(QPalette::Active, QPalette::Button)));
+    EXPECT_EQ(system.SystemColor(13), packed(palette.color(QPalette::Active, QPalette::Highlight)));
+    EXPECT_EQ(system.SystemColor(8), packed(palette.color(QPalette::Active, QPalette::Text)));
+    EXPECT_EQ(system.SystemColor(24), packed(palette.color(QPalette::Active, QPalette::ToolTipBase)));
+    for (int index : {25, 31, 254, 255, -1})
+        EXPECT_EQ(system.SystemColor(index), 0) << index;
+    // Button face and window text differ on every desktop palette, so the indexes are not mixed up.
+    EXPECT_NE(system.SystemColor(15), system.SystemColor(8));
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+#include "colour/CurrentColour.h"
+
+#include "picker/SpeedButton.h"
+#include "windows/Guard.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
+
+namespace {
+
+QColor ToQColor(ColorValue value) { return QColor(RedOf(value), GreenOf(value), BlueOf(value)); }
+
+} // namespace
+
+CurrentColour::CurrentColour(QLineEdit* lblCurVal, QComboBox* cbColorValType, SpeedButton* btnColorPre,
+                             const SystemColours& systemColours, QObject* parent)
+    : QObject(parent), lblCurVal_(lblCurVal), cbColorValType_(cbColorValType), btnColorPre_(btnColorPre),
+      systemColours_(systemColours) {
+    connect(cbColorValType_, &QComboBox::currentIndexChanged, this, &CurrentColour::CbColorValTypeChange);
+    connect(btnColorPre_, &SpeedButton::clicked, this, &CurrentColour::BtnColorPreClick);
+}
+
+QString CurrentColour::FormatColorValue(ColorValue value) const {
+    const ColorTextStyle style{cbColorValType_->currentIndex(), btnColorPre_->Tag == 0,
+                               QLocale().decimalPoint().toStdString()};
+    return QString::fromStdString(::FormatColorValue(value, style, systemColours_));
+}
+
+void CurrentColour::ShowAsCurrentColor(ColorValue value) {
+    colour_ = value;
+    QPalette palette = lblCurVal_->palette();
+    palette.setColor(QPalette::Base, ToQColor(ResolveSystemColor(value, systemColours_)));
+    palette.setColor(QPalette::Text, ToQColor(ReadableTextColor(value)));
+    lblCurVal_->setPalette(palette);
+    lblCurVal_->setText(FormatColorValue(value));
+}
+
+void CurrentColour::ShowAsCurrentColorFromText(const QString& text) {
+    ShowAsCurrentColor(ParseColorValueText(text.toStdString()).value_or(ColorWhite));
+}
+
+void CurrentColour::CbColorValTypeChange() {
+    RunGuarded([this] {
+        ShowAsCurrentColor(colour_);
+        emit CopyColorToClipboard();
+    });
+}
+
+void CurrentColour::BtnColorPreClick() {
+    RunGuarded([this] {
+        if (btnColorPre_->Tag == 1) {
+            btnColorPre_->Tag = 0;
+            btnColorPre_->SetGlyph(QStringLiteral("ccolorpre"));
+        } else {
+            btnColorPre_->Tag = 1;
+            btnColorPre_->SetGlyph(QStringLiteral("nccolorpre"));
+        }
+    });
+}

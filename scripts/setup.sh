@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with "test", testing) the program needs and that
+# this machine lacks. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-webengine-dev libjpeg-dev fonts-noto-cjk x11-utils)
+if [ "${1:-}" = "test" ]; then
+  packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox x11-xserver-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "setup: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  exit 1
+fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

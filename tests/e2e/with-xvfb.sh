@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server of 1920x1080, with the openbox window manager when --wm is given,
+# then stops them by process id. The command's exit code is this script's.
+set -u
+wm=0
+if [ "${1:-}" = "--wm" ]; then wm=1; shift; fi
+
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 200); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+if [ ! -s "$work/display" ]; then
+  echo "with-xvfb: the X server did not start" >&2
+  cat "$work/xvfb.log" >&2
+  kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+  exit 1
+fi
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+wmpid=
+if [ "$wm" = 1 ]; then
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wmpid=$!
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
+
+"$@"
+rc=$?
+
+[ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
+kill "$xvfb" 2>/dev/null
+wait 2>/dev/null
+rm -rf "$work"
+exit "$rc"

@@ -18,8 +18,8 @@ enum ColorFormat : int {
 };
 
 // The combo box items, in index order ("RGB " keeps its trailing blank).
-inline constexpr std::array<const char*, 6> ColorFormatNames = {"HTML", "RGB ", "Delphi", "HSL(Win)", "HEX",
-                                                                 "HSV/HSB"};
+inline constexpr std::array<const char*, 6> ColorFormatNames = {"HTML",     "RGB ", "Delphi",
+                                                                "HSL(Win)", "HEX",  "HSV/HSB"};
 
 // What a colour's text depends on besides the colour.
 struct ColorTextStyle {

@@ -57,7 +57,8 @@ WinHsl ColorToWinHsl(ColorValue value) {
     const HslColor hsl = ColorToHsl(value);
     // std::nearbyint rounds halves to the even neighbour in the default rounding mode.
     auto round = [](double x) { return static_cast<int>(std::nearbyint(x)); };
-    return {round((HslRange - 1) * hsl.Hue), round(HslRange * hsl.Saturation), round(HslRange * hsl.Lightness)};
+    return {round((HslRange - 1) * hsl.Hue), round(HslRange * hsl.Saturation),
+            round(HslRange * hsl.Lightness)};
 }
 
 std::string ColorToHexText(ColorValue value) {

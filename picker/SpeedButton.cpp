@@ -5,6 +5,4 @@ SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void SpeedButton::SetGlyph(const QString& pictureName) {
-    glyphName_ = pictureName;
-}
+void SpeedButton::SetGlyph(const QString& pictureName) { glyphName_ = pictureName; }

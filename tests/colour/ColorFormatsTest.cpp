@@ -112,11 +112,26 @@ TEST(ColorFormats, IdentifierTableHasFiftyTwoUniqueNamesAndValues) {
         const char* Name;
         ColorValue Value;
     } someNames[] = {
-        {"clBlack", 0},          {"clMaroon", 128},         {"clGreen", 32768},      {"clOlive", 32896},
-        {"clNavy", 8388608},     {"clPurple", 8388736},     {"clTeal", 8421376},     {"clGray", 8421504},
-        {"clSilver", 12632256},  {"clRed", 255},            {"clLime", 65280},       {"clYellow", 65535},
-        {"clBlue", 16711680},    {"clFuchsia", 16711935},   {"clAqua", 16776960},    {"clWhite", 16777215},
-        {"clMoneyGreen", 12639424}, {"clSkyBlue", 15780518}, {"clCream", 15793151},  {"clMedGray", 10789024},
+        {"clBlack", 0},
+        {"clMaroon", 128},
+        {"clGreen", 32768},
+        {"clOlive", 32896},
+        {"clNavy", 8388608},
+        {"clPurple", 8388736},
+        {"clTeal", 8421376},
+        {"clGray", 8421504},
+        {"clSilver", 12632256},
+        {"clRed", 255},
+        {"clLime", 65280},
+        {"clYellow", 65535},
+        {"clBlue", 16711680},
+        {"clFuchsia", 16711935},
+        {"clAqua", 16776960},
+        {"clWhite", 16777215},
+        {"clMoneyGreen", 12639424},
+        {"clSkyBlue", 15780518},
+        {"clCream", 15793151},
+        {"clMedGray", 10789024},
         {"clScrollBar", static_cast<ColorValue>(0xFF000000)},
         {"clInfoBk", static_cast<ColorValue>(0xFF000018)},
         {"clHotLight", static_cast<ColorValue>(0xFF00001A)},
@@ -133,13 +148,25 @@ TEST(ColorFormats, FixedTwoDecimalsRoundTheEighteenDigitText) {
         double Value;
         const char* Text;
     } cases[] = {
-        {3.125, "3.13"},     {0.125, "0.13"},     {0.625, "0.63"}, // exact halves: plain printf gives .12/.62
-        {2.675, "2.67"},     {1.005, "1.00"},                      // just below the half as doubles
-        {99.995, "100.00"},  {359.996, "360.00"}, {999.995, "1000.00"},
-        {0, "0.00"},         {0.5, "0.50"},       {1234.5, "1234.50"},
-        {0.004999, "0.00"},  {0.005, "0.01"},     {1e20, "100000000000000000000.00"},
-        {1.5e-7, "0.00"},    {-1.5, "-1.50"},     {-0.001, "0.00"},
-        {-2.675, "-2.67"},   {30.117647058823529, "30.12"},
+        {3.125, "3.13"},
+        {0.125, "0.13"},
+        {0.625, "0.63"}, // exact halves: plain printf gives .12/.62
+        {2.675, "2.67"},
+        {1.005, "1.00"}, // just below the half as doubles
+        {99.995, "100.00"},
+        {359.996, "360.00"},
+        {999.995, "1000.00"},
+        {0, "0.00"},
+        {0.5, "0.50"},
+        {1234.5, "1234.50"},
+        {0.004999, "0.00"},
+        {0.005, "0.01"},
+        {1e20, "100000000000000000000.00"},
+        {1.5e-7, "0.00"},
+        {-1.5, "-1.50"},
+        {-0.001, "0.00"},
+        {-2.675, "-2.67"},
+        {30.117647058823529, "30.12"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatFixed2(c.Value, "."), c.Text) << c.Value;

@@ -14,8 +14,9 @@ TEST(ColorValue, PackRgbKeepsOnlyTheLowByteOfEachChannel) {
         Rgb In;
         ColorValue Packed;
     } cases[] = {
-        {{18, 52, 86}, 5649426},  {{261, 0, 0}, 5},         {{255, 0, 0}, 255},
-        {{0, 0, 255}, 16711680},  {{255, 255, 255}, 16777215}, {{-1, 256, 511}, PackRgb(255, 0, 255)},
+        {{18, 52, 86}, 5649426},     {{261, 0, 0}, 5},
+        {{255, 0, 0}, 255},          {{0, 0, 255}, 16711680},
+        {{255, 255, 255}, 16777215}, {{-1, 256, 511}, PackRgb(255, 0, 255)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PackRgb(c.In.R, c.In.G, c.In.B), c.Packed) << c.In.R << "," << c.In.G << "," << c.In.B;
@@ -36,8 +37,13 @@ TEST(ColorValue, HexTextIsRedGreenBlueInUpperCase) {
         ColorValue Value;
         const char* Text;
     } cases[] = {
-        {5649426, "123456"}, {255, "FF0000"}, {16711680, "0000FF"}, {0, "000000"},
-        {-1, "FFFFFF"},      {0x1F0A0B0C, "0C0B0A"}, {PackRgb(0xAB, 0xCD, 0xEF), "ABCDEF"},
+        {5649426, "123456"},
+        {255, "FF0000"},
+        {16711680, "0000FF"},
+        {0, "000000"},
+        {-1, "FFFFFF"},
+        {0x1F0A0B0C, "0C0B0A"},
+        {PackRgb(0xAB, 0xCD, 0xEF), "ABCDEF"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ColorToHexText(c.Value), c.Text) << c.Value;
@@ -48,9 +54,8 @@ TEST(ColorValue, DarkWhenAnyChannelIsBelow128) {
         Rgb In;
         bool Dark;
     } cases[] = {
-        {{128, 128, 128}, false}, {{200, 220, 240}, false}, {{255, 255, 255}, false},
-        {{127, 255, 255}, true},  {{255, 255, 0}, true},    {{255, 127, 255}, true},
-        {{0, 0, 0}, true},
+        {{128, 128, 128}, false}, {{200, 220, 240}, false}, {{255, 255, 255}, false}, {{127, 255, 255}, true},
+        {{255, 255, 0}, true},    {{255, 127, 255}, true},  {{0, 0, 0}, true},
     };
     for (const auto& c : cases) {
         const ColorValue value = PackRgb(c.In.R, c.In.G, c.In.B);
@@ -89,14 +94,12 @@ TEST(ColorValue, HslAndItsWindowsScale) {
         Rgb In;
         WinHsl Expected;
     } cases[] = {
-        {{255, 128, 0}, {21, 255, 128}},  // lightness exactly 0.5: 127.5 rounds to 128
-        {{0, 0, 255}, {169, 255, 128}},
-        {{255, 0, 128}, {233, 255, 128}}, // the negative hue fraction is brought into 0..1
-        {{255, 255, 255}, {0, 0, 255}},
-        {{128, 128, 128}, {0, 0, 128}},
-        {{200, 220, 240}, {148, 146, 220}},
-        {{253, 0, 0}, {0, 255, 126}},     // 126.5 goes to the even 126
-        {{251, 0, 0}, {0, 255, 126}},     // 125.5 goes to the even 126
+        {{255, 128, 0}, {21, 255, 128}}, // lightness exactly 0.5: 127.5 rounds to 128
+        {{0, 0, 255}, {169, 255, 128}},  {{255, 0, 128}, {233, 255, 128}}, // the negative hue fraction is
+                                                                           // brought into 0..1
+        {{255, 255, 255}, {0, 0, 255}},  {{128, 128, 128}, {0, 0, 128}},   {{200, 220, 240}, {148, 146, 220}},
+        {{253, 0, 0}, {0, 255, 126}}, // 126.5 goes to the even 126
+        {{251, 0, 0}, {0, 255, 126}}, // 125.5 goes to the even 126
         {{0, 0, 0}, {0, 0, 0}},
     };
     for (const auto& c : cases)

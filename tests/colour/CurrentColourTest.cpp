@@ -80,8 +80,8 @@ TEST_F(CurrentColourTest, ChangingTheFormatRewritesTheFieldAndAsksForACopy) {
     const struct {
         int Index;
         const char* Text;
-    } cases[] = {{1, "255,128,0"}, {2, "$000080FF"}, {3, "21,255,128"},
-                 {4, "0xFF8000"}, {5, "30.12,100.00,100.00"}, {0, "#FF8000"}};
+    } cases[] = {{1, "255,128,0"}, {2, "$000080FF"},           {3, "21,255,128"},
+                 {4, "0xFF8000"},  {5, "30.12,100.00,100.00"}, {0, "#FF8000"}};
     int expectedCopies = 0;
     for (const auto& c : cases) {
         formats.setCurrentIndex(c.Index);

@@ -1,6 +1,6 @@
+#include "picker/TFrmScreenColor.h"
 #include "colour/CurrentColour.h"
 #include "picker/SpeedButton.h"
-#include "picker/TFrmScreenColor.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "windows/Guard.h"
 #include "windows/Messages.h"
+#include "windows/Guard.h"
 #include "windows/SiteAddress.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 namespace {
 
 std::vector<std::string> PickerMessages() {
-    return {MsgCopyColor,    MsgAddToFavourites, MsgValueCopied,  MsgSampleCopied,
-            MsgPasteValue,   MsgPasteSample,     MsgZoomHint1,    MsgZoomHint2,
-            MsgZoomHint3,    MsgCursorPosition,  MsgRandomColors, MsgRandomPickHint};
+    return {MsgCopyColor,  MsgAddToFavourites, MsgValueCopied,  MsgSampleCopied,
+            MsgPasteValue, MsgPasteSample,     MsgZoomHint1,    MsgZoomHint2,
+            MsgZoomHint3,  MsgCursorPosition,  MsgRandomColors, MsgRandomPickHint};
 }
 
 TEST(Messages, InitMessagesFillsTheSimplifiedChineseTexts) {

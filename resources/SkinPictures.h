@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPixmap>
+#include <QString>
+
+class ImageControl;
+
+// The bytes of the picture embedded in the program under that name and type ("bmp" or "jpg"), both
+// matched ignoring letter case; empty when there is none.
+QByteArray FindPictureResource(const QString& name, const QString& type);
+
+// Reads the named BMP picture into the bitmap. A missing or broken picture leaves the bitmap as it was
+// and gives false; nothing is reported.
+bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& type);
+
+// Decodes the named JPEG picture into the image control's picture, with the same failure rule.
+bool LoadJpegResource(ImageControl* target, const QString& name, const QString& type);

@@ -1,5 +1,6 @@
 #include "colour/CurrentColour.h"
 
+#include "colour/QtColor.h"
 #include "picker/SpeedButton.h"
 #include "windows/Guard.h"
 
@@ -7,12 +8,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPalette>
-
-namespace {
-
-QColor ToQColor(ColorValue value) { return QColor(RedOf(value), GreenOf(value), BlueOf(value)); }
-
-} // namespace
 
 CurrentColour::CurrentColour(QLineEdit* lblCurVal, QComboBox* cbColorValType, SpeedButton* btnColorPre,
                              const SystemColours& systemColours, QObject* parent)
@@ -52,10 +47,10 @@ void CurrentColour::BtnColorPreClick() {
     RunGuarded([this] {
         if (btnColorPre_->Tag == 1) {
             btnColorPre_->Tag = 0;
-            btnColorPre_->SetGlyph(QStringLiteral("ccolorpre"));
+            btnColorPre_->LoadGlyph(QStringLiteral("ccolorpre"));
         } else {
             btnColorPre_->Tag = 1;
-            btnColorPre_->SetGlyph(QStringLiteral("nccolorpre"));
+            btnColorPre_->LoadGlyph(QStringLiteral("nccolorpre"));
         }
     });
 }

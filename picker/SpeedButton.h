@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QToolButton>
 
-// A flat picture button. Toggle buttons keep their on/off state in Tag and show it with a picture pair
-// whose names differ by the prefix "c" (on) or "nc" (off).
+// A flat picture button: its glyph is drawn centred on an otherwise empty face. Toggle buttons keep
+// their on/off state in Tag and show it with a picture pair whose names differ by the prefix "c" (on)
+// or "nc" (off).
 class SpeedButton : public QToolButton {
     Q_OBJECT
 public:
@@ -12,9 +14,17 @@ public:
 
     int Tag = 0;
 
-    void SetGlyph(const QString& pictureName);
+    QPixmap Glyph() const { return glyph_; }
+    void SetGlyph(const QPixmap& glyph);
+    // Loads the named "bmp" picture as the glyph; a missing or broken picture leaves the glyph as it was.
+    void LoadGlyph(const QString& pictureName);
+    // The name of the picture the glyph was last loaded from.
     QString GlyphName() const { return glyphName_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    QPixmap glyph_;
     QString glyphName_;
 };

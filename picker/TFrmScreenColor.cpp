@@ -1,40 +1,169 @@
 #include "picker/TFrmScreenColor.h"
 
 #include "colour/CurrentColour.h"
+#include "colour/QtColor.h"
+#include "picker/DockLayout.h"
+#include "picker/DockSplitter.h"
+#include "picker/FixedRowDelegate.h"
+#include "picker/ImageControl.h"
 #include "picker/SpeedButton.h"
+#include "picker/WindowFonts.h"
+#include "platform/Platform.h"
+#include "platform/WindowStacking.h"
+#include "resources/Skin.h"
+#include "resources/SkinPictures.h"
 #include "windows/Guard.h"
 #include "windows/Messages.h"
+#include "windows/SiteAddress.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
+#include <QUrl>
 
 namespace {
 
-constexpr QRgb WindowBackground = 0xF5FAFE; // red 245, green 250, blue 254
+constexpr ColorValue WindowColour = 16710389;     // red 245, green 250, blue 254
+constexpr ColorValue CentreColour = 16115930;     // red 218, green 232, blue 245
+constexpr ColorValue BannerColour = 4464672;      // red 32, green 32, blue 68
+constexpr ColorValue BottomBandColour = 16449269; // red 245, green 254, blue 250
 
-// The window's typeface is SimSun; where it is missing a CJK font that has the same glyphs stands in.
-QFont SongTi(int pixelHeight) {
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC")});
-    font.setPixelSize(pixelHeight);
-    return font;
+QWidget* Panel(QWidget* parent, ColorValue colour) {
+    auto* panel = new QWidget(parent);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    panel->setPalette(palette);
+    return panel;
+}
+
+// A picture of the window definition: the frame and list edges, drawn repeated along their strip.
+ImageControl* FramePicture(QWidget* parent, const char* name) {
+    auto* image = new ImageControl(parent);
+    QPixmap picture;
+    LoadBitmapResource(picture, QString::fromLatin1(name), QStringLiteral("bmp"));
+    image->SetPicture(picture);
+    image->SetTiled(true);
+    return image;
+}
+
+SpeedButton* ColumnButton(QWidget* parent, int top) {
+    auto* button = new SpeedButton(parent);
+    button->setGeometry(2, top, 102, 26);
+    return button;
+}
+
+QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
 }
 
 } // namespace
 
-TFrmScreenColor::TFrmScreenColor(QWidget* parent) : QWidget(parent) {
+TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setFont(SongTi(15));
+    setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(WindowBackground));
+    palette.setColor(QPalette::Window, ToQColor(WindowColour));
     setPalette(palette);
 
-    ScrollBox1 = new QWidget(this);
-    ScrollBox1->setGeometry(0, 0, 109, 60);
+    auto* root = new DockLayout(this);
+    CreateFrame(root);
+    CreateHintLine();
+    root->addWidget(PnlBottom, DockLayout::Bottom, 36);
+
+    SbCenter = Panel(this, CentreColour);
+    root->addWidget(SbCenter, DockLayout::Client);
+    auto* centre = new DockLayout(SbCenter);
+    // The label sits behind the button column, which hides it.
+    LbCurColor = Label(SbCenter, QStringLiteral("当前颜色"), QRect(9, 121, 60, 15));
+    CreateBanner();
+    centre->addWidget(SbAvert, DockLayout::Top, 60);
+    CreateButtonColumn();
+    centre->addWidget(ScrollBox1, DockLayout::Left, 109);
+
+    SbMain = new QWidget(SbCenter);
+    centre->addWidget(SbMain, DockLayout::Client);
+    auto* main = new DockLayout(SbMain);
+    CreateToolPanel();
+    main->addWidget(PnlTopPan, DockLayout::Bottom, 201);
+    Splitter1 = new DockSplitter(main, PnlTopPan, SbMain);
+    main->addWidget(Splitter1, DockLayout::Bottom, 6);
+    CreateLists();
+    main->addWidget(Panel2, DockLayout::Client);
+
+    CreateMenus();
+    CreateTimers();
+    Current = new CurrentColour(LblCurVal, CbColorValType, BtnColorPre, platform_.Colours(), this);
+
+    connect(BtnSCExit, &SpeedButton::clicked, this, &TFrmScreenColor::BtnSCExitClick);
+    connect(BtnOtherFun, &SpeedButton::clicked, this, &TFrmScreenColor::BtnOtherFunClick);
+    connect(BtnAlwaysOnTop, &SpeedButton::clicked, this, &TFrmScreenColor::BtnAlwaysOnTopClick);
+
+    FormCreate();
+}
+
+TFrmScreenColor::~TFrmScreenColor() = default;
+
+void TFrmScreenColor::CreateFrame(DockLayout* root) {
+    PnlTop = new QWidget(this);
+    auto* top = new DockLayout(PnlTop);
+    Image4 = FramePicture(PnlTop, "FrameTopLeft");
+    top->addWidget(Image4, DockLayout::Left, 7);
+    ImgTopRight = FramePicture(PnlTop, "FrameTopRight");
+    top->addWidget(ImgTopRight, DockLayout::Right, 13);
+    ImgCenter = FramePicture(PnlTop, "FrameTop");
+    top->addWidget(ImgCenter, DockLayout::Client);
+    root->addWidget(PnlTop, DockLayout::Top, 12);
+
+    Panel12 = Panel(this, BottomBandColour);
+    auto* bottom = new DockLayout(Panel12);
+    Image24 = FramePicture(Panel12, "FrameBottomLeft");
+    bottom->addWidget(Image24, DockLayout::Left, 7);
+    Image26 = FramePicture(Panel12, "FrameBottomRight");
+    bottom->addWidget(Image26, DockLayout::Right, 13);
+    Image25 = FramePicture(Panel12, "FrameBottom");
+    bottom->addWidget(Image25, DockLayout::Client);
+    root->addWidget(Panel12, DockLayout::Bottom, 11);
+
+    ImgLeft = FramePicture(this, "FrameLeft");
+    root->addWidget(ImgLeft, DockLayout::Left, 7);
+    ImgRight = FramePicture(this, "FrameRight");
+    root->addWidget(ImgRight, DockLayout::Right, 13);
+}
+
+void TFrmScreenColor::CreateBanner() {
+    SbAvert = Panel(SbCenter, BannerColour);
+    auto* banner = new DockLayout(SbAvert);
+    Image48 = new ImageControl(SbAvert);
+    banner->addWidget(Image48, DockLayout::Client);
+
+    LblQuilloURL = new QLabel(QUrl(QString::fromLatin1(MakerSiteAddress)).host(), SbAvert);
+    LblQuilloURL->setGeometry(317, 36, 128, 20);
+    QFont font(QStringLiteral("Book Antiqua"));
+    font.setPixelSize(16);
+    font.setUnderline(true);
+    LblQuilloURL->setFont(font);
+    LblQuilloURL->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    LblQuilloURL->raise();
+}
+
+void TFrmScreenColor::CreateButtonColumn() {
+    ScrollBox1 = Panel(SbCenter, CentreColour);
 
     BtnColorPre = new SpeedButton(ScrollBox1);
     BtnColorPre->setGeometry(6, 1, 86, 22);
-    BtnColorPre->setText(QStringLiteral("颜色前缀"));
     BtnColorPre->setToolTip(QStringLiteral("带颜色前缀"));
 
     CbColorValType = new QComboBox(ScrollBox1);
@@ -45,28 +174,269 @@ TFrmScreenColor::TFrmScreenColor(QWidget* parent) : QWidget(parent) {
         CbColorValType->addItem(QString::fromLatin1(name));
     CbColorValType->setToolTip(QStringLiteral("取色的格式"));
 
-    Panel4 = new QWidget(this);
-    Panel4->setGeometry(0, 600 - 34, 498, 34);
+    LbPasteType = new QListWidget(ScrollBox1);
+    LbPasteType->setGeometry(4, 48, 92, 31);
+    LbPasteType->setFont(SongTi(13));
+    LbPasteType->setItemDelegate(new FixedRowDelegate(13, LbPasteType));
+    LbPasteType->setFrameStyle(QFrame::Box | QFrame::Plain);
+    LbPasteType->setSelectionMode(QAbstractItemView::SingleSelection);
+    LbPasteType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LbPasteType->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LbPasteType->setToolTip(QStringLiteral("自动把颜色数值或颜色样图放入剪贴板"));
 
+    BtnStartGetColor = ColumnButton(ScrollBox1, 79);
+    BtnCopyColor = ColumnButton(ScrollBox1, 106);
+    BtnAddColorFav = ColumnButton(ScrollBox1, 133);
+    BtnAddColorFav->setToolTip(QStringLiteral("加入收藏"));
+    BtnOtherFun = ColumnButton(ScrollBox1, 162);
+    BtnSCHelpDoc = ColumnButton(ScrollBox1, 190);
+    BtnSCExit = ColumnButton(ScrollBox1, 219);
+    BtnAlwaysOnTop = ColumnButton(ScrollBox1, 246);
+}
+
+void TFrmScreenColor::CreateLists() {
+    Panel2 = new QWidget(SbMain);
+    auto* lists = new DockLayout(Panel2);
+
+    Panel4 = Panel(Panel2, WindowColour);
+    ImgCurColorVal = new ImageControl(Panel4);
+    (new DockLayout(Panel4))->addWidget(ImgCurColorVal, DockLayout::Client);
     LblCurVal = new QLineEdit(Panel4);
     LblCurVal->setGeometry(101, 4, 340, 23);
     LblCurVal->setFrame(false);
     LblCurVal->setFont(SongTi(20));
     LblCurVal->setText(QStringLiteral("_____"));
+    lists->addWidget(Panel4, DockLayout::Bottom, 34);
 
-    Current = new CurrentColour(LblCurVal, CbColorValType, BtnColorPre, systemColours_, this);
-
-    FormCreate();
+    // The history and favourites panels share one shape: header picture, border strips, list.
+    auto listPanel = [&](ImageControl*& header, int headerHeight, QWidget*& topBorder, QWidget*& bottomBorder,
+                         ImageControl*& leftEdge, ImageControl*& rightEdge, QListView*& list) {
+        QWidget* panel = Panel(Panel2, WindowColour);
+        auto* layout = new DockLayout(panel);
+        header = new ImageControl(panel);
+        layout->addWidget(header, DockLayout::Top, headerHeight);
+        topBorder = Panel(panel, WindowColour);
+        layout->addWidget(topBorder, DockLayout::Top, 7);
+        bottomBorder = Panel(panel, WindowColour);
+        layout->addWidget(bottomBorder, DockLayout::Bottom, 15);
+        leftEdge = FramePicture(panel, "ListEdgeLeft");
+        layout->addWidget(leftEdge, DockLayout::Left, 9);
+        rightEdge = FramePicture(panel, "ListEdgeRight");
+        layout->addWidget(rightEdge, DockLayout::Right, 7);
+        list = new QListView(panel);
+        list->setFrameShape(QFrame::NoFrame);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setUniformItemSizes(true);
+        list->setAutoFillBackground(true);
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, ToQColor(WindowColour));
+        list->setPalette(palette);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        layout->addWidget(list, DockLayout::Client);
+        return panel;
+    };
+    PnlFavColor =
+        listPanel(ImgColorFavList, 22, Panel10, Panel11, ImgFavEdgeLeft, ImgFavEdgeRight, LbFavColor);
+    lists->addWidget(PnlFavColor, DockLayout::Right, 180);
+    Panel5 = listPanel(ImgColorList, 20, Panel1, Panel7, Image16, Image7, LbColors);
+    lists->addWidget(Panel5, DockLayout::Client);
 }
 
-TFrmScreenColor::~TFrmScreenColor() = default;
+void TFrmScreenColor::CreateToolPanel() {
+    PnlTopPan = Panel(SbMain, WindowColour);
+    auto* tools = new DockLayout(PnlTopPan);
+    tools->setContentsMargins(1, 1, 1, 1);
+
+    PnlColorPlatte = Panel(PnlTopPan, WindowColour);
+    ImgTiaosheBoard = new ImageControl(PnlColorPlatte);
+    (new DockLayout(PnlColorPlatte))->addWidget(ImgTiaosheBoard, DockLayout::Client);
+    // The number labels lie under the bars, as labels drawn on a panel do.
+    LblR = Label(PnlColorPlatte, QStringLiteral("___"), QRect(42, 34, 24, 15));
+    LblG = Label(PnlColorPlatte, QStringLiteral("___"), QRect(42, 61, 24, 15));
+    LblB = Label(PnlColorPlatte, QStringLiteral("___"), QRect(41, 86, 24, 15));
+    auto bar = [this](int top) {
+        auto* scrollBar = new QScrollBar(Qt::Horizontal, PnlColorPlatte);
+        scrollBar->setGeometry(50, top, 185, 20);
+        scrollBar->setRange(0, 255);
+        scrollBar->setSingleStep(1);
+        scrollBar->setPageStep(1);
+        return scrollBar;
+    };
+    SbR = bar(38);
+    SbG = bar(66);
+    SbB = bar(101);
+    ImgCopy = new ImageControl(PnlColorPlatte);
+    ImgCopy->setGeometry(174, 10, 51, 25);
+    ImgCopy->hide();
+    tools->addWidget(PnlColorPlatte, DockLayout::Client);
+
+    PnlZoom = Panel(PnlTopPan, WindowColour);
+    auto* zoom = new DockLayout(PnlZoom);
+    ImgZoomBG = new ImageControl(PnlZoom);
+    zoom->addWidget(ImgZoomBG, DockLayout::Top, 25);
+    BtnZoomout = new SpeedButton(ImgZoomBG);
+    BtnZoomout->setGeometry(81, 3, 19, 18);
+    BtnZoomout->setToolTip(QStringLiteral("缩小图片"));
+    BtnZoomout->LoadGlyph(QStringLiteral("ZoomOut"));
+    BtnZoomIn = new SpeedButton(ImgZoomBG);
+    BtnZoomIn->setGeometry(101, 3, 19, 17);
+    BtnZoomIn->setToolTip(QStringLiteral("放大图片"));
+    BtnZoomIn->LoadGlyph(QStringLiteral("ZoomIn"));
+    LblZoomBei = Label(ImgZoomBG, QStringLiteral("2"), QRect(154, 5, 16, 15));
+    QFont bold = SongTi(15);
+    bold.setBold(true);
+    LblZoomBei->setFont(bold);
+    ImgZoom = new ImageControl(PnlZoom);
+    zoom->addWidget(ImgZoom, DockLayout::Client);
+
+    // The zoom level is kept by the track bar of a group that is never shown.
+    GroupBox1 = new QGroupBox(QStringLiteral("放大倍数"), PnlZoom);
+    GroupBox1->hide();
+    Slider = new QSlider(Qt::Horizontal, GroupBox1);
+    Slider->setRange(1, 4);
+    Slider->setPageStep(1);
+    Slider->setValue(1);
+    int left = 8;
+    for (const char* caption : {"2 x", "4 x", "6 x", "8 x"}) {
+        Label(GroupBox1, QString::fromLatin1(caption), QRect(left, 40, 24, 15));
+        left += 40;
+    }
+    tools->addWidget(PnlZoom, DockLayout::Client);
+}
+
+void TFrmScreenColor::CreateHintLine() {
+    PnlBottom = Panel(this, WindowColour);
+    auto* line = new DockLayout(PnlBottom);
+    ScrollBox5 = new QWidget(PnlBottom);
+    line->addWidget(ScrollBox5, DockLayout::Top, 5);
+    ScrollBox2 = new QWidget(PnlBottom);
+    line->addWidget(ScrollBox2, DockLayout::Left, 42);
+    ScrollBox3 = new QWidget(PnlBottom);
+    line->addWidget(ScrollBox3, DockLayout::Right, 42);
+    PnlHintPnl = new QWidget(PnlBottom);
+    line->addWidget(PnlHintPnl, DockLayout::Client);
+
+    LblHnit = new QLabel(PnlHintPnl);
+    LblHnit->setFont(SongTi(12));
+    LblHnit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LblHnit->setWordWrap(true);
+    QPalette palette = LblHnit->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    LblHnit->setPalette(palette);
+    (new DockLayout(PnlHintPnl))->addWidget(LblHnit, DockLayout::Client);
+}
+
+void TFrmScreenColor::CreateMenus() {
+    pmColorList = new QMenu(this);
+    N4 = pmColorList->addAction(QStringLiteral("删除所有颜色"));
+    connect(LbColors, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { pmColorList->popup(LbColors->viewport()->mapToGlobal(at)); });
+
+    PmFav = new QMenu(this);
+    N2 = PmFav->addAction(QStringLiteral("删除收藏的颜色"));
+    N3 = PmFav->addAction(QStringLiteral("删除所有收藏颜色"));
+    connect(LbFavColor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PmFav->popup(LbFavColor->viewport()->mapToGlobal(at)); });
+
+    MnOtherFunButton = new QMenu(this);
+    N5 = MnOtherFunButton->addAction(QStringLiteral("删除所有颜色"));
+    N6 = MnOtherFunButton->addAction(QStringLiteral("打开颜色"));
+    N7 = MnOtherFunButton->addAction(QStringLiteral("清除收藏"));
+    N8 = MnOtherFunButton->addAction(QStringLiteral("颜色另存为"));
+    N9 = MnOtherFunButton->addAction(QStringLiteral("随机取色"));
+    N10 = MnOtherFunButton->addAction(QStringLiteral("关于"));
+}
+
+void TFrmScreenColor::CreateTimers() {
+    auto timer = [this](int interval, bool enabled) {
+        auto* t = new QTimer(this);
+        t->setInterval(interval);
+        if (enabled)
+            t->start();
+        return t;
+    };
+    TimerGetColor = timer(1000, true);
+    TimerShowZoom = timer(25, false);
+    TimerFirstRun = timer(1000, true);
+    TimerCheckTopBrowser = timer(1000, false);
+    connect(TimerFirstRun, &QTimer::timeout, this, &TFrmScreenColor::TimerFirstRunTimer);
+}
 
 void TFrmScreenColor::FormCreate() {
     RunGuarded([this] {
         // Qt paints every widget through an off-screen buffer already, so there is no flicker to turn off.
+        PnlBottom->setEnabled(true);
         LblCurVal->setReadOnly(true);
         InitMessages();
-        setWindowTitle(QString::fromStdString(ProductShortName));
+        LoadSkin(*this);
+        FirstTick = true;
+        LoadSettings();
         setGeometry(20, 10, 498, 600);
+        layout()->activate();
     });
+}
+
+void TFrmScreenColor::LoadSettings() {
+    RunGuarded([this] { ApplyStoredChoices(StoredChoices{}); });
+}
+
+void TFrmScreenColor::ApplyStoredChoices(const StoredChoices& choices) {
+    // Selecting a row or item here runs none of their change handlers.
+    const QSignalBlocker pasteTypeQuiet(LbPasteType);
+    LbPasteType->setCurrentRow(
+        choices.PasteType >= 0 && choices.PasteType < LbPasteType->count() ? choices.PasteType : -1);
+    const QSignalBlocker formatQuiet(CbColorValType);
+    CbColorValType->setCurrentIndex(
+        choices.ColorValType >= 0 && choices.ColorValType < CbColorValType->count() ? choices.ColorValType
+                                                                                    : -1);
+
+    // The click flips the state back to the stored one and sets the picture and the band with it.
+    BtnAlwaysOnTop->Tag = choices.AlwaysOnTop ? 0 : 1;
+    BtnAlwaysOnTopClick();
+
+    BtnColorPre->Tag = choices.CbColorPre;
+    BtnColorPre->LoadGlyph(choices.CbColorPre == 0 ? QStringLiteral("ccolorpre")
+                                                   : QStringLiteral("nccolorpre"));
+}
+
+void TFrmScreenColor::BtnSCExitClick() {
+    RunGuarded([] { QApplication::quit(); });
+}
+
+void TFrmScreenColor::closeEvent(QCloseEvent* event) {
+    // The close box takes the exit button's road, whatever other windows are open.
+    event->accept();
+    BtnSCExitClick();
+}
+
+QPoint TFrmScreenColor::OtherFunMenuPoint() const {
+    const QRect window = geometry();
+    return {window.left() + BtnOtherFun->x() + BtnOtherFun->width(),
+            window.top() + SbMain->y() + SbAvert->height() + BtnOtherFun->y()};
+}
+
+void TFrmScreenColor::BtnOtherFunClick() {
+    RunGuarded([this] { MnOtherFunButton->popup(OtherFunMenuPoint()); });
+}
+
+void TFrmScreenColor::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TFrmScreenColor::FormResize() {
+    RunGuarded([this] { LblQuilloURL->move(geometry().left() + width() - 200, LblQuilloURL->y()); });
+}
+
+void TFrmScreenColor::BtnAlwaysOnTopClick() {
+    RunGuarded([this] {
+        const bool topmost = BtnAlwaysOnTop->Tag == 0;
+        BtnAlwaysOnTop->Tag = topmost ? 1 : 0;
+        BtnAlwaysOnTop->LoadGlyph(topmost ? QStringLiteral("cAlwaysOnTop") : QStringLiteral("ncAlwaysOnTop"));
+        platform_.Stacking().SetTopmost(this, topmost);
+    });
+}
+
+void TFrmScreenColor::TimerFirstRunTimer() {
+    RunGuarded([this] { TimerFirstRun->stop(); });
 }

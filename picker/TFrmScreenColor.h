@@ -1,31 +1,145 @@
 #pragma once
 
-#include "platform/QtSystemColours.h"
+#include "persistence/StoredChoices.h"
 
+#include <QString>
 #include <QWidget>
 
 class CurrentColour;
+class DockLayout;
+class DockSplitter;
+class ImageControl;
+class Platform;
+class QAction;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QListView;
+class QListWidget;
+class QMenu;
+class QScrollBar;
+class QSlider;
+class QTimer;
 class SpeedButton;
 
 // The picker's main window: it creates the controls and the parts that work them, and wires them up.
 class TFrmScreenColor : public QWidget {
     Q_OBJECT
 public:
-    explicit TFrmScreenColor(QWidget* parent = nullptr);
+    explicit TFrmScreenColor(Platform& platform, QWidget* parent = nullptr);
     ~TFrmScreenColor() override;
+
+    // The filter of both colour list dialogs, description and pattern split by "|".
+    static inline const QString ColorListFilter = QStringLiteral("颜色列表文件(*.colors)|*.colors");
+
+    // Frame of the window.
+    QWidget* PnlTop;
+    ImageControl *Image4, *ImgCenter, *ImgTopRight;
+    ImageControl *ImgLeft, *ImgRight;
+    QWidget* Panel12;
+    ImageControl *Image24, *Image25, *Image26;
+
+    // Centre: banner, button column and main area.
+    QWidget* SbCenter;
+    QWidget* SbAvert;
+    ImageControl* Image48;
+    QLabel* LblQuilloURL;
+    QLabel* LbCurColor;
 
     QWidget* ScrollBox1;
     SpeedButton* BtnColorPre;
     QComboBox* CbColorValType;
+    QListWidget* LbPasteType;
+    SpeedButton* BtnStartGetColor;
+    SpeedButton* BtnCopyColor;
+    SpeedButton* BtnAddColorFav;
+    SpeedButton* BtnOtherFun;
+    SpeedButton* BtnSCHelpDoc;
+    SpeedButton* BtnSCExit;
+    SpeedButton* BtnAlwaysOnTop;
+
+    QWidget* SbMain;
+    DockSplitter* Splitter1;
+    QWidget* Panel2;
+    QWidget* Panel5;
+    ImageControl* ImgColorList;
+    QWidget *Panel1, *Panel7;
+    ImageControl *Image16, *Image7;
+    QListView* LbColors;
+    QWidget* PnlFavColor;
+    ImageControl* ImgColorFavList;
+    QWidget *Panel10, *Panel11;
+    ImageControl *ImgFavEdgeLeft, *ImgFavEdgeRight;
+    QListView* LbFavColor;
     QWidget* Panel4;
+    ImageControl* ImgCurColorVal;
     QLineEdit* LblCurVal;
+
+    QWidget* PnlTopPan;
+    QWidget* PnlColorPlatte;
+    ImageControl* ImgTiaosheBoard;
+    QScrollBar *SbR, *SbG, *SbB;
+    QLabel *LblR, *LblG, *LblB;
+    ImageControl* ImgCopy;
+    QWidget* PnlZoom;
+    ImageControl* ImgZoomBG;
+    SpeedButton *BtnZoomout, *BtnZoomIn;
+    QLabel* LblZoomBei;
+    ImageControl* ImgZoom;
+    QGroupBox* GroupBox1;
+    QSlider* Slider;
+
+    // Hint line.
+    QWidget* PnlBottom;
+    QWidget *ScrollBox2, *ScrollBox3, *ScrollBox5;
+    QWidget* PnlHintPnl;
+    QLabel* LblHnit;
+
+    // Popup menus.
+    QMenu* pmColorList;
+    QAction* N4;
+    QMenu* PmFav;
+    QAction *N2, *N3;
+    QMenu* MnOtherFunButton;
+    QAction *N5, *N6, *N7, *N8, *N9, *N10;
+
+    QTimer* TimerGetColor;
+    QTimer* TimerShowZoom;
+    QTimer* TimerFirstRun;
+    QTimer* TimerCheckTopBrowser;
 
     CurrentColour* Current;
 
-private:
-    void FormCreate();
+    // True from creation until the first pick tick has switched picking on.
+    bool FirstTick = false;
 
-    QtSystemColours systemColours_;
+    void BtnSCExitClick();
+    void BtnOtherFunClick();
+    void BtnAlwaysOnTopClick();
+
+    // The screen point at which the further-functions menu opens.
+    QPoint OtherFunMenuPoint() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateFrame(DockLayout* root);
+    void CreateBanner();
+    void CreateButtonColumn();
+    void CreateLists();
+    void CreateToolPanel();
+    void CreateHintLine();
+    void CreateMenus();
+    void CreateTimers();
+
+    void FormCreate();
+    void FormResize();
+    void LoadSettings();
+    void ApplyStoredChoices(const StoredChoices& choices);
+    void TimerFirstRunTimer();
+
+    Platform& platform_;
 };

@@ -1,12 +1,17 @@
 #include "picker/TFrmScreenColor.h"
-
-#include <QApplication>
+#include "picker/TintraApplication.h"
+#include "platform/QtPlatform.h"
+#include "windows/TFrmHelp.h"
+#include "windows/TFrmVersion.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tintra"));
+    TintraApplication application(argc, argv);
+    QtPlatform platform;
 
-    TFrmScreenColor mainWindow;
+    // The main window comes first: its creation fills the texts the other windows read.
+    TFrmScreenColor mainWindow(platform);
+    TFrmHelp help;
+    TFrmVersion version;
     mainWindow.show();
-    return QApplication::exec();
+    return TintraApplication::exec();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-webengine-dev libjpeg-dev fonts-noto-cjk x11-utils)
 if [ "${1:-}" = "test" ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox x11-xserver-utils)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils)
 fi
 
 missing=()

@@ -1,12 +1,12 @@
-#include <QApplication>
+#include "picker/TintraApplication.h"
 
 #include <gtest/gtest.h>
 
-// Widget tests need an application object; listing the tests must not need a display.
+// Widget tests run inside the program's own application object; listing the tests needs no display.
 int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
+    TintraApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

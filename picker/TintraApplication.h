@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object. Whatever a handler lets escape ends here and is dropped: the program never
+// shows an error and never ends because of one.
+class TintraApplication : public QApplication {
+    Q_OBJECT
+public:
+    TintraApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void ApplicationEvents1Exception() {}
+};

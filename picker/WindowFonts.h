@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QFont>
+
+// The windows' typeface, SimSun, at a pixel height; where it is missing a CJK font with the same
+// characters stands in, so every Chinese text renders.
+QFont SongTi(int pixelHeight);

@@ -1,0 +1,14 @@
+#pragma once
+
+class ScreenReader;
+class SystemColours;
+class WindowStacking;
+
+// Everything the program asks of the desktop, handed to the windows when they are made.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual ScreenReader& Screen() = 0;
+    virtual SystemColours& Colours() = 0;
+    virtual WindowStacking& Stacking() = 0;
+};

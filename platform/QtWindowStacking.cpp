@@ -1,0 +1,18 @@
+#include "platform/QtWindowStacking.h"
+
+#include <QWidget>
+#include <QWindow>
+
+void QtWindowStacking::SetTopmost(QWidget* window, bool topmost) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    QWindow* native = window->windowHandle();
+    if (!native) {
+        window->setWindowFlags(flags);
+        return;
+    }
+    // A window already on screen keeps its place and size: the desktop is only told the new band
+    // (on X11 through _NET_WM_STATE_ABOVE), where changing the widget's flags would hide and remake it.
+    window->overrideWindowFlags(flags);
+    native->setFlags(flags);
+}

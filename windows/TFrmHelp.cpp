@@ -1,0 +1,3 @@
+#include "windows/TFrmHelp.h"
+
+TFrmHelp::TFrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {}

@@ -1,0 +1,3 @@
+#include "windows/TFrmVersion.h"
+
+TFrmVersion::TFrmVersion(QWidget* parent) : QWidget(parent, Qt::Window) {}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Start-up cost of the program on a private X server with a window manager: the time from starting the
+# process to its main window being mapped, and its resident memory once started. Prints the median
+# and the worst of several runs.
+#   bench/startup.sh [path-to-tintra] [runs]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+if [ "${INSIDE_XVFB:-}" != 1 ]; then
+  INSIDE_XVFB=1 exec "$here/../tests/e2e/with-xvfb.sh" --wm "$0" "$@"
+fi
+program=${1:-$here/../build/release/tintra}
+runs=${2:-10}
+
+times=()
+memory=()
+for _ in $(seq "$runs"); do
+  start=$(date +%s%N)
+  "$program" 2>/dev/null &
+  pid=$!
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do :; done
+  shown=$(date +%s%N)
+  times+=($(((shown - start) / 1000000)))
+  sleep 2
+  memory+=($(awk '/VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status"))
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+done
+
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
+worst() { printf '%s\n' "$@" | sort -n | tail -n 1; }
+echo "window shown after: median $(median "${times[@]}") ms, worst $(worst "${times[@]}") ms ($runs runs)"
+echo "resident memory 2 s after start: median $(median "${memory[@]}") MB, worst $(worst "${memory[@]}") MB"

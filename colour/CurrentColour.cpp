@@ -17,6 +17,8 @@ CurrentColour::CurrentColour(QLineEdit* lblCurVal, QComboBox* cbColorValType, Sp
     connect(btnColorPre_, &SpeedButton::clicked, this, &CurrentColour::BtnColorPreClick);
 }
 
+ColorValue CurrentColour::ShownColor() const { return ResolveSystemColor(colour_, systemColours_); }
+
 QString CurrentColour::FormatColorValue(ColorValue value) const {
     const ColorTextStyle style{cbColorValType_->currentIndex(), btnColorPre_->Tag == 0,
                                QLocale().decimalPoint().toStdString()};
@@ -26,7 +28,7 @@ QString CurrentColour::FormatColorValue(ColorValue value) const {
 void CurrentColour::ShowAsCurrentColor(ColorValue value) {
     colour_ = value;
     QPalette palette = lblCurVal_->palette();
-    palette.setColor(QPalette::Base, ToQColor(ResolveSystemColor(value, systemColours_)));
+    palette.setColor(QPalette::Base, ToQColor(ShownColor()));
     palette.setColor(QPalette::Text, ToQColor(ReadableTextColor(value)));
     lblCurVal_->setPalette(palette);
     lblCurVal_->setText(FormatColorValue(value));

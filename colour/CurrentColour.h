@@ -19,6 +19,8 @@ public:
                   const SystemColours& systemColours, QObject* parent = nullptr);
 
     ColorValue Color() const { return colour_; }
+    // The colour as the desktop paints it: a system colour value resolved to its colour.
+    ColorValue ShownColor() const;
 
     // The colour in the format, prefix setting and decimal separator in force now.
     QString FormatColorValue(ColorValue value) const;

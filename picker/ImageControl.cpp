@@ -4,7 +4,7 @@
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
 
-void ImageControl::SetPicture(const QPixmap& picture) {
+void ImageControl::SetPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
@@ -14,12 +14,23 @@ void ImageControl::SetTiled(bool tiled) {
     update();
 }
 
+QImage& ImageControl::Canvas() {
+    if (picture_.size() != size() || picture_.format() != QImage::Format_RGB32) {
+        QImage canvas(size(), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        if (!picture_.isNull())
+            QPainter(&canvas).drawImage(0, 0, picture_);
+        picture_ = std::move(canvas);
+    }
+    return picture_;
+}
+
 void ImageControl::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
     if (tiled_)
-        painter.drawTiledPixmap(rect(), picture_);
+        painter.drawTiledPixmap(rect(), QPixmap::fromImage(picture_));
     else
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawImage(0, 0, picture_);
 }

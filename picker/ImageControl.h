@@ -1,23 +1,28 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 // An image control: shows its picture at its own size from the top-left corner, clipped to the control,
-// or repeated over the whole control for the border strips of the window frame.
+// or repeated over the whole control for the border strips of the window frame. Code that draws into
+// the control draws on its canvas, a picture of the control's own size.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
     explicit ImageControl(QWidget* parent = nullptr);
 
-    QPixmap Picture() const { return picture_; }
-    void SetPicture(const QPixmap& picture);
+    const QImage& Picture() const { return picture_; }
+    void SetPicture(const QImage& picture);
     void SetTiled(bool tiled);
+
+    // The picture to draw on, made white at the control's size when the control has none of that size
+    // yet (what was drawn before stays in its top-left corner). Call update() after drawing.
+    QImage& Canvas();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
     bool tiled_ = false;
 };

@@ -1,15 +1,22 @@
 #include "picker/TFrmScreenColor.h"
 
+#include "collections/ClipboardOutput.h"
+#include "collections/ColourList.h"
+#include "collections/ColourListView.h"
+#include "collections/HistoryList.h"
 #include "colour/CurrentColour.h"
 #include "colour/QtColor.h"
 #include "picker/DockLayout.h"
 #include "picker/DockSplitter.h"
 #include "picker/FixedRowDelegate.h"
 #include "picker/ImageControl.h"
+#include "picker/Magnifier.h"
+#include "picker/PickLoop.h"
 #include "picker/SpeedButton.h"
+#include "picker/Timer.h"
 #include "picker/WindowFonts.h"
+#include "platform/DesktopWindows.h"
 #include "platform/Platform.h"
-#include "platform/WindowStacking.h"
 #include "resources/Skin.h"
 #include "resources/SkinPictures.h"
 #include "windows/Guard.h"
@@ -23,12 +30,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -52,7 +57,7 @@ ImageControl* FramePicture(QWidget* parent, const char* name) {
     auto* image = new ImageControl(parent);
     QPixmap picture;
     LoadBitmapResource(picture, QString::fromLatin1(name), QStringLiteral("bmp"));
-    image->SetPicture(picture);
+    image->SetPicture(picture.toImage());
     image->SetTiled(true);
     return image;
 }
@@ -106,7 +111,18 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     CreateMenus();
     CreateTimers();
     Current = new CurrentColour(LblCurVal, CbColorValType, BtnColorPre, platform_.Colours(), this);
+    History = new HistoryList(*this);
+    Clipboard = new ClipboardOutput(*this);
+    Zoom = new Magnifier(*this);
+    Picking = new PickLoop(*this);
 
+    connect(TimerGetColor, &Timer::Tick, Picking, &PickLoop::TimerGetColorTimer);
+    connect(BtnStartGetColor, &SpeedButton::clicked, Picking, &PickLoop::BtnStartGetColorClick);
+    connect(TimerShowZoom, &Timer::Tick, Zoom, &Magnifier::TimerShowZoomTimer);
+    connect(BtnZoomIn, &SpeedButton::clicked, Zoom, &Magnifier::BtnZoomInClick);
+    connect(BtnZoomout, &SpeedButton::clicked, Zoom, &Magnifier::BtnZoomoutClick);
+    connect(N4, &QAction::triggered, History, &HistoryList::BtnClearAllColorClick);
+    connect(N5, &QAction::triggered, History, &HistoryList::BtnClearAllColorClick);
     connect(BtnSCExit, &SpeedButton::clicked, this, &TFrmScreenColor::BtnSCExitClick);
     connect(BtnOtherFun, &SpeedButton::clicked, this, &TFrmScreenColor::BtnOtherFunClick);
     connect(BtnAlwaysOnTop, &SpeedButton::clicked, this, &TFrmScreenColor::BtnAlwaysOnTopClick);
@@ -210,7 +226,7 @@ void TFrmScreenColor::CreateLists() {
 
     // The history and favourites panels share one shape: header picture, border strips, list.
     auto listPanel = [&](ImageControl*& header, int headerHeight, QWidget*& topBorder, QWidget*& bottomBorder,
-                         ImageControl*& leftEdge, ImageControl*& rightEdge, QListView*& list) {
+                         ImageControl*& leftEdge, ImageControl*& rightEdge, ColourListView*& list) {
         QWidget* panel = Panel(Panel2, WindowColour);
         auto* layout = new DockLayout(panel);
         header = new ImageControl(panel);
@@ -223,15 +239,10 @@ void TFrmScreenColor::CreateLists() {
         layout->addWidget(leftEdge, DockLayout::Left, 9);
         rightEdge = FramePicture(panel, "ListEdgeRight");
         layout->addWidget(rightEdge, DockLayout::Right, 7);
-        list = new QListView(panel);
-        list->setFrameShape(QFrame::NoFrame);
-        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list->setUniformItemSizes(true);
-        list->setAutoFillBackground(true);
+        list = new ColourListView(panel);
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, ToQColor(WindowColour));
         list->setPalette(palette);
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
         layout->addWidget(list, DockLayout::Client);
         return panel;
     };
@@ -348,18 +359,11 @@ void TFrmScreenColor::CreateMenus() {
 }
 
 void TFrmScreenColor::CreateTimers() {
-    auto timer = [this](int interval, bool enabled) {
-        auto* t = new QTimer(this);
-        t->setInterval(interval);
-        if (enabled)
-            t->start();
-        return t;
-    };
-    TimerGetColor = timer(1000, true);
-    TimerShowZoom = timer(25, false);
-    TimerFirstRun = timer(1000, true);
-    TimerCheckTopBrowser = timer(1000, false);
-    connect(TimerFirstRun, &QTimer::timeout, this, &TFrmScreenColor::TimerFirstRunTimer);
+    TimerGetColor = new Timer(1000, true, this);
+    TimerShowZoom = new Timer(25, false, this);
+    TimerFirstRun = new Timer(1000, true, this);
+    TimerCheckTopBrowser = new Timer(1000, false, this);
+    connect(TimerFirstRun, &Timer::Tick, this, &TFrmScreenColor::TimerFirstRunTimer);
 }
 
 void TFrmScreenColor::FormCreate() {
@@ -369,6 +373,7 @@ void TFrmScreenColor::FormCreate() {
         LblCurVal->setReadOnly(true);
         InitMessages();
         LoadSkin(*this);
+        History->Model().ClearRows();
         FirstTick = true;
         LoadSettings();
         setGeometry(20, 10, 498, 600);
@@ -433,10 +438,10 @@ void TFrmScreenColor::BtnAlwaysOnTopClick() {
         const bool topmost = BtnAlwaysOnTop->Tag == 0;
         BtnAlwaysOnTop->Tag = topmost ? 1 : 0;
         BtnAlwaysOnTop->LoadGlyph(topmost ? QStringLiteral("cAlwaysOnTop") : QStringLiteral("ncAlwaysOnTop"));
-        platform_.Stacking().SetTopmost(this, topmost);
+        platform_.Windows().SetTopmost(this, topmost);
     });
 }
 
 void TFrmScreenColor::TimerFirstRunTimer() {
-    RunGuarded([this] { TimerFirstRun->stop(); });
+    RunGuarded([this] { TimerFirstRun->SetEnabled(false); });
 }

@@ -5,8 +5,13 @@
 #include <QString>
 #include <QWidget>
 
+class ClipboardOutput;
+class ColourListView;
 class CurrentColour;
 class DockLayout;
+class HistoryList;
+class Magnifier;
+class PickLoop;
 class DockSplitter;
 class ImageControl;
 class Platform;
@@ -15,13 +20,12 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QListWidget;
 class QMenu;
 class QScrollBar;
 class QSlider;
-class QTimer;
 class SpeedButton;
+class Timer;
 
 // The picker's main window: it creates the controls and the parts that work them, and wires them up.
 class TFrmScreenColor : public QWidget {
@@ -66,12 +70,12 @@ public:
     ImageControl* ImgColorList;
     QWidget *Panel1, *Panel7;
     ImageControl *Image16, *Image7;
-    QListView* LbColors;
+    ColourListView* LbColors;
     QWidget* PnlFavColor;
     ImageControl* ImgColorFavList;
     QWidget *Panel10, *Panel11;
     ImageControl *ImgFavEdgeLeft, *ImgFavEdgeRight;
-    QListView* LbFavColor;
+    ColourListView* LbFavColor;
     QWidget* Panel4;
     ImageControl* ImgCurColorVal;
     QLineEdit* LblCurVal;
@@ -104,12 +108,19 @@ public:
     QMenu* MnOtherFunButton;
     QAction *N5, *N6, *N7, *N8, *N9, *N10;
 
-    QTimer* TimerGetColor;
-    QTimer* TimerShowZoom;
-    QTimer* TimerFirstRun;
-    QTimer* TimerCheckTopBrowser;
+    Timer* TimerGetColor;
+    Timer* TimerShowZoom;
+    Timer* TimerFirstRun;
+    Timer* TimerCheckTopBrowser;
 
+    // The parts that work the controls.
     CurrentColour* Current;
+    HistoryList* History;
+    ClipboardOutput* Clipboard;
+    Magnifier* Zoom;
+    PickLoop* Picking;
+
+    Platform& Desktop() { return platform_; }
 
     // True from creation until the first pick tick has switched picking on.
     bool FirstTick = false;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/FakeDesktopWindows.h"
 #include "platform/FakeScreenReader.h"
 #include "platform/FakeSystemColours.h"
-#include "platform/FakeWindowStacking.h"
 #include "platform/Platform.h"
 
 // A desktop that tests set up and look into.
@@ -10,9 +10,9 @@ class FakePlatform final : public Platform {
 public:
     FakeScreenReader ScreenFake;
     FakeSystemColours ColoursFake;
-    FakeWindowStacking StackingFake;
+    FakeDesktopWindows WindowsFake;
 
     ScreenReader& Screen() override { return ScreenFake; }
     SystemColours& Colours() override { return ColoursFake; }
-    WindowStacking& Stacking() override { return StackingFake; }
+    DesktopWindows& Windows() override { return WindowsFake; }
 };

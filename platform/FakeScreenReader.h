@@ -2,17 +2,33 @@
 
 #include "platform/ScreenReader.h"
 
-#include <QImage>
-
-// A desktop that is a picture: its pixels are the screen's, from (0, 0).
+// A desktop that is a picture: its pixels are the primary screen's, from (0, 0), and the pointer is
+// wherever a test puts it.
 class FakeScreenReader final : public ScreenReader {
 public:
     QImage Screen;
+    QPoint Pointer;
+    int PixelReads = 0;
+
+    QPoint PointerPosition() const override { return Pointer; }
 
     ColorValue ScreenPixelSource(int x, int y) override {
+        ++PixelReads;
         if (!Screen.valid(x, y))
             return -1;
         const QRgb rgb = Screen.pixel(x, y);
         return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
     }
+
+    QImage GrabRegion(const QRect& region) override {
+        QImage part(region.size(), QImage::Format_RGB32);
+        part.fill(Qt::black);
+        for (int y = 0; y < region.height(); ++y)
+            for (int x = 0; x < region.width(); ++x)
+                if (Screen.valid(region.x() + x, region.y() + y))
+                    part.setPixel(x, y, Screen.pixel(region.x() + x, region.y() + y));
+        return part;
+    }
+
+    QSize PrimaryScreenSize() const override { return Screen.size(); }
 };

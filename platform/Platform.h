@@ -2,7 +2,7 @@
 
 class ScreenReader;
 class SystemColours;
-class WindowStacking;
+class DesktopWindows;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -10,5 +10,5 @@ public:
     virtual ~Platform() = default;
     virtual ScreenReader& Screen() = 0;
     virtual SystemColours& Colours() = 0;
-    virtual WindowStacking& Stacking() = 0;
+    virtual DesktopWindows& Windows() = 0;
 };

@@ -4,5 +4,8 @@
 
 class QtScreenReader final : public ScreenReader {
 public:
+    QPoint PointerPosition() const override;
     ColorValue ScreenPixelSource(int x, int y) override;
+    QImage GrabRegion(const QRect& region) override;
+    QSize PrimaryScreenSize() const override;
 };

@@ -61,7 +61,7 @@ bool LoadJpegResource(ImageControl* target, const QString& name, const QString& 
         const QImage image = DecodeJpeg(RequirePicture(name, type));
         if (image.isNull())
             throw std::runtime_error("not a JPEG picture");
-        target->SetPicture(QPixmap::fromImage(image));
+        target->SetPicture(image);
         loaded = true;
     });
     return loaded;

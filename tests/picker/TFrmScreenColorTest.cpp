@@ -5,6 +5,7 @@
 #include "picker/SpeedButton.h"
 #include "platform/FakePlatform.h"
 
+#include "picker/Timer.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -13,13 +14,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -133,7 +132,7 @@ TEST_F(MainWindowTest, MenusTimersAndZoomStore) {
               (QStringList{"删除所有颜色", "打开颜色", "清除收藏", "颜色另存为", "随机取色", "关于"}));
 
     const struct {
-        QTimer* Timer;
+        Timer* Which;
         int Interval;
         bool Enabled;
     } timers[] = {{window.TimerGetColor, 1000, true},
@@ -141,8 +140,8 @@ TEST_F(MainWindowTest, MenusTimersAndZoomStore) {
                   {window.TimerFirstRun, 1000, true},
                   {window.TimerCheckTopBrowser, 1000, false}};
     for (const auto& t : timers) {
-        EXPECT_EQ(t.Timer->interval(), t.Interval);
-        EXPECT_EQ(t.Timer->isActive(), t.Enabled);
+        EXPECT_EQ(t.Which->Interval(), t.Interval);
+        EXPECT_EQ(t.Which->Enabled(), t.Enabled);
     }
 
     EXPECT_EQ(window.GroupBox1->title(), "放大倍数");
@@ -190,7 +189,7 @@ TEST_F(MainWindowTest, FirstStartIsAlwaysOnTopWithThePrefixOn) {
     EXPECT_EQ(window.BtnAlwaysOnTop->Tag, 1);
     EXPECT_EQ(window.BtnAlwaysOnTop->GlyphName(), "cAlwaysOnTop");
     EXPECT_EQ(window.BtnAlwaysOnTop->Glyph().size(), QSize(97, 19));
-    EXPECT_TRUE(platform.StackingFake.Topmost.at(&window));
+    EXPECT_TRUE(platform.WindowsFake.Topmost.at(&window));
     EXPECT_EQ(window.BtnColorPre->Tag, 0);
     EXPECT_EQ(window.BtnColorPre->GlyphName(), "ccolorpre");
     EXPECT_EQ(window.BtnColorPre->Glyph().size(), QSize(83, 19));
@@ -202,12 +201,12 @@ TEST_F(MainWindowTest, TwoClicksOnAlwaysOnTopRestoreTagPictureAndBand) {
     EXPECT_EQ(window.BtnAlwaysOnTop->Tag, 0);
     EXPECT_EQ(window.BtnAlwaysOnTop->GlyphName(), "ncAlwaysOnTop");
     EXPECT_NE(window.BtnAlwaysOnTop->Glyph().toImage(), onPicture);
-    EXPECT_FALSE(platform.StackingFake.Topmost.at(&window));
+    EXPECT_FALSE(platform.WindowsFake.Topmost.at(&window));
     window.BtnAlwaysOnTop->click();
     EXPECT_EQ(window.BtnAlwaysOnTop->Tag, 1);
     EXPECT_EQ(window.BtnAlwaysOnTop->Glyph().toImage(), onPicture);
-    EXPECT_TRUE(platform.StackingFake.Topmost.at(&window));
-    EXPECT_EQ(platform.StackingFake.Calls, 3); // the first start's click and these two
+    EXPECT_TRUE(platform.WindowsFake.Topmost.at(&window));
+    EXPECT_EQ(platform.WindowsFake.Calls, 3); // the first start's click and these two
 }
 
 TEST_F(MainWindowTest, PrefixButtonTakesItsPictureWithItsState) {

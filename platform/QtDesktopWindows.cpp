@@ -1,9 +1,9 @@
-#include "platform/QtWindowStacking.h"
+#include "platform/QtDesktopWindows.h"
 
 #include <QWidget>
 #include <QWindow>
 
-void QtWindowStacking::SetTopmost(QWidget* window, bool topmost) {
+void QtDesktopWindows::SetTopmost(QWidget* window, bool topmost) {
     Qt::WindowFlags flags = window->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
     QWindow* native = window->windowHandle();
@@ -16,3 +16,5 @@ void QtWindowStacking::SetTopmost(QWidget* window, bool topmost) {
     window->overrideWindowFlags(flags);
     native->setFlags(flags);
 }
+
+bool QtDesktopWindows::IsMinimised(const QWidget* window) const { return window->isMinimized(); }

@@ -1,0 +1,25 @@
+#include "collections/ColourRowDelegate.h"
+
+#include "collections/ColourList.h"
+#include "colour/QtColor.h"
+
+#include <QPainter>
+
+void ColourRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    const ColorValue fill = index.data(ColourList::FillColourRole).toInt();
+    painter->fillRect(option.rect, ToQColor(fill));
+    painter->setPen(ToQColor(ReadableTextColor(fill)));
+    painter->setFont(option.font);
+    painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                      index.data(Qt::DisplayRole).toString());
+    if (option.state & QStyle::State_HasFocus) {
+        QPen dotted(ToQColor(ReadableTextColor(fill)), 1, Qt::DotLine);
+        painter->setPen(dotted);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+QSize ColourRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), RowHeight};
+}

@@ -1,0 +1,51 @@
+#include "collections/HistoryList.h"
+
+#include "collections/ClipboardOutput.h"
+#include "collections/ColourList.h"
+#include "collections/ColourListView.h"
+#include "colour/ColorFormats.h"
+#include "colour/CurrentColour.h"
+#include "picker/PickLoop.h"
+#include "picker/TFrmScreenColor.h"
+#include "windows/Guard.h"
+
+#include <QLineEdit>
+
+#include <stdexcept>
+
+HistoryList::HistoryList(TFrmScreenColor& window)
+    : QObject(&window), window_(window), model_(new ColourList(this)) {
+    window_.LbColors->setModel(model_);
+    connect(window_.LbColors, &ColourListView::Click, this, &HistoryList::LbColorsClick);
+}
+
+bool HistoryList::RepeatRuleHolds(ColorValue colour) const {
+    if (model_->rowCount() == 0)
+        return false;
+    const auto value = model_->ValueText(window_.LbColors->FocusedRow());
+    if (!value)
+        throw std::out_of_range("the focused history row has no value");
+    const auto parsed = ParseColorValueText(value->toStdString());
+    return !parsed || *parsed == colour;
+}
+
+void HistoryList::AddToHistory() {
+    model_->InsertTop(window_.LblCurVal->text(), QString::number(window_.Current->Color()));
+    if (model_->rowCount() >= RowLimit)
+        model_->ClearRows();
+}
+
+void HistoryList::LbColorsClick() {
+    RunGuarded([this] {
+        window_.Picking->SwitchPickingOff();
+        const auto value = model_->ValueText(window_.LbColors->FocusedRow());
+        if (!value)
+            throw std::out_of_range("the clicked row has no value");
+        window_.Current->ShowAsCurrentColorFromText(*value);
+        window_.Clipboard->PaintCopySample();
+    });
+}
+
+void HistoryList::BtnClearAllColorClick() {
+    RunGuarded([this] { model_->Clear(); });
+}

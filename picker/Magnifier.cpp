@@ -1,0 +1,140 @@
+#include "picker/Magnifier.h"
+
+#include "picker/ImageControl.h"
+#include "picker/MagnifierGeometry.h"
+#include "picker/PickLoop.h"
+#include "picker/TFrmScreenColor.h"
+#include "picker/Timer.h"
+#include "picker/WindowFonts.h"
+#include "platform/DesktopWindows.h"
+#include "platform/Platform.h"
+#include "platform/ScreenReader.h"
+#include "windows/Guard.h"
+#include "windows/Messages.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QSlider>
+
+#include <vector>
+
+namespace {
+
+// Stretches the source over the whole canvas, each view pixel taking its nearest source pixel.
+void StretchInto(const QImage& source, QImage& canvas) {
+    const int width = canvas.width(), height = canvas.height();
+    const int sourceWidth = source.width(), sourceHeight = source.height();
+    if (sourceWidth <= 0 || sourceHeight <= 0)
+        return;
+    const QImage pixels =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    std::vector<int> columns(width);
+    for (int x = 0; x < width; ++x)
+        columns[x] = StretchSourceIndex(x, width, sourceWidth);
+    for (int y = 0; y < height; ++y) {
+        const auto* from =
+            reinterpret_cast<const QRgb*>(pixels.constScanLine(StretchSourceIndex(y, height, sourceHeight)));
+        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            to[x] = from[columns[x]];
+    }
+}
+
+// A cross-hair arm drawn as a line from its first point to its second, the second itself not set.
+void DrawArm(QImage& canvas, int x, int y, int dx, int dy, int length) {
+    const QRgb black = qRgb(0, 0, 0);
+    for (int i = 0; i < length; ++i, x += dx, y += dy)
+        if (canvas.valid(x, y))
+            reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = black;
+}
+
+} // namespace
+
+Magnifier::Magnifier(TFrmScreenColor& window) : QObject(&window), window_(window) {}
+
+void Magnifier::TimerShowZoomTimer() {
+    RunGuarded(
+        [this] {
+            Platform& platform = window_.Desktop();
+            if (!platform.Windows().IsMinimised(&window_)) {
+                const QPoint pointer = platform.Screen().PointerPosition();
+                if (window_.frameGeometry().contains(pointer))
+                    DrawHint();
+                else
+                    DrawEnlargement(pointer);
+                QCoreApplication::processEvents();
+            }
+            const QPoint pointer = platform.Screen().PointerPosition();
+            window_.LblHnit->setText(QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y()));
+        },
+        [this] { window_.Picking->StopTimers(); });
+}
+
+void Magnifier::DrawHint() {
+    QImage& canvas = window_.ImgZoom->Canvas();
+    QPainter painter(&canvas);
+    QFont font = SongTi(12);
+    font.setPointSize(14);
+    painter.setFont(font);
+    painter.setPen(Qt::red);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    const QString lines[] = {QString::fromStdString(MsgZoomHint1),
+                             QString::asprintf(MsgZoomHint2.c_str(), ProductShortName.c_str()),
+                             QString::fromStdString(MsgZoomHint3)};
+    int top = 15;
+    for (const QString& line : lines) {
+        painter.drawText(QRect(6, top, canvas.width(), canvas.height()), Qt::AlignLeft | Qt::AlignTop, line);
+        top += 30;
+    }
+    painter.end();
+    window_.ImgZoom->update();
+}
+
+void Magnifier::DrawEnlargement(QPoint pointer) {
+    if (window_.ImgZoom->isHidden())
+        window_.ImgZoom->show();
+    window_.PnlZoom->show();
+
+    ScreenReader& screen = window_.Desktop().Screen();
+    const QSize screenSize = screen.PrimaryScreenSize();
+    QImage& canvas = window_.ImgZoom->Canvas();
+    const ZoomPlan plan = PlanZoom(pointer.x(), pointer.y(), canvas.width(), canvas.height(),
+                                   window_.Slider->value(), screenSize.width(), screenSize.height());
+    const ScreenRect& s = plan.Source;
+    StretchInto(screen.GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height())), canvas);
+
+    DrawArm(canvas, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
+    DrawArm(canvas, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
+    window_.ImgZoom->update();
+}
+
+void Magnifier::ShowZoomPanel() {
+    window_.PnlColorPlatte->hide();
+    window_.PnlZoom->show();
+}
+
+void Magnifier::ShowPalettePanel() {
+    window_.PnlColorPlatte->show();
+    window_.PnlZoom->hide();
+}
+
+void Magnifier::SetLevel(int level) {
+    window_.Slider->setValue(level);
+    window_.LblZoomBei->setText(QString::asprintf("%d", 2 * level));
+}
+
+void Magnifier::BtnZoomInClick() {
+    RunGuarded([this] {
+        if (window_.Slider->value() < 4)
+            SetLevel(window_.Slider->value() + 1);
+    });
+}
+
+void Magnifier::BtnZoomoutClick() {
+    RunGuarded([this] {
+        if (window_.Slider->value() > 1)
+            SetLevel(window_.Slider->value() - 1);
+    });
+}

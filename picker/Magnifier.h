@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class TFrmScreenColor;
+
+// The magnifier: every 25 ms while picking is on, the area round the pointer enlarged two to eight
+// times with a cross-hair on the pointer's pixel, or a hint while the pointer is over the main window.
+class Magnifier : public QObject {
+    Q_OBJECT
+public:
+    explicit Magnifier(TFrmScreenColor& window);
+
+    void TimerShowZoomTimer();
+    void ShowZoomPanel();
+    void ShowPalettePanel();
+    void BtnZoomInClick();
+    void BtnZoomoutClick();
+
+private:
+    void DrawHint();
+    void DrawEnlargement(QPoint pointer);
+    void SetLevel(int level);
+
+    TFrmScreenColor& window_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/DesktopWindows.h"
+
+#include <map>
+
+// Remembers the band each window was last put in; minimised when a test says so.
+class FakeDesktopWindows final : public DesktopWindows {
+public:
+    std::map<const QWidget*, bool> Topmost;
+    int Calls = 0;
+    bool Minimised = false;
+
+    void SetTopmost(QWidget* window, bool topmost) override {
+        Topmost[window] = topmost;
+        ++Calls;
+    }
+    bool IsMinimised(const QWidget*) const override { return Minimised; }
+};

@@ -53,6 +53,19 @@ QSize DockLayout::sizeHint() const {
     return {width, height};
 }
 
+namespace {
+
+// Docked controls take exactly the rectangle they are given, whatever their size hints say; asking a
+// word-wrapped label for its height on every layout pass would cost a text layout each time.
+void Place(QLayoutItem* item, const QRect& rect) {
+    if (QWidget* widget = item->widget())
+        widget->setGeometry(rect);
+    else
+        item->setGeometry(rect);
+}
+
+} // namespace
+
 void DockLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     QRect rest = rect.marginsRemoved(contentsMargins());
@@ -62,19 +75,19 @@ void DockLayout::setGeometry(const QRect& rect) {
         const int size = entry.Size;
         switch (entry.Where) {
         case Top:
-            entry.Item->setGeometry({rest.left(), rest.top(), rest.width(), size});
+            Place(entry.Item, {rest.left(), rest.top(), rest.width(), size});
             rest.setTop(rest.top() + size);
             break;
         case Bottom:
-            entry.Item->setGeometry({rest.left(), rest.bottom() + 1 - size, rest.width(), size});
+            Place(entry.Item, {rest.left(), rest.bottom() + 1 - size, rest.width(), size});
             rest.setBottom(rest.bottom() - size);
             break;
         case Left:
-            entry.Item->setGeometry({rest.left(), rest.top(), size, rest.height()});
+            Place(entry.Item, {rest.left(), rest.top(), size, rest.height()});
             rest.setLeft(rest.left() + size);
             break;
         case Right:
-            entry.Item->setGeometry({rest.right() + 1 - size, rest.top(), size, rest.height()});
+            Place(entry.Item, {rest.right() + 1 - size, rest.top(), size, rest.height()});
             rest.setRight(rest.right() - size);
             break;
         case Client:
@@ -84,7 +97,7 @@ void DockLayout::setGeometry(const QRect& rect) {
     // Client items share what the edges left, as stacked panels do.
     for (const Entry& entry : items_)
         if (entry.Where == Client && !entry.Item->isEmpty())
-            entry.Item->setGeometry(rest);
+            Place(entry.Item, rest);
 
     // A window that is not shown yet gets no resize events, so the panels inside it are laid out here:
     // controls have their places from the moment the window is made.

@@ -17,11 +17,13 @@
 #include <QPainter>
 #include <QSlider>
 
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// Stretches the source over the whole canvas, each view pixel taking its nearest source pixel.
+// Stretches the source over the whole canvas, each view pixel taking its nearest source pixel. A view
+// row that shows the same source row as the one above it is a copy of it.
 void StretchInto(const QImage& source, QImage& canvas) {
     const int width = canvas.width(), height = canvas.height();
     const int sourceWidth = source.width(), sourceHeight = source.height();
@@ -32,12 +34,21 @@ void StretchInto(const QImage& source, QImage& canvas) {
     std::vector<int> columns(width);
     for (int x = 0; x < width; ++x)
         columns[x] = StretchSourceIndex(x, width, sourceWidth);
+    const qsizetype rowBytes = qsizetype(width) * sizeof(QRgb);
+    auto* rows = canvas.bits();
+    const qsizetype stride = canvas.bytesPerLine();
+    int shownRow = -1;
     for (int y = 0; y < height; ++y) {
-        const auto* from =
-            reinterpret_cast<const QRgb*>(pixels.constScanLine(StretchSourceIndex(y, height, sourceHeight)));
-        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        const int sourceRow = StretchSourceIndex(y, height, sourceHeight);
+        auto* to = reinterpret_cast<QRgb*>(rows + y * stride);
+        if (sourceRow == shownRow) {
+            std::memcpy(to, rows + (y - 1) * stride, rowBytes);
+            continue;
+        }
+        const auto* from = reinterpret_cast<const QRgb*>(pixels.constScanLine(sourceRow));
         for (int x = 0; x < width; ++x)
             to[x] = from[columns[x]];
+        shownRow = sourceRow;
     }
 }
 
@@ -103,10 +114,17 @@ void Magnifier::DrawEnlargement(QPoint pointer) {
     const ZoomPlan plan = PlanZoom(pointer.x(), pointer.y(), canvas.width(), canvas.height(),
                                    window_.Slider->value(), screenSize.width(), screenSize.height());
     const ScreenRect& s = plan.Source;
-    StretchInto(screen.GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height())), canvas);
+    if (frame_.size() != canvas.size())
+        frame_ = QImage(canvas.size(), QImage::Format_RGB32);
+    StretchInto(screen.GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height())), frame_);
+    DrawArm(frame_, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
+    DrawArm(frame_, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
 
-    DrawArm(canvas, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
-    DrawArm(canvas, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
+    // The view is overwritten on every tick, but the desktop is asked to show it again only when it
+    // changed: a resting pointer over a still screen costs no repaint.
+    if (frame_ == canvas)
+        return;
+    std::memcpy(canvas.bits(), frame_.constBits(), frame_.sizeInBytes());
     window_.ImgZoom->update();
 }
 

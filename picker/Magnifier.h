@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 
 class TFrmScreenColor;
@@ -23,4 +24,5 @@ private:
     void SetLevel(int level);
 
     TFrmScreenColor& window_;
+    QImage frame_; // the enlargement being made, kept so that its memory is reused
 };

@@ -9,6 +9,10 @@
 QPoint QtScreenReader::PointerPosition() const { return QCursor::pos(); }
 
 ColorValue QtScreenReader::ScreenPixelSource(int x, int y) {
+    if (const auto pixel = x11_.Grab(QRect(x, y, 1, 1))) {
+        const QRgb rgb = pixel->pixel(0, 0);
+        return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    }
     const QPoint point(x, y);
     QScreen* screen = QGuiApplication::screenAt(point);
     if (!screen)
@@ -22,6 +26,8 @@ ColorValue QtScreenReader::ScreenPixelSource(int x, int y) {
 }
 
 QImage QtScreenReader::GrabRegion(const QRect& region) {
+    if (auto image = x11_.Grab(region))
+        return std::move(*image);
     QScreen* primary = QGuiApplication::primaryScreen();
     const QRect onPrimary = region & primary->geometry();
     if (onPrimary == region) // the usual case: one read of the screen

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ScreenReader.h"
+#include "platform/XcbScreenGrab.h"
 
 class QtScreenReader final : public ScreenReader {
 public:
@@ -8,4 +9,7 @@ public:
     ColorValue ScreenPixelSource(int x, int y) override;
     QImage GrabRegion(const QRect& region) override;
     QSize PrimaryScreenSize() const override;
+
+private:
+    XcbScreenGrab x11_; // one request a read on X11, where Qt's screen grab makes several
 };

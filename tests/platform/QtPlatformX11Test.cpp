@@ -37,6 +37,28 @@ TEST(QtScreenReader, APointNoScreenShowsGivesAllBitsSet) {
     EXPECT_EQ(screen.ScreenPixelSource(0, size.height() + 500), -1);
 }
 
+TEST(QtScreenReader, GrabsARegionAndBlackWhereNoScreenIs) {
+    QtScreenReader screen;
+    SetRootColour("#C8DCF0");
+    const QImage inside = screen.GrabRegion(QRect(100, 200, 184, 88));
+    ASSERT_EQ(inside.size(), QSize(184, 88));
+    EXPECT_EQ(inside.pixelColor(0, 0), QColor(200, 220, 240));
+    EXPECT_EQ(inside.pixelColor(183, 87), QColor(200, 220, 240));
+
+    const QImage edge = screen.GrabRegion(QRect(-10, -5, 20, 10));
+    ASSERT_EQ(edge.size(), QSize(20, 10));
+    EXPECT_EQ(edge.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(edge.pixelColor(9, 4), QColor(Qt::black));
+    EXPECT_EQ(edge.pixelColor(10, 5), QColor(200, 220, 240));
+    EXPECT_EQ(screen.PrimaryScreenSize(), QSize(1920, 1080));
+}
+
+TEST(QtScreenReader, PointerPositionIsWhereThePointerWasPut) {
+    QtScreenReader screen;
+    ASSERT_EQ(std::system("xdotool mousemove 321 123"), 0);
+    EXPECT_EQ(screen.PointerPosition(), QPoint(321, 123));
+}
+
 TEST(QtSystemColours, IndexesAnswerFromTheDesktopPalette) {
     QtSystemColours system;
     const QPalette palette = QGuiApplication::palette();

@@ -4,7 +4,8 @@
 
 class TFrmScreenColor;
 
-// The current colour on its way to the clipboard: the sample picture it is copied as.
+// The current colour on its way to the clipboard, as its text or as a small sample picture, as the
+// paste-type list says; the hint line then says what was copied.
 class ClipboardOutput : public QObject {
     Q_OBJECT
 public:
@@ -12,10 +13,16 @@ public:
     static constexpr int SampleWidth = 51;
     static constexpr int SampleHeight = 25;
 
+    enum PasteType { PasteValue = 0, PasteSample = 1 };
+
     explicit ClipboardOutput(TFrmScreenColor& window);
 
     // Fills the hidden sample picture with the current colour.
     void PaintCopySample();
+    void CopyColorToClipboard();
+
+    void BtnCopyColorClick();
+    void LbPasteTypeClick();
 
 private:
     TFrmScreenColor& window_;

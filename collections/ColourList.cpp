@@ -2,6 +2,8 @@
 
 #include "colour/ColorFormats.h"
 
+#include <algorithm>
+
 ColourList::ColourList(QObject* parent) : QAbstractListModel(parent) {}
 
 int ColourList::rowCount(const QModelIndex& parent) const {
@@ -54,5 +56,34 @@ void ColourList::Clear() {
 void ColourList::SetRows(QStringList rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    endResetModel();
+}
+
+void ColourList::SetValues(QStringList values) {
+    beginResetModel();
+    values_ = std::move(values);
+    endResetModel();
+}
+
+void ColourList::RemoveRows(QList<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty())
+        return;
+    beginResetModel();
+    QStringList keptRows, keptValues;
+    keptRows.reserve(rows_.size() - rows.size());
+    auto removed = rows.cbegin();
+    for (qsizetype i = 0; i < std::max(rows_.size(), values_.size()); ++i) {
+        const bool remove = removed != rows.cend() && *removed == i;
+        if (remove)
+            ++removed;
+        else if (i < rows_.size())
+            keptRows.append(rows_[i]);
+        if (!remove && i < values_.size())
+            keptValues.append(values_[i]);
+    }
+    rows_ = std::move(keptRows);
+    values_ = std::move(keptValues);
     endResetModel();
 }

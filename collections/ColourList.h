@@ -34,6 +34,11 @@ public:
     void ClearRows();
     void Clear();
     void SetRows(QStringList rows);
+    void SetValues(QStringList values);
+
+    // Removes the rows and, where they have one, their values; rows past the last value take none,
+    // so what remains stays paired as it was.
+    void RemoveRows(QList<int> rows);
 
 private:
     QStringList rows_;

@@ -40,6 +40,7 @@ void ColourListView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ColourListView::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(event->key(), event->modifiers());
     const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
     if (currentIndex() != before && currentIndex().isValid())

@@ -16,6 +16,8 @@ public:
 
 signals:
     void Click();
+    // Every key pressed in the list, before the list handles it.
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

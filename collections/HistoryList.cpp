@@ -1,6 +1,7 @@
 #include "collections/HistoryList.h"
 
 #include "collections/ClipboardOutput.h"
+#include "collections/ColourAdjuster.h"
 #include "collections/ColourList.h"
 #include "collections/ColourListView.h"
 #include "colour/ColorFormats.h"
@@ -43,6 +44,8 @@ void HistoryList::LbColorsClick() {
             throw std::out_of_range("the clicked row has no value");
         window_.Current->ShowAsCurrentColorFromText(*value);
         window_.Clipboard->PaintCopySample();
+        window_.Adjuster->SyncAdjusterBars();
+        window_.Clipboard->CopyColorToClipboard();
     });
 }
 

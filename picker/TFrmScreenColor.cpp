@@ -1,8 +1,10 @@
 #include "picker/TFrmScreenColor.h"
 
 #include "collections/ClipboardOutput.h"
+#include "collections/ColourAdjuster.h"
 #include "collections/ColourList.h"
 #include "collections/ColourListView.h"
+#include "collections/FavouritesList.h"
 #include "collections/HistoryList.h"
 #include "colour/CurrentColour.h"
 #include "colour/QtColor.h"
@@ -112,7 +114,9 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     CreateTimers();
     Current = new CurrentColour(LblCurVal, CbColorValType, BtnColorPre, platform_.Colours(), this);
     History = new HistoryList(*this);
+    Favourites = new FavouritesList(*this);
     Clipboard = new ClipboardOutput(*this);
+    Adjuster = new ColourAdjuster(*this);
     Zoom = new Magnifier(*this);
     Picking = new PickLoop(*this);
 
@@ -121,6 +125,10 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     connect(TimerShowZoom, &Timer::Tick, Zoom, &Magnifier::TimerShowZoomTimer);
     connect(BtnZoomIn, &SpeedButton::clicked, Zoom, &Magnifier::BtnZoomInClick);
     connect(BtnZoomout, &SpeedButton::clicked, Zoom, &Magnifier::BtnZoomoutClick);
+    connect(Current, &CurrentColour::CopyColorToClipboard, Clipboard, &ClipboardOutput::CopyColorToClipboard);
+    connect(BtnCopyColor, &SpeedButton::clicked, Clipboard, &ClipboardOutput::BtnCopyColorClick);
+    connect(LbPasteType, &QListWidget::currentRowChanged, Clipboard, &ClipboardOutput::LbPasteTypeClick);
+    connect(BtnAddColorFav, &SpeedButton::clicked, Favourites, &FavouritesList::BtnAddColorFavClick);
     connect(N4, &QAction::triggered, History, &HistoryList::BtnClearAllColorClick);
     connect(N5, &QAction::triggered, History, &HistoryList::BtnClearAllColorClick);
     connect(BtnSCExit, &SpeedButton::clicked, this, &TFrmScreenColor::BtnSCExitClick);
@@ -240,17 +248,18 @@ void TFrmScreenColor::CreateLists() {
         rightEdge = FramePicture(panel, "ListEdgeRight");
         layout->addWidget(rightEdge, DockLayout::Right, 7);
         list = new ColourListView(panel);
-        QPalette palette = list->palette();
-        palette.setColor(QPalette::Base, ToQColor(WindowColour));
-        list->setPalette(palette);
         layout->addWidget(list, DockLayout::Client);
         return panel;
     };
     PnlFavColor =
         listPanel(ImgColorFavList, 22, Panel10, Panel11, ImgFavEdgeLeft, ImgFavEdgeRight, LbFavColor);
     lists->addWidget(PnlFavColor, DockLayout::Right, 180);
+    // Below its last row the favourites list shows the desktop's window colour, the history its own.
     Panel5 = listPanel(ImgColorList, 20, Panel1, Panel7, Image16, Image7, LbColors);
     lists->addWidget(Panel5, DockLayout::Client);
+    QPalette historyPalette = LbColors->palette();
+    historyPalette.setColor(QPalette::Base, ToQColor(WindowColour));
+    LbColors->setPalette(historyPalette);
 }
 
 void TFrmScreenColor::CreateToolPanel() {
@@ -271,6 +280,7 @@ void TFrmScreenColor::CreateToolPanel() {
         scrollBar->setRange(0, 255);
         scrollBar->setSingleStep(1);
         scrollBar->setPageStep(1);
+        scrollBar->setFocusPolicy(Qt::StrongFocus); // the arrow keys, Home and End move it
         return scrollBar;
     };
     SbR = bar(38);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class ClipboardOutput;
+class ColourAdjuster;
 class ColourListView;
 class CurrentColour;
 class DockLayout;
@@ -13,6 +14,7 @@ class HistoryList;
 class Magnifier;
 class PickLoop;
 class DockSplitter;
+class FavouritesList;
 class ImageControl;
 class Platform;
 class QAction;
@@ -116,7 +118,9 @@ public:
     // The parts that work the controls.
     CurrentColour* Current;
     HistoryList* History;
+    FavouritesList* Favourites;
     ClipboardOutput* Clipboard;
+    ColourAdjuster* Adjuster;
     Magnifier* Zoom;
     PickLoop* Picking;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FakeClipboard.h"
 #include "platform/FakeDesktopWindows.h"
 #include "platform/FakeScreenReader.h"
 #include "platform/FakeSystemColours.h"
@@ -11,8 +12,10 @@ public:
     FakeScreenReader ScreenFake;
     FakeSystemColours ColoursFake;
     FakeDesktopWindows WindowsFake;
+    FakeClipboard ClipboardFake;
 
     ScreenReader& Screen() override { return ScreenFake; }
     SystemColours& Colours() override { return ColoursFake; }
     DesktopWindows& Windows() override { return WindowsFake; }
+    Clipboard& Clip() override { return ClipboardFake; }
 };

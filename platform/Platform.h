@@ -2,6 +2,7 @@
 
 class ScreenReader;
 class SystemColours;
+class Clipboard;
 class DesktopWindows;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
@@ -11,4 +12,5 @@ public:
     virtual ScreenReader& Screen() = 0;
     virtual SystemColours& Colours() = 0;
     virtual DesktopWindows& Windows() = 0;
+    virtual Clipboard& Clip() = 0;
 };

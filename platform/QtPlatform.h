@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/QtClipboard.h"
 #include "platform/QtDesktopWindows.h"
 #include "platform/QtScreenReader.h"
 #include "platform/QtSystemColours.h"
@@ -11,9 +12,11 @@ public:
     ScreenReader& Screen() override { return screen_; }
     SystemColours& Colours() override { return colours_; }
     DesktopWindows& Windows() override { return windows_; }
+    Clipboard& Clip() override { return clipboard_; }
 
 private:
     QtScreenReader screen_;
     QtSystemColours colours_;
     QtDesktopWindows windows_;
+    QtClipboard clipboard_;
 };

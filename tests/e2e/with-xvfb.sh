@@ -21,6 +21,8 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 
 wmpid=
 if [ "$wm" = 1 ]; then

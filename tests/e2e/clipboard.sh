@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The clipboard as another program sees it: after a click on a history row it holds the row's colour
+# text; after choosing the sample paste type it holds a 51x25 picture of that colour.
+# Run inside with-xvfb.sh --wm.
+set -u
+program=$1
+probe=$2
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+xsetroot -solid '#C8DCF0'
+xdotool mousemove 1500 800
+"$program" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+[ -n "$window" ] || { echo "FAIL: no window"; kill "$pid"; exit 1; }
+sleep 3 # picking starts after a second and samples the desktop a second later
+
+# The top history row, in window coordinates.
+xdotool mousemove --window "$window" 185 107 click 1
+sleep 0.5
+text=$(xclip -o -selection clipboard 2>/dev/null)
+[ "$text" = "#C8DCF0" ] || fail "after a click on the history row the clipboard holds '$text'"
+
+# The second line of the paste-type list: the sample picture.
+xdotool mousemove --window "$window" 51 140 click 1
+sleep 0.5
+picture=$(mktemp --suffix=.png)
+xclip -o -selection clipboard -t image/png >"$picture" 2>/dev/null
+described=$("$probe" --image "$picture" 2>/dev/null)
+rm -f "$picture"
+[ "$described" = "51x25 C8DCF0 uniform" ] || fail "the clipboard's picture is '$described'"
+
+kill "$pid"
+wait "$pid" 2>/dev/null
+[ "$failures" = 0 ] && echo "PASS: the clipboard holds the row's text, then its sample picture"
+exit "$failures"

@@ -8,6 +8,8 @@
 #include "collections/HistoryList.h"
 #include "colour/CurrentColour.h"
 #include "colour/QtColor.h"
+#include "persistence/ColourListFiles.h"
+#include "persistence/SettingsStore.h"
 #include "picker/DockLayout.h"
 #include "picker/DockSplitter.h"
 #include "picker/FixedRowDelegate.h"
@@ -37,6 +39,8 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QUrl>
+
+#include <cstdlib>
 
 namespace {
 
@@ -74,6 +78,20 @@ QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     return label;
+}
+
+} // namespace
+
+namespace {
+
+// The window that has not saved yet. When the desktop goes away under the program (the X server ends
+// with the session), the toolkit ends the process without unwinding; the window then saves on the way
+// out, as it would have on closing.
+TFrmScreenColor* Unsaved = nullptr;
+
+void SaveOnExit() {
+    if (Unsaved)
+        Unsaved->FormDestroy();
 }
 
 } // namespace
@@ -117,6 +135,8 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     Favourites = new FavouritesList(*this);
     Clipboard = new ClipboardOutput(*this);
     Adjuster = new ColourAdjuster(*this);
+    Settings = new SettingsStore(*this);
+    ListFiles = new ColourListFiles(*this);
     Zoom = new Magnifier(*this);
     Picking = new PickLoop(*this);
 
@@ -135,10 +155,19 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     connect(BtnOtherFun, &SpeedButton::clicked, this, &TFrmScreenColor::BtnOtherFunClick);
     connect(BtnAlwaysOnTop, &SpeedButton::clicked, this, &TFrmScreenColor::BtnAlwaysOnTopClick);
 
+    static const bool saveOnExit = std::atexit(SaveOnExit) == 0;
+    if (saveOnExit)
+        Unsaved = this;
     FormCreate();
 }
 
-TFrmScreenColor::~TFrmScreenColor() = default;
+TFrmScreenColor::~TFrmScreenColor() { FormDestroy(); }
+
+void TFrmScreenColor::FormDestroy() {
+    if (Unsaved == this)
+        Unsaved = nullptr;
+    RunGuarded([this] { Settings->SaveSettings(); });
+}
 
 void TFrmScreenColor::CreateFrame(DockLayout* root) {
     PnlTop = new QWidget(this);
@@ -385,33 +414,13 @@ void TFrmScreenColor::FormCreate() {
         LoadSkin(*this);
         History->Model().ClearRows();
         FirstTick = true;
-        LoadSettings();
-        setGeometry(20, 10, 498, 600);
+        Settings->LoadSettings();
+        // The window's outer corner goes to (20, 10), frame and title bar included, so both stay on
+        // screen; the client area is 498 by 600.
+        move(20, 10);
+        resize(498, 600);
         layout()->activate();
     });
-}
-
-void TFrmScreenColor::LoadSettings() {
-    RunGuarded([this] { ApplyStoredChoices(StoredChoices{}); });
-}
-
-void TFrmScreenColor::ApplyStoredChoices(const StoredChoices& choices) {
-    // Selecting a row or item here runs none of their change handlers.
-    const QSignalBlocker pasteTypeQuiet(LbPasteType);
-    LbPasteType->setCurrentRow(
-        choices.PasteType >= 0 && choices.PasteType < LbPasteType->count() ? choices.PasteType : -1);
-    const QSignalBlocker formatQuiet(CbColorValType);
-    CbColorValType->setCurrentIndex(
-        choices.ColorValType >= 0 && choices.ColorValType < CbColorValType->count() ? choices.ColorValType
-                                                                                    : -1);
-
-    // The click flips the state back to the stored one and sets the picture and the band with it.
-    BtnAlwaysOnTop->Tag = choices.AlwaysOnTop ? 0 : 1;
-    BtnAlwaysOnTopClick();
-
-    BtnColorPre->Tag = choices.CbColorPre;
-    BtnColorPre->LoadGlyph(choices.CbColorPre == 0 ? QStringLiteral("ccolorpre")
-                                                   : QStringLiteral("nccolorpre"));
 }
 
 void TFrmScreenColor::BtnSCExitClick() {
@@ -425,9 +434,9 @@ void TFrmScreenColor::closeEvent(QCloseEvent* event) {
 }
 
 QPoint TFrmScreenColor::OtherFunMenuPoint() const {
-    const QRect window = geometry();
-    return {window.left() + BtnOtherFun->x() + BtnOtherFun->width(),
-            window.top() + SbMain->y() + SbAvert->height() + BtnOtherFun->y()};
+    // The window's place is its outer corner, as the desktop knows it.
+    return {x() + BtnOtherFun->x() + BtnOtherFun->width(),
+            y() + SbMain->y() + SbAvert->height() + BtnOtherFun->y()};
 }
 
 void TFrmScreenColor::BtnOtherFunClick() {
@@ -440,7 +449,7 @@ void TFrmScreenColor::resizeEvent(QResizeEvent* event) {
 }
 
 void TFrmScreenColor::FormResize() {
-    RunGuarded([this] { LblQuilloURL->move(geometry().left() + width() - 200, LblQuilloURL->y()); });
+    RunGuarded([this] { LblQuilloURL->move(x() + width() - 200, LblQuilloURL->y()); });
 }
 
 void TFrmScreenColor::BtnAlwaysOnTopClick() {

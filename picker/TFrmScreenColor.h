@@ -1,12 +1,11 @@
 #pragma once
 
-#include "persistence/StoredChoices.h"
-
 #include <QString>
 #include <QWidget>
 
 class ClipboardOutput;
 class ColourAdjuster;
+class ColourListFiles;
 class ColourListView;
 class CurrentColour;
 class DockLayout;
@@ -26,6 +25,7 @@ class QListWidget;
 class QMenu;
 class QScrollBar;
 class QSlider;
+class SettingsStore;
 class SpeedButton;
 class Timer;
 
@@ -121,6 +121,8 @@ public:
     FavouritesList* Favourites;
     ClipboardOutput* Clipboard;
     ColourAdjuster* Adjuster;
+    SettingsStore* Settings;
+    ColourListFiles* ListFiles;
     Magnifier* Zoom;
     PickLoop* Picking;
 
@@ -128,6 +130,9 @@ public:
 
     // True from creation until the first pick tick has switched picking on.
     bool FirstTick = false;
+
+    // Saves the settings and lists: once, as the window goes.
+    void FormDestroy();
 
     void BtnSCExitClick();
     void BtnOtherFunClick();
@@ -152,8 +157,6 @@ private:
 
     void FormCreate();
     void FormResize();
-    void LoadSettings();
-    void ApplyStoredChoices(const StoredChoices& choices);
     void TimerFirstRunTimer();
 
     Platform& platform_;

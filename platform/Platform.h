@@ -4,6 +4,8 @@ class ScreenReader;
 class SystemColours;
 class Clipboard;
 class DesktopWindows;
+class FileDialogs;
+class Folders;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -13,4 +15,6 @@ public:
     virtual SystemColours& Colours() = 0;
     virtual DesktopWindows& Windows() = 0;
     virtual Clipboard& Clip() = 0;
+    virtual FileDialogs& Dialogs() = 0;
+    virtual Folders& Places() = 0;
 };

@@ -3,6 +3,8 @@
 #include "platform/Platform.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtDesktopWindows.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtFolders.h"
 #include "platform/QtScreenReader.h"
 #include "platform/QtSystemColours.h"
 
@@ -13,10 +15,14 @@ public:
     SystemColours& Colours() override { return colours_; }
     DesktopWindows& Windows() override { return windows_; }
     Clipboard& Clip() override { return clipboard_; }
+    FileDialogs& Dialogs() override { return dialogs_; }
+    Folders& Places() override { return folders_; }
 
 private:
     QtScreenReader screen_;
     QtSystemColours colours_;
     QtDesktopWindows windows_;
     QtClipboard clipboard_;
+    QtFileDialogs dialogs_;
+    QtFolders folders_;
 };

@@ -3,20 +3,13 @@
 # text; after choosing the sample paste type it holds a 51x25 picture of that colour.
 # Run inside with-xvfb.sh --wm.
 set -u
-program=$1
+source "$(dirname "$0")/lib.sh"
+program=$(install_program "$1")
 probe=$2
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 xsetroot -solid '#C8DCF0'
 xdotool mousemove 1500 800
-"$program" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-[ -n "$window" ] || { echo "FAIL: no window"; kill "$pid"; exit 1; }
+start_program "$program"
 sleep 3 # picking starts after a second and samples the desktop a second later
 
 # The top history row, in window coordinates.
@@ -36,5 +29,6 @@ rm -f "$picture"
 
 kill "$pid"
 wait "$pid" 2>/dev/null
+rm -rf "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: the clipboard holds the row's text, then its sample picture"
 exit "$failures"

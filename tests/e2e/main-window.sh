@@ -2,32 +2,22 @@
 # The main window on a real desktop: title, place and size, the always-on-top band the window manager
 # sees, and both ways of ending the program. Run inside with-xvfb.sh --wm.
 set -u
-program=$1
-failures=0
-pid=
+source "$(dirname "$0")/lib.sh"
+program=$(install_program "$1")
 
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-start() {
-  "$program" &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-  if [ -z "$window" ]; then
-    echo "FAIL: no window was mapped within 20 s"
-    kill "$pid" 2>/dev/null
-    exit 1
-  fi
-}
+start() { start_program "$program"; }
 
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
-# Where the window's client area is on the screen, and its size: "x,y,width,height".
+# Where the window's outer corner (its frame's) is on the screen, and its client area's size:
+# "x,y,width,height". The frame's extents come from the window manager.
 placement() {
-  xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-                                /Width:/ {w=$2} /Height:/ {h=$2} END {print x "," y "," w "," h}'
+  local extents
+  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
+  xwininfo -id "$window" | awk -v e="$extents" '
+    BEGIN {split(e, f, ",")}
+    /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
+    END {print x - f[1] "," y - f[3] "," w "," h}'
 }
 
 # The window's client coordinates of a button in the column (left 2, 102 by 26, given its top).
@@ -36,20 +26,10 @@ click_column_button() {
   sleep 0.5
 }
 
-# Waits for the program to end and checks how.
 expect_exit_0() {
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    fail "$1: the program is still running"
-    kill "$pid"
-    return
-  fi
-  wait "$pid"
-  rc=$?
-  [ "$rc" = 0 ] || fail "$1: exit code $rc"
+  wait_for_exit
+  [ "$exit_code" = 0 ] || fail "$1: exit code $exit_code"
+  [ "$exit_code" = running ] && kill "$pid"
 }
 
 start
@@ -73,5 +53,6 @@ start
 click_column_button 219
 expect_exit_0 "ended by the exit button"
 
+rm -rf "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: title, place, always-on-top and both ways out"
 exit "$failures"

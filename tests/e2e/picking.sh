@@ -3,20 +3,14 @@
 # changed every two seconds, the history gains one row per change, newest on top, each drawn in its
 # colour, and the magnifier shows the enlarged area with its cross-hair. Run inside with-xvfb.sh --wm.
 set -u
-program=$1
+source "$(dirname "$0")/lib.sh"
+program=$(install_program "$1")
 probe=$2
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 xsetroot -solid '#404040'
 xdotool mousemove 1500 800
-"$program" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-[ -n "$window" ] || { echo "FAIL: no window"; kill "$pid"; exit 1; }
+start_program "$program"
+read -r left top < <(client_origin)
 
 # Picking starts by itself a second after start; the first sample comes a second later.
 sleep 2.5
@@ -26,11 +20,13 @@ for colour in '#FF0000' '#0000FF' '#00FF00'; do
 done
 sleep 0.5
 
-# The history list's rows on the screen: the window's client area is at (20, 10).
+# The history list's rows on the screen: the list starts at (125, 99) in the client area.
 rows=()
-for i in 0 1 2 3 4; do rows+=("310,$((10 + 12 + 60 + 27 + 16 * i + 8))"); done
-# The magnifier's view starts at (20 + 117, 10 + 378); its cross-hair centre is at (184, 88) in it.
-view=("142,393" "$((137 + 184)),$((388 + 88))" "$((137 + 184 + 20)),$((388 + 88))" "$((137 + 184)),$((388 + 88 + 20))")
+for i in 0 1 2 3 4; do rows+=("$((left + 290)),$((top + 99 + 16 * i + 8))"); done
+# The magnifier's view starts at (117, 378) in the client area; its cross-hair centre is at (184, 88).
+vx=$((left + 117))
+vy=$((top + 378))
+view=("$((vx + 5)),$((vy + 5))" "$((vx + 184)),$((vy + 88))" "$((vx + 204)),$((vy + 88))" "$((vx + 184)),$((vy + 108))")
 mapfile -t seen < <("$probe" "${rows[@]}" "${view[@]}")
 
 expected_rows=(00FF00 0000FF FF0000 404040)
@@ -45,5 +41,6 @@ done
 
 kill "$pid"
 wait "$pid" 2>/dev/null
+rm -rf "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: one history row per change of colour, and the magnifier follows"
 exit "$failures"

@@ -162,9 +162,13 @@ TEST_F(MainWindowTest, OtherFunctionsMenuOpensBesideItsButton) {
 }
 
 TEST_F(MainWindowTest, ResizeKeepsTheLinkLabel200PixelsFromTheRight) {
-    window.show(); // the size set while hidden reaches the window as it is shown
+    window.show();
+    window.move(20, 10);
+    window.resize(400, 600);
+    window.resize(498, 600);
     EXPECT_EQ(window.LblQuilloURL->x(), 318);
-    window.setGeometry(100, 10, 600, 600);
+    window.move(100, 10);
+    window.resize(600, 600);
     EXPECT_EQ(window.LblQuilloURL->x(), 500);
 }
 

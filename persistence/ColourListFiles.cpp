@@ -1,0 +1,38 @@
+#include "persistence/ColourListFiles.h"
+
+#include "collections/ColourList.h"
+#include "collections/HistoryList.h"
+#include "persistence/FileStore.h"
+#include "persistence/ListFile.h"
+#include "picker/TFrmScreenColor.h"
+#include "platform/FileDialogs.h"
+#include "platform/Platform.h"
+#include "windows/Guard.h"
+
+#include <QAction>
+
+ColourListFiles::ColourListFiles(TFrmScreenColor& window) : QObject(&window), window_(window) {
+    connect(window_.N6, &QAction::triggered, this, &ColourListFiles::BtnOpenColorClick);
+    connect(window_.N8, &QAction::triggered, this, &ColourListFiles::BtnSaveColorAsClick);
+}
+
+void ColourListFiles::BtnOpenColorClick() {
+    RunGuarded([this] {
+        const auto name =
+            window_.Desktop().Dialogs().OpenFileName(&window_, TFrmScreenColor::ColorListFilter);
+        if (!name)
+            return;
+        // The values stay: row i keeps the colour of value i, where there is one.
+        if (const auto bytes = ReadFileIfExists(*name))
+            window_.History->Model().SetRows(ParseListFile(*bytes));
+    });
+}
+
+void ColourListFiles::BtnSaveColorAsClick() {
+    RunGuarded([this] {
+        const auto name =
+            window_.Desktop().Dialogs().SaveFileName(&window_, TFrmScreenColor::ColorListFilter);
+        if (name)
+            WriteFileAtomically(*name, FormatListFile(window_.History->Model().Rows()));
+    });
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class QObject;
+
+// SIGTERM, SIGHUP and SIGINT end the program the way closing its window does, through the event loop,
+// so that it saves what the user keeps. The returned object watches for them; the caller owns it.
+QObject* QuitOnTerminationSignals();

@@ -1,0 +1,47 @@
+# Shared by the end-to-end scripts; sourced, not run.
+# The program runs from a folder of its own, as an installed copy does, so that the settings and list
+# files it keeps beside itself belong to this test alone.
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# Copies the program into a new folder (or the one given) and prints the copy's path.
+install_program() {
+  local folder=${2:-$(mktemp -d)}
+  cp "$1" "$folder/tintra"
+  echo "$folder/tintra"
+}
+
+# Starts the program and waits for its window; sets pid and window.
+start_program() {
+  "$1" &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+  if [ -z "$window" ]; then
+    echo "FAIL: no window was mapped within 20 s"
+    kill "$pid" 2>/dev/null
+    exit 1
+  fi
+}
+
+# Waits up to 5 s for the program to end; sets exit_code to its exit code, or to "running".
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    exit_code=running
+    return
+  fi
+  wait "$pid"
+  exit_code=$?
+}
+
+# The screen position of the window's client area: "x y".
+client_origin() {
+  xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'
+}

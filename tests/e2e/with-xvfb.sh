@@ -8,6 +8,7 @@ if [ "${1:-}" = "--wm" ]; then wm=1; shift; fi
 work=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
+export XVFB_PID=$xvfb
 for _ in $(seq 200); do
   [ -s "$work/display" ] && break
   sleep 0.05

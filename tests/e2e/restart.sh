@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Nothing the user keeps is lost: favourites added, the program ended by the window manager, by SIGTERM
+# and by the X server going away (a logout), and started again shows the same rows in the same
+# colours. Run inside with-xvfb.sh --wm; it ends that X server itself.
+set -u
+source "$(dirname "$0")/lib.sh"
+program=$(install_program "$1")
+folder=$(dirname "$program")
+probe=$2
+
+# Adds the colour under the resting pointer to the favourites, once the program has picked it.
+add_favourite() {
+  xsetroot -solid "$1"
+  sleep 1.5
+  xdotool mousemove --window "$window" 60 $((12 + 60 + 133 + 13)) click 1
+  sleep 0.3
+  xdotool mousemove 1500 800
+}
+
+# The colours of the first favourites rows on the screen: the list starts at (314, 101) in the client.
+favourite_colours() {
+  local left top points=()
+  read -r left top < <(client_origin)
+  for i in $(seq 0 $(($1 - 1))); do points+=("$((left + 314 + 150)),$((top + 101 + 16 * i + 8))"); done
+  "$probe" "${points[@]}" 2>/dev/null | tr '\n' ' '
+}
+
+xdotool mousemove 1500 800
+start_program "$program"
+sleep 1
+add_favourite '#FF0000'
+add_favourite '#0000FF'
+wmctrl -i -c "$window"
+wait_for_exit
+[ "$exit_code" = 0 ] || fail "closed by the window manager: exit code $exit_code"
+[ "$(tr -d '\r' <"$folder/fav" | tr '\n' ' ')" = "#0000FF #FF0000 " ] || fail "fav holds: $(cat -A "$folder/fav")"
+[ "$(tr -d '\r' <"$folder/favcol" | tr '\n' ' ')" = "16711680 255 " ] || fail "favcol holds: $(cat -A "$folder/favcol")"
+[ "$(wc -l <"$folder/default")" = 7 ] || fail "default holds: $(cat -A "$folder/default")"
+
+start_program "$program"
+seen=$(favourite_colours 2)
+[ "$seen" = "0000FF FF0000 " ] || fail "after a restart the favourites show $seen"
+sleep 1
+add_favourite '#00FF00'
+kill -TERM "$pid"
+wait_for_exit
+[ "$exit_code" = 0 ] || fail "ended by SIGTERM: exit code $exit_code"
+
+start_program "$program"
+seen=$(favourite_colours 3)
+[ "$seen" = "00FF00 0000FF FF0000 " ] || fail "after SIGTERM and a restart the favourites show $seen"
+sleep 1
+add_favourite '#FFFF00'
+kill "$XVFB_PID"
+wait_for_exit
+[ "$exit_code" = running ] && { kill -9 "$pid"; fail "the program outlived its X server"; }
+first=$(head -n 1 "$folder/favcol" | tr -d '\r')
+[ "$first" = 65535 ] || fail "the favourite added before the X server went is missing (favcol starts with $first)"
+
+rm -rf "$folder"
+[ "$failures" = 0 ] && echo "PASS: favourites survive closing, SIGTERM and the end of the X session"
+exit "$failures"

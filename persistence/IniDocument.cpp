@@ -110,12 +110,17 @@ bool IniDocument::ReadBool(std::string_view section, std::string_view key, bool 
 }
 
 void IniDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(key) + "=" + std::string(value);
+    std::string line(key);
+    line += '=';
+    line += value;
     const auto sectionLine = FindSection(section);
     if (!sectionLine) {
         if (!lines_.empty() && lines_.back().End.empty())
             lines_.back().End = "\r\n";
-        lines_.push_back({"[" + std::string(section) + "]", "\r\n"});
+        std::string header(1, '[');
+        header += section;
+        header += ']';
+        lines_.push_back({std::move(header), "\r\n"});
         lines_.push_back({std::move(line), "\r\n"});
         return;
     }

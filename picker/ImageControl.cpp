@@ -9,8 +9,8 @@ void ImageControl::SetPicture(const QImage& picture) {
     update();
 }
 
-void ImageControl::SetTiled(bool tiled) {
-    tiled_ = tiled;
+void ImageControl::SetStretched(bool stretched) {
+    stretched_ = stretched;
     update();
 }
 
@@ -29,8 +29,8 @@ void ImageControl::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    if (tiled_)
-        painter.drawTiledPixmap(rect(), QPixmap::fromImage(picture_));
+    if (stretched_)
+        painter.drawImage(rect(), picture_);
     else
         painter.drawImage(0, 0, picture_);
 }

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // An image control: shows its picture at its own size from the top-left corner, clipped to the control,
-// or repeated over the whole control for the border strips of the window frame. Code that draws into
+// or stretched over the whole control for the border strips of the window frames. Code that draws into
 // the control draws on its canvas, a picture of the control's own size.
 class ImageControl : public QWidget {
     Q_OBJECT
@@ -13,7 +13,7 @@ public:
 
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& picture);
-    void SetTiled(bool tiled);
+    void SetStretched(bool stretched);
 
     // The picture to draw on, made white at the control's size when the control has none of that size
     // yet (what was drawn before stays in its top-left corner). Call update() after drawing.
@@ -24,5 +24,5 @@ protected:
 
 private:
     QImage picture_;
-    bool tiled_ = false;
+    bool stretched_ = false;
 };

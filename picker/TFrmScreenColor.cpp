@@ -16,6 +16,7 @@
 #include "picker/ImageControl.h"
 #include "picker/Magnifier.h"
 #include "picker/PickLoop.h"
+#include "picker/SkinFrame.h"
 #include "picker/SpeedButton.h"
 #include "picker/Timer.h"
 #include "picker/WindowFonts.h"
@@ -26,6 +27,11 @@
 #include "windows/Guard.h"
 #include "windows/Messages.h"
 #include "windows/SiteAddress.h"
+#include "windows/TFrmDemo.h"
+#include "windows/TFrmHelp.h"
+#include "windows/TFrmVersion.h"
+#include "windows/TRndLabColForm.h"
+#include "windows/WebBanner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,10 +50,9 @@
 
 namespace {
 
-constexpr ColorValue WindowColour = 16710389;     // red 245, green 250, blue 254
-constexpr ColorValue CentreColour = 16115930;     // red 218, green 232, blue 245
-constexpr ColorValue BannerColour = 4464672;      // red 32, green 32, blue 68
-constexpr ColorValue BottomBandColour = 16449269; // red 245, green 254, blue 250
+constexpr ColorValue WindowColour = 16710389; // red 245, green 250, blue 254
+constexpr ColorValue CentreColour = 16115930; // red 218, green 232, blue 245
+constexpr ColorValue BannerColour = 4464672;  // red 32, green 32, blue 68
 
 QWidget* Panel(QWidget* parent, ColorValue colour) {
     auto* panel = new QWidget(parent);
@@ -56,16 +61,6 @@ QWidget* Panel(QWidget* parent, ColorValue colour) {
     palette.setColor(QPalette::Window, ToQColor(colour));
     panel->setPalette(palette);
     return panel;
-}
-
-// A picture of the window definition: the frame and list edges, drawn repeated along their strip.
-ImageControl* FramePicture(QWidget* parent, const char* name) {
-    auto* image = new ImageControl(parent);
-    QPixmap picture;
-    LoadBitmapResource(picture, QString::fromLatin1(name), QStringLiteral("bmp"));
-    image->SetPicture(picture.toImage());
-    image->SetTiled(true);
-    return image;
 }
 
 SpeedButton* ColumnButton(QWidget* parent, int top) {
@@ -137,6 +132,7 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     Adjuster = new ColourAdjuster(*this);
     Settings = new SettingsStore(*this);
     ListFiles = new ColourListFiles(*this);
+    Banner = new WebBanner(*this);
     Zoom = new Magnifier(*this);
     Picking = new PickLoop(*this);
 
@@ -151,6 +147,14 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     connect(BtnAddColorFav, &SpeedButton::clicked, Favourites, &FavouritesList::BtnAddColorFavClick);
     connect(N4, &QAction::triggered, History, &HistoryList::BtnClearAllColorClick);
     connect(N5, &QAction::triggered, History, &HistoryList::BtnClearAllColorClick);
+    connect(TimerFirstRun, &Timer::Tick, Banner, &WebBanner::TimerFirstRunTimer);
+    connect(TimerCheckTopBrowser, &Timer::Tick, Banner, &WebBanner::TimerCheckTopBrowserTimer);
+    connect(BtnSCHelpDoc, &SpeedButton::clicked, this, &TFrmScreenColor::BtnHelpClick);
+    connect(N1, &QAction::triggered, this, &TFrmScreenColor::BtnHelpClick);
+    connect(N10, &QAction::triggered, this, &TFrmScreenColor::BtnAboutUsClick);
+    connect(MnAboutUs, &QAction::triggered, this, &TFrmScreenColor::BtnAboutUsClick);
+    connect(MnDemo, &QAction::triggered, this, &TFrmScreenColor::MnDemoClick);
+    connect(N9, &QAction::triggered, this, &TFrmScreenColor::BtnRadomColorClick);
     connect(BtnSCExit, &SpeedButton::clicked, this, &TFrmScreenColor::BtnSCExitClick);
     connect(BtnOtherFun, &SpeedButton::clicked, this, &TFrmScreenColor::BtnOtherFunClick);
     connect(BtnAlwaysOnTop, &SpeedButton::clicked, this, &TFrmScreenColor::BtnAlwaysOnTopClick);
@@ -170,30 +174,17 @@ void TFrmScreenColor::FormDestroy() {
 }
 
 void TFrmScreenColor::CreateFrame(DockLayout* root) {
-    PnlTop = new QWidget(this);
-    auto* top = new DockLayout(PnlTop);
-    Image4 = FramePicture(PnlTop, "FrameTopLeft");
-    top->addWidget(Image4, DockLayout::Left, 7);
-    ImgTopRight = FramePicture(PnlTop, "FrameTopRight");
-    top->addWidget(ImgTopRight, DockLayout::Right, 13);
-    ImgCenter = FramePicture(PnlTop, "FrameTop");
-    top->addWidget(ImgCenter, DockLayout::Client);
-    root->addWidget(PnlTop, DockLayout::Top, 12);
-
-    Panel12 = Panel(this, BottomBandColour);
-    auto* bottom = new DockLayout(Panel12);
-    Image24 = FramePicture(Panel12, "FrameBottomLeft");
-    bottom->addWidget(Image24, DockLayout::Left, 7);
-    Image26 = FramePicture(Panel12, "FrameBottomRight");
-    bottom->addWidget(Image26, DockLayout::Right, 13);
-    Image25 = FramePicture(Panel12, "FrameBottom");
-    bottom->addWidget(Image25, DockLayout::Client);
-    root->addWidget(Panel12, DockLayout::Bottom, 11);
-
-    ImgLeft = FramePicture(this, "FrameLeft");
-    root->addWidget(ImgLeft, DockLayout::Left, 7);
-    ImgRight = FramePicture(this, "FrameRight");
-    root->addWidget(ImgRight, DockLayout::Right, 13);
+    const SkinFrame frame = SkinFrame::Add(this, root, {12, 11, 7, 13, 7, 13});
+    PnlTop = frame.TopBand;
+    Image4 = frame.TopLeft;
+    ImgCenter = frame.TopMiddle;
+    ImgTopRight = frame.TopRight;
+    Panel12 = frame.BottomBand;
+    Image24 = frame.BottomLeft;
+    Image25 = frame.BottomMiddle;
+    Image26 = frame.BottomRight;
+    ImgLeft = frame.LeftEdge;
+    ImgRight = frame.RightEdge;
 }
 
 void TFrmScreenColor::CreateBanner() {
@@ -395,6 +386,14 @@ void TFrmScreenColor::CreateMenus() {
     N8 = MnOtherFunButton->addAction(QStringLiteral("颜色另存为"));
     N9 = MnOtherFunButton->addAction(QStringLiteral("随机取色"));
     N10 = MnOtherFunButton->addAction(QStringLiteral("关于"));
+
+    PmHelp = new QMenu(this);
+    MnDemo = PmHelp->addAction(QStringLiteral("使用实例"));
+    N1 = PmHelp->addAction(QStringLiteral("帮助文档"));
+    MnAboutUs = PmHelp->addAction(QStringLiteral("关于"));
+    BtnSCHelpDoc->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(BtnSCHelpDoc, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PmHelp->popup(BtnSCHelpDoc->mapToGlobal(at)); });
 }
 
 void TFrmScreenColor::CreateTimers() {
@@ -402,7 +401,6 @@ void TFrmScreenColor::CreateTimers() {
     TimerShowZoom = new Timer(25, false, this);
     TimerFirstRun = new Timer(1000, true, this);
     TimerCheckTopBrowser = new Timer(1000, false, this);
-    connect(TimerFirstRun, &Timer::Tick, this, &TFrmScreenColor::TimerFirstRunTimer);
 }
 
 void TFrmScreenColor::FormCreate() {
@@ -461,6 +459,44 @@ void TFrmScreenColor::BtnAlwaysOnTopClick() {
     });
 }
 
-void TFrmScreenColor::TimerFirstRunTimer() {
-    RunGuarded([this] { TimerFirstRun->SetEnabled(false); });
+void TFrmScreenColor::BtnHelpClick() {
+    RunGuarded([this] {
+        if (!FrmHelp)
+            FrmHelp = new TFrmHelp(platform_, this);
+        FrmHelp->show();
+        FrmHelp->setWindowState(FrmHelp->windowState() | Qt::WindowMaximized);
+        FrmHelp->raise();
+    });
+}
+
+void TFrmScreenColor::BtnAboutUsClick() {
+    RunGuarded([this] {
+        if (!FrmVersion)
+            FrmVersion = new TFrmVersion(platform_, this);
+        FrmVersion->show();
+        FrmVersion->raise();
+    });
+}
+
+void TFrmScreenColor::MnDemoClick() {
+    RunGuarded([this] {
+        if (!FrmDemo)
+            FrmDemo = new TFrmDemo(this);
+        FrmDemo->show();
+        FrmDemo->raise();
+    });
+}
+
+void TFrmScreenColor::BtnRadomColorClick() {
+    RunGuarded([this] {
+        Picking->SwitchPickingOff();
+        if (!RndLabColForm)
+            RndLabColForm = new TRndLabColForm(this);
+        RndLabColForm->Picked = false;
+        RndLabColForm->exec();
+        if (RndLabColForm->Picked) {
+            Current->ShowAsCurrentColor(RndLabColForm->PreviewColor());
+            Clipboard->BtnCopyColorClick();
+        }
+    });
 }

@@ -26,6 +26,11 @@ class QMenu;
 class QScrollBar;
 class QSlider;
 class SettingsStore;
+class TFrmDemo;
+class TFrmHelp;
+class TFrmVersion;
+class TRndLabColForm;
+class WebBanner;
 class SpeedButton;
 class Timer;
 
@@ -109,6 +114,9 @@ public:
     QAction *N2, *N3;
     QMenu* MnOtherFunButton;
     QAction *N5, *N6, *N7, *N8, *N9, *N10;
+    // The help menu, offered by a right click on the help button.
+    QMenu* PmHelp;
+    QAction *MnDemo, *N1, *MnAboutUs;
 
     Timer* TimerGetColor;
     Timer* TimerShowZoom;
@@ -123,6 +131,13 @@ public:
     ColourAdjuster* Adjuster;
     SettingsStore* Settings;
     ColourListFiles* ListFiles;
+    WebBanner* Banner;
+
+    // The other windows: help and about made at start-up, the others on first use.
+    TFrmHelp* FrmHelp = nullptr;
+    TFrmVersion* FrmVersion = nullptr;
+    TFrmDemo* FrmDemo = nullptr;
+    TRndLabColForm* RndLabColForm = nullptr;
     Magnifier* Zoom;
     PickLoop* Picking;
 
@@ -137,6 +152,10 @@ public:
     void BtnSCExitClick();
     void BtnOtherFunClick();
     void BtnAlwaysOnTopClick();
+    void BtnHelpClick();
+    void BtnAboutUsClick();
+    void MnDemoClick();
+    void BtnRadomColorClick();
 
     // The screen point at which the further-functions menu opens.
     QPoint OtherFunMenuPoint() const;
@@ -157,7 +176,6 @@ private:
 
     void FormCreate();
     void FormResize();
-    void TimerFirstRunTimer();
 
     Platform& platform_;
 };

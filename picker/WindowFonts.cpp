@@ -9,3 +9,11 @@ QFont SongTi(int pixelHeight) {
     font.setPixelSize(pixelHeight);
     return font;
 }
+
+QFont HeiTi(int pixelHeight) {
+    QFont font;
+    font.setFamilies({QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Zen Hei")});
+    font.setPixelSize(pixelHeight);
+    return font;
+}

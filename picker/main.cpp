@@ -9,14 +9,16 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    // The browser engine of the help window and the banner shares the toolkit's drawing contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TintraApplication application(argc, argv);
     QtPlatform platform;
     const std::unique_ptr<QObject> signalWatch(QuitOnTerminationSignals());
 
     // The main window comes first: its creation fills the texts the other windows read.
     TFrmScreenColor mainWindow(platform);
-    TFrmHelp help;
-    TFrmVersion version;
+    mainWindow.FrmHelp = new TFrmHelp(platform, &mainWindow);
+    mainWindow.FrmVersion = new TFrmVersion(platform, &mainWindow);
     // A session that ends asks the program to keep its data before it may be stopped.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, mainWindow.Settings,
                      &SettingsStore::SaveSettings);

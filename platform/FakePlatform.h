@@ -4,8 +4,11 @@
 #include "platform/FakeDesktopWindows.h"
 #include "platform/FakeFileDialogs.h"
 #include "platform/FakeFolders.h"
+#include "platform/FakeLinkOpener.h"
+#include "platform/FakePageFetcher.h"
 #include "platform/FakeScreenReader.h"
 #include "platform/FakeSystemColours.h"
+#include "platform/FakeWebViews.h"
 #include "platform/Platform.h"
 
 // A desktop that tests set up and look into.
@@ -17,6 +20,11 @@ public:
     FakeClipboard ClipboardFake;
     FakeFileDialogs DialogsFake;
     FakeFolders FoldersFake;
+    FakeLinkOpener LinksFake;
+    FakePageFetcher FetcherFake;
+    FakeWebViews ViewsFake;
+    // A test that talks to a real server puts a real fetcher here.
+    PageFetcher* FetcherOverride = nullptr;
 
     ScreenReader& Screen() override { return ScreenFake; }
     SystemColours& Colours() override { return ColoursFake; }
@@ -24,4 +32,7 @@ public:
     Clipboard& Clip() override { return ClipboardFake; }
     FileDialogs& Dialogs() override { return DialogsFake; }
     Folders& Places() override { return FoldersFake; }
+    LinkOpener& Links() override { return LinksFake; }
+    PageFetcher& Fetcher() override { return FetcherOverride ? *FetcherOverride : FetcherFake; }
+    WebViews& Views() override { return ViewsFake; }
 };

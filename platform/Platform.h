@@ -6,6 +6,9 @@ class Clipboard;
 class DesktopWindows;
 class FileDialogs;
 class Folders;
+class LinkOpener;
+class PageFetcher;
+class WebViews;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -17,4 +20,7 @@ public:
     virtual Clipboard& Clip() = 0;
     virtual FileDialogs& Dialogs() = 0;
     virtual Folders& Places() = 0;
+    virtual LinkOpener& Links() = 0;
+    virtual PageFetcher& Fetcher() = 0;
+    virtual WebViews& Views() = 0;
 };

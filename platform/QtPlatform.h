@@ -5,8 +5,11 @@
 #include "platform/QtDesktopWindows.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtFolders.h"
+#include "platform/QtLinkOpener.h"
+#include "platform/QtPageFetcher.h"
 #include "platform/QtScreenReader.h"
 #include "platform/QtSystemColours.h"
+#include "platform/QtWebViews.h"
 
 // The desktop as Qt reaches it.
 class QtPlatform final : public Platform {
@@ -17,6 +20,9 @@ public:
     Clipboard& Clip() override { return clipboard_; }
     FileDialogs& Dialogs() override { return dialogs_; }
     Folders& Places() override { return folders_; }
+    LinkOpener& Links() override { return links_; }
+    PageFetcher& Fetcher() override { return fetcher_; }
+    WebViews& Views() override { return views_; }
 
 private:
     QtScreenReader screen_;
@@ -25,4 +31,7 @@ private:
     QtClipboard clipboard_;
     QtFileDialogs dialogs_;
     QtFolders folders_;
+    QtLinkOpener links_;
+    QtPageFetcher fetcher_;
+    QtWebViews views_;
 };

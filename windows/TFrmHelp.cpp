@@ -1,3 +1,101 @@
 #include "windows/TFrmHelp.h"
 
-TFrmHelp::TFrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {}
+#include "colour/QtColor.h"
+#include "picker/DockLayout.h"
+#include "picker/SkinFrame.h"
+#include "picker/SpeedButton.h"
+#include "platform/Platform.h"
+#include "platform/WebView.h"
+#include "windows/Guard.h"
+#include "windows/Messages.h"
+
+#include <QFile>
+#include <QShowEvent>
+#include <QTextBrowser>
+
+namespace {
+
+constexpr ColorValue WindowColour = 16710389;
+
+QWidget* Plain(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, ToQColor(WindowColour));
+    panel->setPalette(palette);
+    return panel;
+}
+
+} // namespace
+
+TFrmHelp::TFrmHelp(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform) {
+    setGeometry(27, 12, 964, 756);
+    auto* layout = new DockLayout(this);
+    SkinFrame::Add(this, layout, {15, 11, 10, 14, 14, 14});
+    Panel1 = Plain(this);
+    layout->addWidget(Panel1, DockLayout::Client);
+    auto* inner = new DockLayout(Panel1);
+    Panel2 = Plain(Panel1);
+    inner->addWidget(Panel2, DockLayout::Bottom, 41);
+    BtnClose = new SpeedButton(Panel2);
+    BtnClose->setGeometry(612, 3, 57, 26);
+    ScrollBox1 = Plain(Panel1);
+    inner->addWidget(ScrollBox1, DockLayout::Client);
+    connect(BtnClose, &SpeedButton::clicked, this, &TFrmHelp::BtnCloseClick);
+    FormCreate();
+}
+
+TFrmHelp::~TFrmHelp() = default;
+
+void TFrmHelp::FormCreate() {
+    RunGuarded([this] {
+        BtnClose->LoadGlyph(QStringLiteral("BtnClose"));
+        setWindowTitle(QString::fromStdString(MsgAbout + " " + ProductShortName));
+    });
+}
+
+QString TFrmHelp::BuiltInHelpPage() {
+    QFile page(QStringLiteral(":/help/help.html"));
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+void TFrmHelp::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFrmHelp::FormShow() {
+    RunGuarded([this] {
+        if (!webView_ && !builtInView_) {
+            webView_ = platform_.Views().Create(ScrollBox1);
+            if (!webView_) {
+                ShowBuiltInHelp();
+                return;
+            }
+            (new DockLayout(ScrollBox1))->addWidget(webView_->Widget(), DockLayout::Client);
+            webView_->NavigateComplete = [this](bool loaded, const QUrl&, const QString&) {
+                if (!loaded && !fellBack_) {
+                    fellBack_ = true;
+                    webView_->ShowHtml(BuiltInHelpPage(), QUrl(QString::fromStdString(HelpPageAddress)));
+                }
+            };
+        }
+        if (webView_) {
+            fellBack_ = false;
+            webView_->Navigate(QUrl(QString::fromStdString(HelpPageAddress)));
+        }
+    });
+}
+
+void TFrmHelp::ShowBuiltInHelp() {
+    builtInView_ = new QTextBrowser(ScrollBox1);
+    builtInView_->setHtml(BuiltInHelpPage());
+    (new DockLayout(ScrollBox1))->addWidget(builtInView_, DockLayout::Client);
+    builtInView_->show();
+}
+
+void TFrmHelp::BtnCloseClick() {
+    RunGuarded([this] { close(); });
+}

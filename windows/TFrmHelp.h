@@ -2,9 +2,44 @@
 
 #include <QWidget>
 
-// The help window; created hidden at start-up, after the main window.
+#include <memory>
+
+class ImageControl;
+class Platform;
+class QTextBrowser;
+class SpeedButton;
+class WebView;
+
+// The help window: the online help page in a web view, requested afresh at every showing; where the
+// page cannot be had, the help carried inside the program.
 class TFrmHelp : public QWidget {
     Q_OBJECT
 public:
-    explicit TFrmHelp(QWidget* parent = nullptr);
+    explicit TFrmHelp(Platform& platform, QWidget* parent = nullptr);
+    ~TFrmHelp() override;
+
+    QWidget* Panel1;
+    QWidget* ScrollBox1;
+    QWidget* Panel2;
+    SpeedButton* BtnClose;
+
+    // The web view, made when the window is first shown.
+    WebView* WebBrowser1() const { return webView_.get(); }
+    // The help page carried inside the program.
+    static QString BuiltInHelpPage();
+
+    void BtnCloseClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void ShowBuiltInHelp();
+
+    Platform& platform_;
+    std::unique_ptr<WebView> webView_;
+    QTextBrowser* builtInView_ = nullptr; // where no web view can be made
+    bool fellBack_ = false;
 };

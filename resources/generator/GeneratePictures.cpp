@@ -425,16 +425,20 @@ void drawAboutCard(QImage& image) {
 
     drawColourWheel(p, QPointF(62, 62), 38, Qt::white);
 
-    putText(p, QStringLiteral("Tintra"), chineseFont(40, true), tone::Accent, QRectF(120, 14, 220, 52),
+    // The about window lays its version label over x 173..203, y 52..80 of the card, its link label
+    // over x 135..311, y 122..143 (where the home page is written) and its close button over
+    // x 242..299, y 190..216; those places stay plain but for the address.
+    putText(p, QStringLiteral("Tintra"), chineseFont(38, true), tone::Accent, QRectF(120, 4, 220, 48),
             Along::Left, true);
-    putText(p, QStringLiteral("版本号："), chineseFont(13), tone::Ink, QRectF(120, 78, 56, 17), Along::Left);
-    putText(p, QStringLiteral("屏幕取色工具"), chineseFont(14, true), tone::Ink, QRectF(120, 108, 220, 19),
+    putText(p, QStringLiteral("版本号："), chineseFont(13), tone::Ink, QRectF(112, 58, 60, 18), Along::Right);
+    putText(p, QStringLiteral("屏幕取色工具"), chineseFont(14, true), tone::Ink, QRectF(120, 86, 220, 19),
+            Along::Left);
+    p.fillRect(QRect(20, 112, image.width() - 40, 1), tone::SoftBorder);
+    putText(p, QStringLiteral("主页："), chineseFont(13), tone::Ink, QRectF(70, 124, 62, 17), Along::Right);
+    putText(p, QStringLiteral("tintra.app"), chineseFont(15), tone::Accent, QRectF(138, 122, 170, 20),
             Along::Left);
     putText(p, QStringLiteral("拾取、放大、调色与收藏屏幕上的颜色"), chineseFont(12), tone::MutedInk,
-            QRectF(120, 130, 220, 16), Along::Left);
-
-    p.fillRect(QRect(20, 160, image.width() - 40, 1), tone::SoftBorder);
-    putText(p, QStringLiteral("主页："), chineseFont(13), tone::Ink, QRectF(60, 178, 58, 17), Along::Right);
+            QRectF(20, 152, 300, 16), Along::Left);
 }
 
 // ---- window frame ------------------------------------------------------------------

@@ -1,0 +1,145 @@
+#include "windows/WebBanner.h"
+#include "picker/ImageControl.h"
+#include "picker/TFrmScreenColor.h"
+#include "picker/Timer.h"
+#include "platform/FakePlatform.h"
+#include "platform/QtPageFetcher.h"
+#include "windows/BannerPage.h"
+#include "windows/Messages.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The maker's site on loopback: the banner page it serves is whatever the test says.
+class LoopbackSite {
+public:
+    LoopbackSite() {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray request = socket->readAll();
+                Requests << request.left(request.indexOf("\r\n"));
+                const QByteArray body = Page.toUtf8();
+                socket->write(
+                    "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                    QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    QString Address() const { return QString("http://127.0.0.1:%1/").arg(server_.serverPort()); }
+
+    QString Page;
+    QList<QByteArray> Requests;
+
+private:
+    QTcpServer server_;
+};
+
+class WebBannerTest : public testing::Test {
+protected:
+    WebBannerTest() {
+        platform.FetcherOverride = &fetcher;
+        window.show();
+    }
+
+    // The first tick of the start timer, then whatever the page needs to arrive and be checked.
+    void RunBanner() {
+        window.Banner->TimerFirstRunTimer();
+        QElapsedTimer waited;
+        waited.start();
+        while (!window.TimerCheckTopBrowser->Enabled() && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        window.Banner->TimerCheckTopBrowserTimer();
+    }
+
+    QString Genuine(bool upperCase = false) {
+        const QString marker = QString::fromLatin1(BannerMarker);
+        return "<html><body><p>Tintra</p>" + (upperCase ? marker.toUpper() : marker) + "</body></html>";
+    }
+
+    LoopbackSite site;
+    QtPageFetcher fetcher;
+    FakePlatform platform;
+    TFrmScreenColor window{platform};
+};
+
+TEST_F(WebBannerTest, TheRequestCarriesAnEmptyVAndTheVersion) {
+    window.Banner->MakerSite = site.Address();
+    site.Page = Genuine();
+    RunBanner();
+    ASSERT_EQ(site.Requests.size(), 1);
+    EXPECT_EQ(site.Requests[0], "GET /download/update/?v=&n=1.6 HTTP/1.1");
+    EXPECT_FALSE(window.TimerFirstRun->Enabled());
+    EXPECT_FALSE(window.TimerCheckTopBrowser->Enabled());
+}
+
+TEST_F(WebBannerTest, WithoutTheSiteThePictureStays) {
+    window.Banner->MakerSite = "http://127.0.0.1:1/"; // nothing listens there
+    RunBanner();
+    EXPECT_TRUE(window.Image48->isVisible());
+    EXPECT_EQ(window.Banner->WebBrowserTop(), nullptr);
+    EXPECT_TRUE(platform.ViewsFake.Made.isEmpty());
+}
+
+TEST_F(WebBannerTest, AGenuinePageCoversThePanelUntilANavigationThatIsNot) {
+    window.Banner->MakerSite = site.Address();
+    site.Page = Genuine(true); // the marker in capitals counts too
+    RunBanner();
+    ASSERT_EQ(platform.ViewsFake.Made.size(), 1);
+    FakeWebView* view = platform.ViewsFake.Made[0];
+    EXPECT_EQ(view->Shown, site.Page);
+    EXPECT_EQ(view->Widget()->geometry(),
+              QRect(-4, -4, window.SbAvert->width() + 8, window.SbAvert->height() + 8));
+    EXPECT_FALSE(window.Image48->isVisible());
+
+    // The user follows a link inside the banner to a page that is no banner.
+    view->NavigateComplete(true, QUrl(site.Address() + "elsewhere"), "<html><body>elsewhere</body></html>");
+    EXPECT_TRUE(window.TimerCheckTopBrowser->Enabled());
+    window.Banner->TimerCheckTopBrowserTimer();
+    EXPECT_EQ(view->Widget()->pos(), QPoint(-2000, -2000));
+    EXPECT_TRUE(window.Image48->isVisible());
+}
+
+TEST_F(WebBannerTest, APageWithoutTheMarkerMakesNoBrowser) {
+    window.Banner->MakerSite = site.Address();
+    site.Page = "<html><body>404 not found</body></html>";
+    RunBanner();
+    EXPECT_TRUE(platform.ViewsFake.Made.isEmpty());
+    EXPECT_TRUE(window.Image48->isVisible());
+}
+
+TEST_F(WebBannerTest, TheLinksOpenTheSite) {
+    const auto press = [](QWidget* widget) {
+        QMouseEvent event(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::MiddleButton,
+                          Qt::MiddleButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    press(window.Image48);
+    press(window.LblQuilloURL);
+    EXPECT_EQ(platform.LinksFake.Opened,
+              (QStringList{QString::fromStdString(SiteAddress), window.Banner->MakerSite}));
+}
+
+TEST_F(WebBannerTest, TheLinkLabelTurnsRedUnderTheMouse) {
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(window.LblQuilloURL, &enter);
+    EXPECT_EQ(window.LblQuilloURL->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(window.LblQuilloURL->cursor().shape(), Qt::PointingHandCursor);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window.LblQuilloURL, &leave);
+    EXPECT_EQ(window.LblQuilloURL->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(window.LblQuilloURL->cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace

@@ -463,6 +463,7 @@ void TFrmScreenColor::BtnHelpClick() {
     RunGuarded([this] {
         if (!FrmHelp)
             FrmHelp = new TFrmHelp(platform_, this);
+        // Maximised once shown: the desktop is asked then, as it ignores the wish on a window not yet mapped.
         FrmHelp->show();
         FrmHelp->setWindowState(FrmHelp->windowState() | Qt::WindowMaximized);
         FrmHelp->raise();

@@ -60,6 +60,29 @@ QString TFrmHelp::BuiltInHelpPage() {
     return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
 }
 
+void TFrmHelp::setVisible(bool visible) {
+    if (visible && !webView_ && !builtInView_)
+        MakeView();
+    QWidget::setVisible(visible);
+}
+
+void TFrmHelp::MakeView() {
+    RunGuarded([this] {
+        webView_ = platform_.Views().Create(ScrollBox1);
+        if (!webView_) {
+            ShowBuiltInHelp();
+            return;
+        }
+        (new DockLayout(ScrollBox1))->addWidget(webView_->Widget(), DockLayout::Client);
+        webView_->NavigateComplete = [this](bool loaded, const QUrl&, const QString&) {
+            if (!loaded && !fellBack_) {
+                fellBack_ = true;
+                webView_->ShowHtml(BuiltInHelpPage(), QUrl(QString::fromStdString(HelpPageAddress)));
+            }
+        };
+    });
+}
+
 void TFrmHelp::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
@@ -68,24 +91,10 @@ void TFrmHelp::showEvent(QShowEvent* event) {
 
 void TFrmHelp::FormShow() {
     RunGuarded([this] {
-        if (!webView_ && !builtInView_) {
-            webView_ = platform_.Views().Create(ScrollBox1);
-            if (!webView_) {
-                ShowBuiltInHelp();
-                return;
-            }
-            (new DockLayout(ScrollBox1))->addWidget(webView_->Widget(), DockLayout::Client);
-            webView_->NavigateComplete = [this](bool loaded, const QUrl&, const QString&) {
-                if (!loaded && !fellBack_) {
-                    fellBack_ = true;
-                    webView_->ShowHtml(BuiltInHelpPage(), QUrl(QString::fromStdString(HelpPageAddress)));
-                }
-            };
-        }
-        if (webView_) {
-            fellBack_ = false;
-            webView_->Navigate(QUrl(QString::fromStdString(HelpPageAddress)));
-        }
+        if (!webView_)
+            return;
+        fellBack_ = false;
+        webView_->Navigate(QUrl(QString::fromStdString(HelpPageAddress)));
     });
 }
 

@@ -29,6 +29,7 @@ public:
     static QString BuiltInHelpPage();
 
     void BtnCloseClick();
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -36,6 +37,9 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    // The browser goes into the window before the window first reaches the screen: a browser added
+    // to a window already shown makes the toolkit build that window anew.
+    void MakeView();
     void ShowBuiltInHelp();
 
     Platform& platform_;

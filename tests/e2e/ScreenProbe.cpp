@@ -2,7 +2,9 @@
 //   tintra_screen_probe X,Y [X,Y ...]   the colour of each screen point as RRGGBB, a line each, read
 //                                       the way the program reads them;
 //   tintra_screen_probe --image FILE    "WIDTHxHEIGHT RRGGBB uniform|mixed" for a picture file, the
-//                                       colour being its top-left pixel's.
+//                                       colour being its top-left pixel's;
+//   tintra_screen_probe --count RRGGBB X,Y,W,H
+//                                       how many pixels of the screen rectangle have that colour.
 #include "platform/QtScreenReader.h"
 
 #include <QGuiApplication>
@@ -30,6 +32,21 @@ int DescribeImage(const QString& path) {
     return 0;
 }
 
+int CountColour(const QString& hex, const QString& rectangle) {
+    const QStringList r = rectangle.split(',');
+    if (r.size() != 4)
+        return 2;
+    QtScreenReader screen;
+    const QImage area = screen.GrabRegion(QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt()));
+    const QRgb wanted = 0xFF000000u | hex.toUInt(nullptr, 16);
+    int count = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            count += (area.pixel(x, y) | 0xFF000000u) == wanted;
+    std::printf("%d\n", count);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,6 +54,8 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QGuiApplication::arguments().mid(1);
     if (arguments.size() == 2 && arguments[0] == "--image")
         return DescribeImage(arguments[1]);
+    if (arguments.size() == 3 && arguments[0] == "--count")
+        return CountColour(arguments[1], arguments[2]);
     QtScreenReader screen;
     for (const QString& point : arguments) {
         const QStringList xy = point.split(',');

@@ -8,10 +8,12 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Copies the program into a new folder (or the one given) and prints the copy's path.
+# Copies the program, with the browser module beside it, into a new folder and prints the copy's path.
 install_program() {
-  local folder=${2:-$(mktemp -d)}
+  local folder
+  folder=$(mktemp -d)
   cp "$1" "$folder/tintra"
+  [ -f "$(dirname "$1")/tintra_webengine.so" ] && cp "$(dirname "$1")/tintra_webengine.so" "$folder/"
   echo "$folder/tintra"
 }
 

@@ -9,8 +9,6 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    // The browser engine of the help window and the banner shares the toolkit's drawing contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TintraApplication application(argc, argv);
     QtPlatform platform;
     const std::unique_ptr<QObject> signalWatch(QuitOnTerminationSignals());

@@ -2,6 +2,13 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QOpenGLContext>
+
+// The toolkit's shared drawing context, which the browser engine draws through and looks for as it
+// loads. The toolkit makes it at start-up only when told to before the application exists, and then
+// every run pays for the graphics driver; the program makes it here, when the engine is first needed.
+QOpenGLContext* qt_gl_global_share_context();
+void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
@@ -9,6 +16,11 @@ using CreateFunction = WebView* (*)(QWidget*);
 
 CreateFunction LoadEngine() {
     static const CreateFunction create = [] {
+        if (!qt_gl_global_share_context()) {
+            auto* shared = new QOpenGLContext; // lives as long as the program
+            shared->create();
+            qt_gl_set_global_share_context(shared);
+        }
         QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/tintra_webengine"));
         return reinterpret_cast<CreateFunction>(module.resolve("CreateTintraWebView"));
     }();

@@ -3,12 +3,24 @@
 #include "platform/WebView.h"
 
 #include <QPointer>
+#include <QQuickWindow>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <unistd.h>
 
 namespace {
+
+void PrepareEngine() {
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    // The engine's sandbox refuses to run as root; only then it is switched off.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGLRhi);
+}
 
 class WebEngineView final : public WebView {
 public:
@@ -45,8 +57,6 @@ private:
 } // namespace
 
 extern "C" Q_DECL_EXPORT WebView* CreateTintraWebView(QWidget* parent) {
-    // The engine's sandbox refuses to run as root; only then it is switched off.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PrepareEngine();
     return new WebEngineView(parent);
 }

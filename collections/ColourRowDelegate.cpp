@@ -2,6 +2,7 @@
 
 #include "collections/ColourList.h"
 #include "colour/QtColor.h"
+#include "picker/RowText.h"
 
 #include <QPainter>
 
@@ -11,8 +12,7 @@ void ColourRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->fillRect(option.rect, ToQColor(fill));
     painter->setPen(ToQColor(ReadableTextColor(fill)));
     painter->setFont(option.font);
-    painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      index.data(Qt::DisplayRole).toString());
+    DrawRowText(*painter, option.rect, index.data(Qt::DisplayRole).toString());
     if (option.state & QStyle::State_HasFocus) {
         QPen dotted(ToQColor(ReadableTextColor(fill)), 1, Qt::DotLine);
         painter->setPen(dotted);

@@ -8,6 +8,8 @@ class FixedRowDelegate : public QStyledItemDelegate {
 public:
     FixedRowDelegate(int rowHeight, QObject* parent);
 
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:

@@ -1,8 +1,8 @@
 #include "picker/SkinFrame.h"
 
-#include "colour/QtColor.h"
 #include "picker/DockLayout.h"
 #include "picker/ImageControl.h"
+#include "picker/WindowColours.h"
 #include "resources/SkinPictures.h"
 
 #include <QPixmap>
@@ -14,11 +14,7 @@ constexpr ColorValue BandColour = 16449269; // red 245, green 254, blue 250
 QWidget* Band(QWidget* window, const char* left, const char* middle, const char* right, int leftWidth,
               int rightWidth, ImageControl*& leftPicture, ImageControl*& middlePicture,
               ImageControl*& rightPicture) {
-    auto* band = new QWidget(window);
-    band->setAutoFillBackground(true);
-    QPalette palette = band->palette();
-    palette.setColor(QPalette::Window, ToQColor(BandColour));
-    band->setPalette(palette);
+    QWidget* band = ColouredPanel(window, BandColour);
     auto* layout = new DockLayout(band);
     leftPicture = FramePicture(band, left);
     layout->addWidget(leftPicture, DockLayout::Left, leftWidth);

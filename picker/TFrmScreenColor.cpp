@@ -19,6 +19,7 @@
 #include "picker/SkinFrame.h"
 #include "picker/SpeedButton.h"
 #include "picker/Timer.h"
+#include "picker/WindowColours.h"
 #include "picker/WindowFonts.h"
 #include "platform/DesktopWindows.h"
 #include "platform/Platform.h"
@@ -50,18 +51,8 @@
 
 namespace {
 
-constexpr ColorValue WindowColour = 16710389; // red 245, green 250, blue 254
 constexpr ColorValue CentreColour = 16115930; // red 218, green 232, blue 245
 constexpr ColorValue BannerColour = 4464672;  // red 32, green 32, blue 68
-
-QWidget* Panel(QWidget* parent, ColorValue colour) {
-    auto* panel = new QWidget(parent);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
-    panel->setPalette(palette);
-    return panel;
-}
 
 SpeedButton* ColumnButton(QWidget* parent, int top) {
     auto* button = new SpeedButton(parent);
@@ -93,17 +84,14 @@ void SaveOnExit() {
 
 TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setFont(SongTi(15));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(WindowColour));
-    setPalette(palette);
+    SetBackground(this, WindowColour);
 
     auto* root = new DockLayout(this);
     CreateFrame(root);
     CreateHintLine();
     root->addWidget(PnlBottom, DockLayout::Bottom, 36);
 
-    SbCenter = Panel(this, CentreColour);
+    SbCenter = ColouredPanel(this, CentreColour);
     root->addWidget(SbCenter, DockLayout::Client);
     auto* centre = new DockLayout(SbCenter);
     // The label sits behind the button column, which hides it.
@@ -188,7 +176,7 @@ void TFrmScreenColor::CreateFrame(DockLayout* root) {
 }
 
 void TFrmScreenColor::CreateBanner() {
-    SbAvert = Panel(SbCenter, BannerColour);
+    SbAvert = ColouredPanel(SbCenter, BannerColour);
     auto* banner = new DockLayout(SbAvert);
     Image48 = new ImageControl(SbAvert);
     banner->addWidget(Image48, DockLayout::Client);
@@ -204,7 +192,7 @@ void TFrmScreenColor::CreateBanner() {
 }
 
 void TFrmScreenColor::CreateButtonColumn() {
-    ScrollBox1 = Panel(SbCenter, CentreColour);
+    ScrollBox1 = ColouredPanel(SbCenter, CentreColour);
 
     BtnColorPre = new SpeedButton(ScrollBox1);
     BtnColorPre->setGeometry(6, 1, 86, 22);
@@ -242,7 +230,7 @@ void TFrmScreenColor::CreateLists() {
     Panel2 = new QWidget(SbMain);
     auto* lists = new DockLayout(Panel2);
 
-    Panel4 = Panel(Panel2, WindowColour);
+    Panel4 = ColouredPanel(Panel2, WindowColour);
     ImgCurColorVal = new ImageControl(Panel4);
     (new DockLayout(Panel4))->addWidget(ImgCurColorVal, DockLayout::Client);
     LblCurVal = new QLineEdit(Panel4);
@@ -255,13 +243,13 @@ void TFrmScreenColor::CreateLists() {
     // The history and favourites panels share one shape: header picture, border strips, list.
     auto listPanel = [&](ImageControl*& header, int headerHeight, QWidget*& topBorder, QWidget*& bottomBorder,
                          ImageControl*& leftEdge, ImageControl*& rightEdge, ColourListView*& list) {
-        QWidget* panel = Panel(Panel2, WindowColour);
+        QWidget* panel = ColouredPanel(Panel2, WindowColour);
         auto* layout = new DockLayout(panel);
         header = new ImageControl(panel);
         layout->addWidget(header, DockLayout::Top, headerHeight);
-        topBorder = Panel(panel, WindowColour);
+        topBorder = ColouredPanel(panel, WindowColour);
         layout->addWidget(topBorder, DockLayout::Top, 7);
-        bottomBorder = Panel(panel, WindowColour);
+        bottomBorder = ColouredPanel(panel, WindowColour);
         layout->addWidget(bottomBorder, DockLayout::Bottom, 15);
         leftEdge = FramePicture(panel, "ListEdgeLeft");
         layout->addWidget(leftEdge, DockLayout::Left, 9);
@@ -283,11 +271,11 @@ void TFrmScreenColor::CreateLists() {
 }
 
 void TFrmScreenColor::CreateToolPanel() {
-    PnlTopPan = Panel(SbMain, WindowColour);
+    PnlTopPan = ColouredPanel(SbMain, WindowColour);
     auto* tools = new DockLayout(PnlTopPan);
     tools->setContentsMargins(1, 1, 1, 1);
 
-    PnlColorPlatte = Panel(PnlTopPan, WindowColour);
+    PnlColorPlatte = ColouredPanel(PnlTopPan, WindowColour);
     ImgTiaosheBoard = new ImageControl(PnlColorPlatte);
     (new DockLayout(PnlColorPlatte))->addWidget(ImgTiaosheBoard, DockLayout::Client);
     // The number labels lie under the bars, as labels drawn on a panel do.
@@ -311,7 +299,7 @@ void TFrmScreenColor::CreateToolPanel() {
     ImgCopy->hide();
     tools->addWidget(PnlColorPlatte, DockLayout::Client);
 
-    PnlZoom = Panel(PnlTopPan, WindowColour);
+    PnlZoom = ColouredPanel(PnlTopPan, WindowColour);
     auto* zoom = new DockLayout(PnlZoom);
     ImgZoomBG = new ImageControl(PnlZoom);
     zoom->addWidget(ImgZoomBG, DockLayout::Top, 25);
@@ -346,7 +334,7 @@ void TFrmScreenColor::CreateToolPanel() {
 }
 
 void TFrmScreenColor::CreateHintLine() {
-    PnlBottom = Panel(this, WindowColour);
+    PnlBottom = ColouredPanel(this, WindowColour);
     auto* line = new DockLayout(PnlBottom);
     ScrollBox5 = new QWidget(PnlBottom);
     line->addWidget(ScrollBox5, DockLayout::Top, 5);

@@ -1,8 +1,8 @@
 #include "windows/TFrmDemo.h"
 
-#include "colour/QtColor.h"
 #include "picker/DockLayout.h"
 #include "picker/ImageControl.h"
+#include "picker/WindowColours.h"
 #include "picker/WindowFonts.h"
 #include "resources/SkinPictures.h"
 
@@ -11,15 +11,7 @@
 
 namespace {
 
-constexpr ColorValue WindowColour = 16710389;
 constexpr int ColumnWidth = 919;
-
-void Paint(QWidget* widget) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(WindowColour));
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -27,7 +19,7 @@ TFrmDemo::TFrmDemo(QWidget* parent) : QWidget(parent, Qt::Window) {
     setGeometry(18, 125, 956, 566);
     setFont(SongTi(15));
     setWindowTitle(QStringLiteral("QuilloTintra使用实例"));
-    Paint(this);
+    SetBackground(this, WindowColour);
 
     auto* layout = new DockLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -36,7 +28,7 @@ TFrmDemo::TFrmDemo(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(ScrollBox1, DockLayout::Client);
 
     auto* column = new QWidget;
-    Paint(column);
+    SetBackground(column, WindowColour);
     int top = 0;
     auto text = [&](const char* words) {
         auto* label = new QLabel(QString::fromUtf8(words), column);

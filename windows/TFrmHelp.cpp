@@ -1,9 +1,9 @@
 #include "windows/TFrmHelp.h"
 
-#include "colour/QtColor.h"
 #include "picker/DockLayout.h"
 #include "picker/SkinFrame.h"
 #include "picker/SpeedButton.h"
+#include "picker/WindowColours.h"
 #include "platform/Platform.h"
 #include "platform/WebView.h"
 #include "windows/Guard.h"
@@ -13,34 +13,19 @@
 #include <QShowEvent>
 #include <QTextBrowser>
 
-namespace {
-
-constexpr ColorValue WindowColour = 16710389;
-
-QWidget* Plain(QWidget* parent) {
-    auto* panel = new QWidget(parent);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, ToQColor(WindowColour));
-    panel->setPalette(palette);
-    return panel;
-}
-
-} // namespace
-
 TFrmHelp::TFrmHelp(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform) {
     setGeometry(27, 12, 964, 756);
     auto* layout = new DockLayout(this);
     SkinFrame::Add(this, layout, {15, 11, 10, 14, 14, 14});
-    Panel1 = Plain(this);
+    Panel1 = ColouredPanel(this);
     layout->addWidget(Panel1, DockLayout::Client);
     auto* inner = new DockLayout(Panel1);
-    Panel2 = Plain(Panel1);
+    Panel2 = ColouredPanel(Panel1);
     inner->addWidget(Panel2, DockLayout::Bottom, 41);
     BtnClose = new SpeedButton(Panel2);
     BtnClose->setGeometry(612, 3, 57, 26);
-    ScrollBox1 = Plain(Panel1);
+    ScrollBox1 = ColouredPanel(Panel1);
     inner->addWidget(ScrollBox1, DockLayout::Client);
     connect(BtnClose, &SpeedButton::clicked, this, &TFrmHelp::BtnCloseClick);
     FormCreate();

@@ -1,10 +1,10 @@
 #include "windows/TFrmVersion.h"
 
-#include "colour/QtColor.h"
 #include "picker/DockLayout.h"
 #include "picker/ImageControl.h"
 #include "picker/SkinFrame.h"
 #include "picker/SpeedButton.h"
+#include "picker/WindowColours.h"
 #include "picker/WindowFonts.h"
 #include "platform/LinkOpener.h"
 #include "platform/Platform.h"
@@ -27,10 +27,7 @@ TFrmVersion::TFrmVersion(Platform& platform, QWidget* parent)
     setGeometry(270, 229, 380, 247);
     QFont font = HeiTi(21);
     setFont(font);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(16710389));
-    setPalette(palette);
+    SetBackground(this, WindowColour);
 
     auto* layout = new DockLayout(this);
     SkinFrame::Add(this, layout, {15, 11, 10, 14, 14, 14});

@@ -1,7 +1,7 @@
 #include "windows/TRndLabColForm.h"
 
-#include "colour/QtColor.h"
 #include "picker/SpeedButton.h"
+#include "picker/WindowColours.h"
 #include "picker/WindowFonts.h"
 #include "windows/Guard.h"
 #include "windows/Messages.h"
@@ -11,19 +11,6 @@
 #include <QScreen>
 
 #include <chrono>
-
-namespace {
-
-constexpr ColorValue WindowColour = 16710389;
-
-void SetBackground(QWidget* widget, ColorValue colour) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 ColourSwatch::ColourSwatch(QWidget* parent) : QLabel(parent) {}
 

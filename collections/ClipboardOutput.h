@@ -9,10 +9,6 @@ class TFrmScreenColor;
 class ClipboardOutput : public QObject {
     Q_OBJECT
 public:
-    // The size of the sample picture.
-    static constexpr int SampleWidth = 51;
-    static constexpr int SampleHeight = 25;
-
     enum PasteType { PasteValue = 0, PasteSample = 1 };
 
     explicit ClipboardOutput(TFrmScreenColor& window);

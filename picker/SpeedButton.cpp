@@ -10,11 +10,6 @@ SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-void SpeedButton::SetGlyph(const QPixmap& glyph) {
-    glyph_ = glyph;
-    update();
-}
-
 void SpeedButton::LoadGlyph(const QString& pictureName) {
     if (LoadBitmapResource(glyph_, pictureName, QStringLiteral("bmp")))
         glyphName_ = pictureName;

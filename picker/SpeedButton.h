@@ -15,7 +15,6 @@ public:
     int Tag = 0;
 
     QPixmap Glyph() const { return glyph_; }
-    void SetGlyph(const QPixmap& glyph);
     // Loads the named "bmp" picture as the glyph; a missing or broken picture leaves the glyph as it was.
     void LoadGlyph(const QString& pictureName);
     // The name of the picture the glyph was last loaded from.

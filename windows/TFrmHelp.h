@@ -23,8 +23,6 @@ public:
     QWidget* Panel2;
     SpeedButton* BtnClose;
 
-    // The web view, made when the window is first shown.
-    WebView* WebBrowser1() const { return webView_.get(); }
     // The help page carried inside the program.
     static QString BuiltInHelpPage();
 

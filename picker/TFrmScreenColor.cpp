@@ -24,7 +24,6 @@
 #include "platform/DesktopWindows.h"
 #include "platform/Platform.h"
 #include "resources/Skin.h"
-#include "resources/SkinPictures.h"
 #include "windows/Guard.h"
 #include "windows/Messages.h"
 #include "windows/SiteAddress.h"
@@ -65,10 +64,6 @@ QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
     label->setGeometry(geometry);
     return label;
 }
-
-} // namespace
-
-namespace {
 
 // The window that has not saved yet. When the desktop goes away under the program (the X server ends
 // with the session), the toolkit ends the process without unwinding; the window then saves on the way

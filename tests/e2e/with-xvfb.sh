@@ -22,6 +22,8 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# The tools that read window titles read them as UTF-8, whatever locale the caller had.
+export LC_ALL=C.UTF-8
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 

@@ -47,3 +47,14 @@ wait_for_exit() {
 client_origin() {
   xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'
 }
+
+# Where a window's outer corner (its frame's) is on the screen, and its client area's size:
+# "x,y,width,height". The frame's extents come from the window manager.
+placement() {
+  local extents
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
+  xwininfo -id "$1" | awk -v e="$extents" '
+    BEGIN {split(e, f, ",")}
+    /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
+    END {print x - f[1] "," y - f[3] "," w "," h}'
+}

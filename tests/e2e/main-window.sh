@@ -9,17 +9,6 @@ start() { start_program "$program"; }
 
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
-# Where the window's outer corner (its frame's) is on the screen, and its client area's size:
-# "x,y,width,height". The frame's extents come from the window manager.
-placement() {
-  local extents
-  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
-  xwininfo -id "$window" | awk -v e="$extents" '
-    BEGIN {split(e, f, ",")}
-    /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
-    END {print x - f[1] "," y - f[3] "," w "," h}'
-}
-
 # The window's client coordinates of a button in the column (left 2, 102 by 26, given its top).
 click_column_button() {
   xdotool mousemove --window "$window" 60 $((12 + 60 + $1 + 13)) click 1
@@ -35,7 +24,7 @@ expect_exit_0() {
 start
 name=$(xdotool getwindowname "$window")
 [ "$name" = "Tintra1.6" ] || fail "window title is '$name'"
-where=$(placement)
+where=$(placement "$window")
 [ "$where" = "20,10,498,600" ] || fail "window is at $where"
 above || fail "a first start is not marked always-on-top"
 
@@ -43,7 +32,7 @@ click_column_button 246
 above && fail "always-on-top stays after one click"
 click_column_button 246
 above || fail "two clicks do not bring always-on-top back"
-where=$(placement)
+where=$(placement "$window")
 [ "$where" = "20,10,498,600" ] || fail "toggling moved the window to $where"
 
 wmctrl -i -c "$window"

@@ -15,6 +15,7 @@ set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
+source "$root/tests/e2e/lib.sh" # placement
 
 colour='#C8DCF0'         # the desktop colour the program picks up
 desktop='#4A6D8C'        # the desktop behind the windows once the colour is picked
@@ -46,16 +47,6 @@ end_started() {
 # Waits up to 20 s for a visible window of the process; prints its id.
 window_of() {
   timeout 20 xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n 1
-}
-
-# The window's outer corner and client size: "x,y,width,height" (the frame's extents come from openbox).
-placement() {
-  local extents
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
-  xwininfo -id "$1" | awk -v e="$extents" '
-    BEGIN {split(e, f, ",")}
-    /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
-    END {print x - f[1] "," y - f[3] "," w "," h}'
 }
 
 # The client area of a window on the screen: "widthxheight+x+y".

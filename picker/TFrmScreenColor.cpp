@@ -10,6 +10,7 @@
 #include "colour/QtColor.h"
 #include "persistence/ColourListFiles.h"
 #include "persistence/SettingsStore.h"
+#include "picker/AdjusterBar.h"
 #include "picker/DockLayout.h"
 #include "picker/DockSplitter.h"
 #include "picker/FixedRowDelegate.h"
@@ -278,12 +279,11 @@ void TFrmScreenColor::CreateToolPanel() {
     LblG = Label(PnlColorPlatte, QStringLiteral("___"), QRect(42, 61, 24, 15));
     LblB = Label(PnlColorPlatte, QStringLiteral("___"), QRect(41, 86, 24, 15));
     auto bar = [this](int top) {
-        auto* scrollBar = new QScrollBar(Qt::Horizontal, PnlColorPlatte);
+        auto* scrollBar = new AdjusterBar(PnlColorPlatte);
         scrollBar->setGeometry(50, top, 185, 20);
         scrollBar->setRange(0, 255);
         scrollBar->setSingleStep(1);
         scrollBar->setPageStep(1);
-        scrollBar->setFocusPolicy(Qt::StrongFocus); // the arrow keys, Home and End move it
         return scrollBar;
     };
     SbR = bar(38);

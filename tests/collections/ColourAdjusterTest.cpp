@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -65,12 +66,17 @@ TEST_F(ColourAdjusterTest, DraggingCopiesOncePerPosition) {
     EXPECT_EQ(window.LblG->text(), "255");
 }
 
-TEST_F(ColourAdjusterTest, HomeAndEndGoToTheEnds) {
-    window.SbB->setFocus();
-    for (auto [key, value] : {std::pair{Qt::Key_End, 255}, {Qt::Key_Home, 0}}) {
+TEST_F(ColourAdjusterTest, KeysMoveTheBarAsOnAnyDesktopScrollBar) {
+    window.SbB->setValue(100);
+    for (auto [key, value] : {std::pair{Qt::Key_Right, 101},
+                              {Qt::Key_Down, 102},
+                              {Qt::Key_Left, 101},
+                              {Qt::Key_Up, 100},
+                              {Qt::Key_End, 255},
+                              {Qt::Key_Home, 0}}) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(window.SbB, &event);
-        EXPECT_EQ(window.SbB->value(), value);
+        EXPECT_EQ(window.SbB->value(), value) << QKeySequence(key).toString().toStdString();
     }
 }
 

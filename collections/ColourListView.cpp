@@ -20,6 +20,12 @@ int ColourListView::FocusedRow() const {
     return model() && model()->rowCount() > 0 ? 0 : -1;
 }
 
+void ColourListView::FocusTopRow() {
+    chosen_ = QPersistentModelIndex();
+    if (model() && model()->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
 void ColourListView::UserChose() {
     chosen_ = currentIndex();
     emit Click();

@@ -13,6 +13,8 @@ public:
     // The row the user last chose, or the top row when the user has chosen none since the list was
     // last emptied; -1 for an empty list. Rows added above a chosen row move it down with them.
     int FocusedRow() const;
+    // The top row becomes the focused one, as for a list the user has not chosen in.
+    void FocusTopRow();
 
 signals:
     void Click();

@@ -9,7 +9,7 @@
 void ColourRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
     const ColorValue fill = index.data(ColourList::FillColourRole).toInt();
-    painter->fillRect(option.rect, ToQColor(fill));
+    painter->fillRect(option.rect, ToQColor(index.data(ColourList::PaintColourRole).toInt()));
     painter->setPen(ToQColor(ReadableTextColor(fill)));
     painter->setFont(option.font);
     DrawRowText(*painter, option.rect, index.data(Qt::DisplayRole).toString());

@@ -7,6 +7,7 @@
 #include "colour/CurrentColour.h"
 #include "picker/PickLoop.h"
 #include "picker/TFrmScreenColor.h"
+#include "platform/Platform.h"
 #include "windows/Guard.h"
 
 #include <QAction>
@@ -14,7 +15,7 @@
 #include <QLineEdit>
 
 FavouritesList::FavouritesList(TFrmScreenColor& window)
-    : QObject(&window), window_(window), model_(new ColourList(this)) {
+    : QObject(&window), window_(window), model_(new ColourList(window.Desktop().Colours(), this)) {
     window_.LbFavColor->setModel(model_);
     connect(window_.LbFavColor, &ColourListView::Click, this, &FavouritesList::LbFavColorClick);
     connect(window_.LbFavColor, &ColourListView::KeyDown, this, &FavouritesList::LbFavColorKeyDown);

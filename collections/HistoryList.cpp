@@ -8,6 +8,7 @@
 #include "colour/CurrentColour.h"
 #include "picker/PickLoop.h"
 #include "picker/TFrmScreenColor.h"
+#include "platform/Platform.h"
 #include "windows/Guard.h"
 
 #include <QLineEdit>
@@ -15,7 +16,7 @@
 #include <stdexcept>
 
 HistoryList::HistoryList(TFrmScreenColor& window)
-    : QObject(&window), window_(window), model_(new ColourList(this)) {
+    : QObject(&window), window_(window), model_(new ColourList(window.Desktop().Colours(), this)) {
     window_.LbColors->setModel(model_);
     connect(window_.LbColors, &ColourListView::Click, this, &HistoryList::LbColorsClick);
 }
@@ -26,7 +27,7 @@ bool HistoryList::RepeatRuleHolds(ColorValue colour) const {
     const auto value = model_->ValueText(window_.LbColors->FocusedRow());
     if (!value)
         throw std::out_of_range("the focused history row has no value");
-    const auto parsed = ParseColorValueText(value->toStdString());
+    const auto parsed = ParseColorValueText(*value);
     return !parsed || *parsed == colour;
 }
 
@@ -34,6 +35,8 @@ void HistoryList::AddToHistory() {
     model_->InsertTop(window_.LblCurVal->text(), QString::number(window_.Current->Color()));
     if (model_->rowCount() >= RowLimit)
         model_->ClearRows();
+    // A resting pointer adds one row, whatever row was chosen before: the next tick compares with this one.
+    window_.LbColors->FocusTopRow();
 }
 
 void HistoryList::LbColorsClick() {

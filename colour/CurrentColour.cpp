@@ -34,8 +34,8 @@ void CurrentColour::ShowAsCurrentColor(ColorValue value) {
     lblCurVal_->setText(FormatColorValue(value));
 }
 
-void CurrentColour::ShowAsCurrentColorFromText(const QString& text) {
-    ShowAsCurrentColor(ParseColorValueText(text.toStdString()).value_or(ColorWhite));
+void CurrentColour::ShowAsCurrentColorFromText(std::string_view text) {
+    ShowAsCurrentColor(ParseColorValueText(text).value_or(ColorWhite));
 }
 
 void CurrentColour::CbColorValTypeChange() {

@@ -27,7 +27,7 @@ public:
 
     void ShowAsCurrentColor(ColorValue value);
     // A decimal (or "$"/"0x" hexadecimal) value text; anything else shows white.
-    void ShowAsCurrentColorFromText(const QString& text);
+    void ShowAsCurrentColorFromText(std::string_view text);
 
     void CbColorValTypeChange();
     void BtnColorPreClick();

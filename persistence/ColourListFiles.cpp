@@ -23,8 +23,8 @@ void ColourListFiles::BtnOpenColorClick() {
         if (!name)
             return;
         // The values stay: row i keeps the colour of value i, where there is one.
-        if (const auto bytes = ReadFileIfExists(*name))
-            window_.History->Model().SetRows(ParseListFile(*bytes));
+        if (auto bytes = ReadFileIfExists(*name))
+            window_.History->Model().SetRows(ParseListFile(std::move(*bytes)));
     });
 }
 

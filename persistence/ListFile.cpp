@@ -2,36 +2,31 @@
 
 #include <cstring>
 
-QStringList ParseListFile(const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    const char* nul = static_cast<const char*>(std::memchr(data, '\0', static_cast<size_t>(bytes.size())));
-    const qsizetype size = nul ? nul - data : bytes.size();
-
-    QStringList entries;
-    entries.reserve(bytes.count('\n') + 1);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (data[i] != '\r' && data[i] != '\n')
-            continue;
-        entries.append(QString::fromUtf8(data + start, i - start));
-        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+ListEntries ParseListFile(QByteArray bytes) {
+    if (const char* nul = static_cast<const char*>(std::memchr(bytes.constData(), '\0', bytes.size())))
+        bytes.truncate(nul - bytes.constData());
+    // Every line end becomes one "\n", in place.
+    char* const data = bytes.data();
+    const qsizetype size = bytes.size();
+    const char* firstCr = static_cast<const char*>(std::memchr(data, '\r', size));
+    qsizetype to = firstCr ? firstCr - data : size;
+    for (qsizetype from = to; from < size; ++from) {
+        if (data[from] == '\r') {
+            data[to++] = '\n';
+            if (from + 1 < size && data[from + 1] == '\n')
+                ++from;
+        } else {
+            data[to++] = data[from];
+        }
     }
-    if (start < size)
-        entries.append(QString::fromUtf8(data + start, size - start));
-    return entries;
+    bytes.truncate(to);
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes.append('\n');
+    return ListEntries(std::move(bytes));
 }
 
-QByteArray FormatListFile(const QStringList& entries) {
-    qsizetype length = 0;
-    for (const QString& entry : entries)
-        length += entry.size() + 2;
+QByteArray FormatListFile(const ListEntries& entries) {
     QByteArray bytes;
-    bytes.reserve(length);
-    for (const QString& entry : entries) {
-        bytes += entry.toUtf8();
-        bytes += "\r\n";
-    }
+    WriteListFile(entries, [&bytes](const QByteArray& piece) { bytes += piece; });
     return bytes;
 }

@@ -53,14 +53,14 @@ void SettingsStore::LoadSettings() {
         history.ClearRows();
         favourites.ClearRows();
         ColorsPath = folder + QStringLiteral("colors");
-        if (const auto rows = ReadFileIfExists(ColorsPath))
-            history.SetRows(ParseListFile(*rows));
+        if (auto rows = ReadFileIfExists(ColorsPath))
+            history.SetRows(ParseListFile(std::move(*rows)));
         FavPath = folder + QStringLiteral("fav");
         FavColPath = folder + QStringLiteral("favcol");
-        if (const auto rows = ReadFileIfExists(FavPath))
-            favourites.SetRows(ParseListFile(*rows));
-        const auto values = ReadFileIfExists(FavColPath);
-        favourites.SetValues(values ? ParseListFile(*values) : QStringList());
+        if (auto rows = ReadFileIfExists(FavPath))
+            favourites.SetRows(ParseListFile(std::move(*rows)));
+        auto values = ReadFileIfExists(FavColPath);
+        favourites.SetValues(values ? ParseListFile(std::move(*values)) : ListEntries());
         history.SetValues({});
         listsLoaded_ = true;
 

@@ -1,7 +1,14 @@
 #include "picker/TintraApplication.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tintra"));
+    // The program speaks simplified Chinese whatever the desktop's language, and so do Qt's own dialogs.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool TintraApplication::notify(QObject* receiver, QEvent* event) {

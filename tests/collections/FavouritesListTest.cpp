@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include "../ListTexts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,8 +48,8 @@ TEST_F(FavouritesListTest, AddingKeepsEveryColourWithoutLimit) {
     window.Current->ShowAsCurrentColor(255);
     window.BtnAddColorFav->click();
     window.BtnAddColorFav->click();
-    EXPECT_EQ(Favs().Rows(), (QStringList{"#FF0000", "#FF0000"}));
-    EXPECT_EQ(Favs().Values(), (QStringList{"255", "255"}));
+    EXPECT_EQ(Texts(Favs().Rows()), (QStringList{"#FF0000", "#FF0000"}));
+    EXPECT_EQ(Texts(Favs().Values()), (QStringList{"255", "255"}));
     for (int i = 0; i < 148; ++i)
         window.BtnAddColorFav->click();
     EXPECT_EQ(Favs().rowCount(), 150);
@@ -59,7 +61,7 @@ TEST_F(FavouritesListTest, DeleteRemovesTheSelectedRowsWhateverTheShiftState) {
         FiveRows();
         Select({1, 3});
         PressDelete(modifiers);
-        EXPECT_EQ(Favs().Values(), (QStringList{"1", "3", "5"}));
+        EXPECT_EQ(Texts(Favs().Values()), (QStringList{"1", "3", "5"}));
         for (int row = 0; row < 3; ++row)
             EXPECT_EQ(Favs().FillColour(row), 2 * row + 1);
     }
@@ -76,29 +78,29 @@ TEST_F(FavouritesListTest, BothMenuItemsRemoveOnlyTheSelectionAndTheThirdEmpties
     FiveRows();
     Select({0});
     window.N7->trigger();
-    EXPECT_EQ(Favs().Values(), (QStringList{"2", "3", "4", "5"}));
+    EXPECT_EQ(Texts(Favs().Values()), (QStringList{"2", "3", "4", "5"}));
     Select({3});
     window.N2->trigger();
-    EXPECT_EQ(Favs().Values(), (QStringList{"2", "3", "4"}));
+    EXPECT_EQ(Texts(Favs().Values()), (QStringList{"2", "3", "4"}));
     window.N3->trigger();
     EXPECT_EQ(Favs().rowCount(), 0);
-    EXPECT_TRUE(Favs().Values().isEmpty());
+    EXPECT_TRUE(Favs().Values().empty());
 }
 
 TEST_F(FavouritesListTest, RowsAndValuesOutOfStepStayPairedAsTheyWere) {
-    Favs().SetRows({"a", "b", "c", "d", "e"});
-    Favs().SetValues({"10", "20", "30"}); // "d" and "e" have none
+    Favs().SetRows(ListEntries::FromTexts({"a", "b", "c", "d", "e"}));
+    Favs().SetValues(ListEntries::FromTexts({"10", "20", "30"})); // "d" and "e" have none
     Select({1, 4});
     PressDelete(Qt::NoModifier);
-    EXPECT_EQ(Favs().Rows(), (QStringList{"a", "c", "d"}));
-    EXPECT_EQ(Favs().Values(), (QStringList{"10", "30"}));
+    EXPECT_EQ(Texts(Favs().Rows()), (QStringList{"a", "c", "d"}));
+    EXPECT_EQ(Texts(Favs().Values()), (QStringList{"10", "30"}));
     EXPECT_EQ(Favs().FillColour(2), ColorWhite);
 
-    Favs().SetValues({"1", "2", "3", "4", "5", "6", "7"}); // more values than rows
+    Favs().SetValues(ListEntries::FromTexts({"1", "2", "3", "4", "5", "6", "7"})); // more values than rows
     Select({0, 2});
     PressDelete(Qt::NoModifier);
-    EXPECT_EQ(Favs().Rows(), QStringList{"c"});
-    EXPECT_EQ(Favs().Values(), (QStringList{"2", "4", "5", "6", "7"}));
+    EXPECT_EQ(Texts(Favs().Rows()), QStringList{"c"});
+    EXPECT_EQ(Texts(Favs().Values()), (QStringList{"2", "4", "5", "6", "7"}));
 }
 
 TEST_F(FavouritesListTest, ChoosingAFavouriteStopsPickingSetsTheBarsAndCopies) {
@@ -119,7 +121,7 @@ TEST_F(FavouritesListTest, ChoosingAFavouriteStopsPickingSetsTheBarsAndCopies) {
 }
 
 TEST_F(FavouritesListTest, AFavouriteWithoutAValueIsWhite) {
-    Favs().SetRows({"a", "b"});
+    Favs().SetRows(ListEntries::FromTexts({"a", "b"}));
     window.LbFavColor->setFocus();
     window.LbFavColor->setCurrentIndex(Favs().index(0, 0));
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);

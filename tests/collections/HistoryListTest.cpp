@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "../ListTexts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,7 +52,8 @@ TEST_F(HistoryListTest, RowsAreDrawnInTheirColourWithReadableText) {
     Model().InsertTop("grey 128", "8421504");
     Model().InsertTop("white", "16777215");
     Model().InsertTop("red", "255");
-    Model().SetRows(Model().Rows() + QStringList{"read from a file"}); // a row without a value
+    Model().SetRows(ListEntries::FromTexts(Texts(Model().Rows()) +
+                                           QStringList{"read from a file"})); // a row without a value
     const struct {
         int Row;
         QColor Background;
@@ -109,8 +112,8 @@ TEST_F(HistoryListTest, ClickingARowWithoutAValueOnlyStopsPicking) {
     StartPicking();
     PaintUnderPointer(Qt::red);
     Tick();
-    Model().SetRows({"from a file", "another"});
-    Model().Values().clear();
+    Model().SetRows(ListEntries::FromTexts({"from a file", "another"}));
+    Model().SetValues({});
     window.LbColors->setCurrentIndex(Model().index(1, 0));
     QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
     QApplication::sendEvent(window.LbColors, &up);

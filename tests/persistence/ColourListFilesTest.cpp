@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "../ListTexts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,7 +57,7 @@ TEST_F(ColourListFilesTest, OpeningReplacesTheRows) {
         History().InsertTop("old", "1");
         Put("list.colors", c.Bytes);
         Open("list.colors");
-        EXPECT_EQ(History().Rows(), c.Rows) << c.Bytes.toStdString();
+        EXPECT_EQ(Texts(History().Rows()), c.Rows) << c.Bytes.toStdString();
         EXPECT_EQ(platform.DialogsFake.LastFilter, "颜色列表文件(*.colors)|*.colors");
     }
 }
@@ -76,7 +78,7 @@ TEST_F(ColourListFilesTest, CancelledOrMissingChangesNothing) {
     Open("no such file.colors");
     QDir(folder.path()).mkdir("a folder.colors");
     Open("a folder.colors");
-    EXPECT_EQ(History().Rows(), QStringList{"#FF0000"});
+    EXPECT_EQ(Texts(History().Rows()), QStringList{"#FF0000"});
 }
 
 TEST_F(ColourListFilesTest, SavingWritesExactlyTheChosenName) {
@@ -102,7 +104,7 @@ TEST_F(ColourListFilesTest, AFileThatCannotBeWrittenIsNotWritten) {
     platform.DialogsFake.SaveAnswer = "/proc/tintra.colors";
     window.N8->trigger();
     EXPECT_FALSE(QFile::exists("/proc/tintra.colors"));
-    EXPECT_EQ(History().Rows(), QStringList{"#FF0000"});
+    EXPECT_EQ(Texts(History().Rows()), QStringList{"#FF0000"});
 }
 
 TEST(QtDialogFilter, TheListFilterAsQtTakesIt) {

@@ -1,5 +1,7 @@
 #include "persistence/ListFile.h"
 
+#include "../ListTexts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,36 +25,58 @@ TEST(ListFile, ReadingAcceptsEveryLineEnd) {
         {"  spaced  \r\n", {"  spaced  "}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseListFile(c.Bytes), c.Entries) << c.Bytes.toStdString();
+        EXPECT_EQ(Texts(ParseListFile(c.Bytes)), c.Entries) << c.Bytes.toStdString();
 }
 
 TEST(ListFile, WritingEndsEveryEntryWithCrLf) {
-    EXPECT_EQ(FormatListFile({"#FF0000", "#00FF00"}), QByteArray("#FF0000\r\n#00FF00\r\n"));
-    EXPECT_EQ(FormatListFile({"#FF0000", "#00FF00"}).size(), 18);
+    EXPECT_EQ(FormatListFile(ListEntries::FromTexts({"#FF0000", "#00FF00"})),
+              QByteArray("#FF0000\r\n#00FF00\r\n"));
     EXPECT_EQ(FormatListFile({}), QByteArray());
-    EXPECT_EQ(FormatListFile({""}), QByteArray("\r\n"));
+    EXPECT_EQ(FormatListFile(ListEntries::FromTexts({""})), QByteArray("\r\n"));
 }
 
-TEST(ListFile, NonAsciiAndBrokenUtf8StillGiveRows) {
-    const QStringList chinese{"颜色", "255,0,0"};
-    EXPECT_EQ(ParseListFile(FormatListFile(chinese)), chinese);
-    const QStringList broken = ParseListFile("\xff\xfe\x80\r\nok\r\n");
-    ASSERT_EQ(broken.size(), 2);
-    EXPECT_EQ(broken[1], "ok");
+TEST(ListFile, EveryEntryKeepsItsBytesAndReadsInItsEncoding) {
+    const struct {
+        QByteArray Bytes;
+        const char* Shown; // none where no encoding reads it
+    } cases[] = {
+        {"\xc4\xe3\xba\xc3\r\n", "你好"},         // the Chinese code page
+        {"\xe4\xbd\xa0\xe5\xa5\xbd\r\n", "你好"}, // UTF-8
+        {"\xef\xbb\xbf\xef\xbb\xbf"
+         "a\r\n",
+         nullptr}, // byte-order marks are bytes like any
+        {"\xff\xff\r\n", nullptr},
+    };
+    for (const auto& c : cases) {
+        const ListEntries entries = ParseListFile(c.Bytes);
+        EXPECT_EQ(FormatListFile(entries), c.Bytes);
+        if (c.Shown)
+            EXPECT_EQ(entries.Text(0), QString::fromUtf8(c.Shown));
+    }
+}
+
+TEST(ListFile, AddedAndRemovedEntriesLeaveTheOthersAsTheyWere) {
+    ListEntries entries = ParseListFile("\xc4\xe3\r\nb\nc\rd");
+    entries.PushFront("新");
+    entries.PushFront("two\nlines");
+    entries.Remove({0, 2, 2, -1, 99});
+    EXPECT_EQ(FormatListFile(entries), "\xe6\x96\xb0\r\nb\r\nc\r\nd\r\n");
 }
 
 TEST(ListFile, AMillionLinesAndATenMegabyteLine) {
     QByteArray many;
     for (int i = 0; i < 1'000'000; ++i)
         many += QByteArray::number(i) + "\r\n";
-    const QStringList entries = ParseListFile(many);
+    const ListEntries entries = ParseListFile(many);
     ASSERT_EQ(entries.size(), 1'000'000);
-    EXPECT_EQ(entries.last(), "999999");
+    EXPECT_EQ(entries.Bytes(999'999), "999999");
+    EXPECT_EQ(entries.Bytes(64 * 1000 + 63), "64063");
     EXPECT_EQ(FormatListFile(entries), many);
 
-    const QStringList longLine = ParseListFile(QByteArray(10'000'000, 'x') + "\nend");
+    const ListEntries longLine = ParseListFile(QByteArray(10'000'000, 'x') + "\nend");
     ASSERT_EQ(longLine.size(), 2);
-    EXPECT_EQ(longLine[0].size(), 10'000'000);
+    EXPECT_EQ(longLine.Bytes(0).size(), 10'000'000u);
+    EXPECT_LT(longLine.ShownText(0).size(), 10'000);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QListWidget>
 
+#include "../ListTexts.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -128,10 +130,10 @@ TEST_F(SettingsStoreTest, FavouritesSurviveARestartHistoryRowsComeBackWithoutVal
 
     TFrmScreenColor& again = Start();
     ColourList& favourites = again.Favourites->Model();
-    EXPECT_EQ(favourites.Rows(), (QStringList{"#0000FF", "#FF0000"}));
+    EXPECT_EQ(Texts(favourites.Rows()), (QStringList{"#0000FF", "#FF0000"}));
     EXPECT_EQ(favourites.FillColour(0), 16711680);
     EXPECT_EQ(favourites.FillColour(1), 255);
-    EXPECT_EQ(again.History->Model().Rows(), QStringList{"#00FF00"});
+    EXPECT_EQ(Texts(again.History->Model().Rows()), QStringList{"#00FF00"});
     EXPECT_EQ(again.History->Model().FillColour(0), ColorWhite);
 }
 

@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QThread>
 
+#include "../ListTexts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,7 +36,8 @@ protected:
 
 TEST_F(PickLoopTest, TheFirstTickSwitchesPickingOnAndTakesNoSample) {
     window.show();
-    window.History->Model().SetRows({"#123456", "#654321"}); // as the last run left them
+    window.History->Model().SetRows(
+        ListEntries::FromTexts({"#123456", "#654321"})); // as the last run left them
     EXPECT_EQ(window.BtnStartGetColor->Tag, 0);
     EXPECT_TRUE(window.BtnStartGetColor->Glyph().isNull());
     EXPECT_TRUE(window.FirstTick);
@@ -145,10 +148,29 @@ TEST_F(PickLoopTest, ClickingARowStopsPickingAndItsColourIsNotAddedAgain) {
     EXPECT_EQ(Rows().size(), 2);
 }
 
+TEST_F(PickLoopTest, AfterAClickARestingPointerStillAddsOneRow) {
+    window.show();
+    for (int clicked : {0, 2}) {
+        StartPicking();
+        window.History->Model().Clear();
+        for (QColor colour : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green)}) {
+            PaintUnderPointer(colour);
+            Tick();
+        }
+        ClickHistoryRow(clicked);
+        window.BtnStartGetColor->click();
+        PaintUnderPointer(Qt::yellow);
+        for (int i = 0; i < 5; ++i)
+            Tick();
+        EXPECT_EQ(Rows(), (QStringList{"#FFFF00", "#00FF00", "#0000FF", "#FF0000"})) << "row " << clicked;
+        window.FirstTick = true;
+    }
+}
+
 TEST_F(PickLoopTest, AFailingTickStopsBothTimersAndTwoClicksRestartThem) {
     StartPicking();
     window.History->Model().Clear();
-    window.History->Model().SetRows({"a row read from a file"}); // no value beside it
+    window.History->Model().SetRows(ListEntries::FromTexts({"a row read from a file"})); // no value beside it
     Tick();
     EXPECT_FALSE(window.TimerGetColor->Enabled());
     EXPECT_FALSE(window.TimerShowZoom->Enabled());

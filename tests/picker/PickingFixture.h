@@ -6,6 +6,8 @@
 #include "picker/TFrmScreenColor.h"
 #include "platform/FakePlatform.h"
 
+#include "../ListTexts.h"
+
 #include <QColor>
 
 // The main window on a fake desktop of 1920 by 1080 whose every pixel has its own colour: red is x,
@@ -32,8 +34,8 @@ public:
     // The first tick: picking switches on and the history is emptied.
     void StartPicking() { Tick(); }
 
-    const QStringList& Rows() { return window.History->Model().Rows(); }
-    QStringList& Values() { return window.History->Model().Values(); }
+    QStringList Rows() { return Texts(window.History->Model().Rows()); }
+    QStringList Values() { return Texts(window.History->Model().Values()); }
 
     FakePlatform platform;
     TFrmScreenColor window{platform};

@@ -244,4 +244,9 @@ TEST(TintraApplication, AFailingHandlerShowsNoDialogAndTheProgramGoesOn) {
     EXPECT_EQ(window.BtnAlwaysOnTop->Tag, 0);
 }
 
+TEST(TintraApplication, QtsOwnDialogsSpeakChinese) {
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "查找范围：");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消");
+}
+
 } // namespace

@@ -23,8 +23,10 @@ public:
     FakeLinkOpener LinksFake;
     FakePageFetcher FetcherFake;
     FakeWebViews ViewsFake;
-    // A test that talks to a real server puts a real fetcher here.
+    // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
+    // browser.
     PageFetcher* FetcherOverride = nullptr;
+    WebViews* ViewsOverride = nullptr;
 
     ScreenReader& Screen() override { return ScreenFake; }
     SystemColours& Colours() override { return ColoursFake; }
@@ -34,5 +36,5 @@ public:
     Folders& Places() override { return FoldersFake; }
     LinkOpener& Links() override { return LinksFake; }
     PageFetcher& Fetcher() override { return FetcherOverride ? *FetcherOverride : FetcherFake; }
-    WebViews& Views() override { return ViewsFake; }
+    WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
 };

@@ -14,14 +14,14 @@ namespace {
 
 using CreateFunction = WebView* (*)(QWidget*);
 
-CreateFunction LoadEngine() {
-    static const CreateFunction create = [] {
+CreateFunction LoadEngine(const QString& folder) {
+    static const CreateFunction create = [&folder] {
         if (!qt_gl_global_share_context()) {
             auto* shared = new QOpenGLContext; // lives as long as the program
             shared->create();
             qt_gl_set_global_share_context(shared);
         }
-        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/tintra_webengine"));
+        QLibrary module(folder + QStringLiteral("/tintra_webengine"));
         return reinterpret_cast<CreateFunction>(module.resolve("CreateTintraWebView"));
     }();
     return create;
@@ -29,7 +29,10 @@ CreateFunction LoadEngine() {
 
 } // namespace
 
+QtWebViews::QtWebViews(QString moduleFolder) : moduleFolder_(std::move(moduleFolder)) {}
+
 std::unique_ptr<WebView> QtWebViews::Create(QWidget* parent) {
-    const CreateFunction create = LoadEngine();
+    const CreateFunction create =
+        LoadEngine(moduleFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder_);
     return create ? std::unique_ptr<WebView>(create(parent)) : nullptr;
 }

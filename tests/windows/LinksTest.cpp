@@ -64,6 +64,12 @@ TEST(BannerPage, GenuineOnlyWithAnAddressABodyAndTheMarker) {
     EXPECT_FALSE(IsGenuineBannerPage("http://site/", ""));
     EXPECT_FALSE(IsGenuineBannerPage("http://site/", "<html><body>an error page</body></html>"));
     EXPECT_FALSE(IsGenuineBannerPage("http://site/", page.left(page.size() - 20)));
+    // Only the body counts: a marker in the head alone is no banner page.
+    EXPECT_FALSE(
+        IsGenuineBannerPage("http://site/", "<html><head>" + marker + "</head><body>x</body></html>"));
+    EXPECT_FALSE(IsGenuineBannerPage("http://site/", "<head><title>" + marker + "</title></head>"));
+    EXPECT_TRUE(IsGenuineBannerPage("http://site/", "<head></head>" + marker));
+    EXPECT_TRUE(IsGenuineBannerPage("http://site/", "<body class='x'><p>" + marker + "</p>"));
 }
 
 } // namespace

@@ -11,8 +11,28 @@ QString BannerRequestAddress(const QString& siteAddress, const QString& v, doubl
                              v.toUtf8().constData(), version);
 }
 
-bool IsGenuineBannerPage(const QString& location, const QString& bodyHtml) {
-    if (location.isEmpty() || bodyHtml.isEmpty())
+namespace {
+
+// The part of a page its body holds, as a browser makes it: from "<body" to "</body>", or what follows
+// the head where the page writes no body tag. The page is lower-cased already.
+QStringView BodyOf(QStringView page) {
+    qsizetype begin = page.indexOf(QLatin1String("<body"));
+    if (begin < 0) {
+        const qsizetype headEnd = page.indexOf(QLatin1String("</head>"));
+        if (headEnd >= 0)
+            begin = headEnd + 7;
+        else
+            begin = page.contains(QLatin1String("<head")) ? page.size() : 0;
+    }
+    const qsizetype end = page.indexOf(QLatin1String("</body>"), begin);
+    return page.mid(begin, end < 0 ? -1 : end + 7 - begin);
+}
+
+} // namespace
+
+bool IsGenuineBannerPage(const QString& location, const QString& html) {
+    if (location.isEmpty() || html.isEmpty())
         return false;
-    return AsciiLowerCase(bodyHtml).contains(QLatin1String(BannerMarker));
+    const QString page = AsciiLowerCase(html);
+    return BodyOf(page).contains(QLatin1String(BannerMarker));
 }

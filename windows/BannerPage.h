@@ -10,6 +10,6 @@ extern const char* const BannerMarker;
 // "<site>download/update/?v=<v>&n=<version>", the version printed "%1.1f".
 QString BannerRequestAddress(const QString& siteAddress, const QString& v, double version);
 
-// Genuine when a page was loaded (an address and a body) and its HTML, ASCII letters lower-cased,
-// holds the marker.
-bool IsGenuineBannerPage(const QString& location, const QString& bodyHtml);
+// Genuine when a page was loaded (an address and some HTML) and its body, ASCII letters lower-cased,
+// holds the marker; a marker in the page's head does not count.
+bool IsGenuineBannerPage(const QString& location, const QString& html);

@@ -50,8 +50,9 @@ TEST(ListFile, EveryEntryKeepsItsBytesAndReadsInItsEncoding) {
     for (const auto& c : cases) {
         const ListEntries entries = ParseListFile(c.Bytes);
         EXPECT_EQ(FormatListFile(entries), c.Bytes);
-        if (c.Shown)
+        if (c.Shown) {
             EXPECT_EQ(entries.Text(0), QString::fromUtf8(c.Shown));
+        }
     }
 }
 

@@ -8,12 +8,15 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPalette>
+#include <QSignalBlocker>
 
 CurrentColour::CurrentColour(QLineEdit* lblCurVal, QComboBox* cbColorValType, SpeedButton* btnColorPre,
                              const SystemColours& systemColours, QObject* parent)
     : QObject(parent), lblCurVal_(lblCurVal), cbColorValType_(cbColorValType), btnColorPre_(btnColorPre),
       systemColours_(systemColours) {
     connect(cbColorValType_, &QComboBox::currentIndexChanged, this, &CurrentColour::CbColorValTypeChange);
+    if (const QLineEdit* typed = cbColorValType_->lineEdit())
+        connect(typed, &QLineEdit::textEdited, this, &CurrentColour::FormatTextEdited);
     connect(btnColorPre_, &SpeedButton::clicked, this, &CurrentColour::BtnColorPreClick);
 }
 
@@ -42,6 +45,22 @@ void CurrentColour::CbColorValTypeChange() {
     RunGuarded([this] {
         ShowAsCurrentColor(colour_);
         emit CopyColorToClipboard();
+    });
+}
+
+void CurrentColour::FormatTextEdited(const QString& text) {
+    RunGuarded([&] {
+        // The typed text selects the format it names, or none; the text stays as typed.
+        const int named = cbColorValType_->findText(text, Qt::MatchFixedString);
+        if (named != cbColorValType_->currentIndex()) {
+            const QSignalBlocker quiet(cbColorValType_);
+            QLineEdit* edit = cbColorValType_->lineEdit();
+            const int cursor = edit->cursorPosition();
+            cbColorValType_->setCurrentIndex(named);
+            edit->setText(text);
+            edit->setCursorPosition(cursor);
+        }
+        CbColorValTypeChange();
     });
 }
 

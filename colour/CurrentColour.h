@@ -30,6 +30,8 @@ public:
     void ShowAsCurrentColorFromText(std::string_view text);
 
     void CbColorValTypeChange();
+    // Typing into the format box changes the format as choosing does.
+    void FormatTextEdited(const QString& text);
     void BtnColorPreClick();
 
 signals:

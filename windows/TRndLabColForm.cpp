@@ -85,11 +85,13 @@ void TRndLabColForm::FormCreate() {
     });
 }
 
-void TRndLabColForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Centred on the screen, not on the main window.
-    if (QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+void TRndLabColForm::setVisible(bool visible) {
+    // Centred on the screen, not on the main window, at every opening: placed before it shows, by its
+    // client area, which the desktop's frame does not shift from one opening to the next.
+    if (visible && !isVisible())
+        if (QScreen* screen = this->screen())
+            setGeometry(QRect(screen->availableGeometry().center() - rect().center(), size()));
+    QDialog::setVisible(visible);
 }
 
 ColorValue TRndLabColForm::RandomColour() {

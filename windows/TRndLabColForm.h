@@ -57,8 +57,7 @@ public:
     void LabelMouseEnter(ColourSwatch* swatch);
     void LabelClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
 
 private:
     void FormCreate();

@@ -2,6 +2,8 @@
 
 #include "collections/ClipboardOutput.h"
 #include "collections/ColourAdjuster.h"
+#include "collections/ColourListView.h"
+#include "collections/FavouritesList.h"
 #include "colour/CurrentColour.h"
 #include "picker/ImageControl.h"
 #include "picker/SpeedButton.h"
@@ -79,6 +81,23 @@ TEST_F(ClipboardOutputTest, PictureModeCopiesA51By25PictureOfTheColour) {
     ASSERT_EQ(Writes().size(), 2u);
     EXPECT_TRUE(Uniform(platform.ClipboardFake.LastImage(), QColor(200, 220, 240)));
     EXPECT_EQ(NamedInHint(), "200,220,240");
+}
+
+TEST_F(ClipboardOutputTest, ChoosingAListRowInPictureModeCopiesThatRowsPicture) {
+    PaintUnderPointer(Qt::red);
+    Tick(); // the sample shows red
+    window.History->Model().InsertTop("#0000FF", "16711680");
+    window.Favourites->Model().InsertTop("#FFFFFF", "16777215");
+    window.Favourites->Model().InsertTop("#00FF00", "65280");
+    window.LbPasteType->setCurrentRow(ClipboardOutput::PasteSample);
+    for (auto [list, colour] : {std::pair{static_cast<QAbstractItemView*>(window.LbColors), QColor(Qt::blue)},
+                                {window.LbFavColor, QColor(Qt::green)}}) {
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+        QApplication::sendEvent(list, &up);
+        EXPECT_TRUE(Uniform(platform.ClipboardFake.LastImage(), colour)) << colour.name().toStdString();
+    }
 }
 
 TEST_F(ClipboardOutputTest, NoPasteTypeCopiesNothing) {

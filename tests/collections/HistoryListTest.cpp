@@ -74,6 +74,12 @@ TEST_F(HistoryListTest, RowsAreDrawnInTheirColourWithReadableText) {
     EXPECT_EQ(window.LbColors->visualRect(Model().index(1, 0)).height(), 16);
 }
 
+TEST_F(HistoryListTest, ASystemColourValueIsPaintedInTheDesktopsColour) {
+    platform.ColoursFake.Colours[15] = PackRgb(200, 210, 220);
+    Model().InsertTop("clBtnFace", "-16777201");
+    EXPECT_EQ(Shown(0).first, QColor(200, 210, 220));
+}
+
 TEST_F(HistoryListTest, RowsKeepTheTextTheyWereGiven) {
     StartPicking();
     window.CbColorValType->setCurrentIndex(1);

@@ -91,6 +91,34 @@ TEST_F(CurrentColourTest, ChangingTheFormatRewritesTheFieldAndAsksForACopy) {
     }
 }
 
+TEST(CurrentColourFormatBox, TypingSelectsTheFormatItNamesOrNoneAndCopies) {
+    QLineEdit field;
+    QComboBox formats;
+    formats.setEditable(true);
+    for (const char* name : ColorFormatNames)
+        formats.addItem(QString::fromLatin1(name));
+    SpeedButton prefix;
+    FakeSystemColours system;
+    CurrentColour current{&field, &formats, &prefix, system};
+    int copies = 0;
+    QObject::connect(&current, &CurrentColour::CopyColorToClipboard, [&] { ++copies; });
+    current.ShowAsCurrentColor(33023);
+
+    const struct {
+        const char* Typed;
+        int Format;
+        const char* Shown;
+    } cases[] = {{"hsv/hsb", 5, "30.12,100.00,100.00"}, {"RGB ", 1, "255,128,0"}, {"RGB", -1, "#FF8000"}};
+    for (const auto& c : cases) {
+        formats.lineEdit()->setText(c.Typed);
+        emit formats.lineEdit()->textEdited(c.Typed);
+        EXPECT_EQ(formats.currentIndex(), c.Format) << c.Typed;
+        EXPECT_EQ(formats.currentText(), c.Typed);
+        EXPECT_EQ(field.text(), c.Shown) << c.Typed;
+    }
+    EXPECT_EQ(copies, 3);
+}
+
 TEST_F(CurrentColourTest, PrefixToggleShowsFromTheNextColourOn) {
     current.ShowAsCurrentColor(33023);
     prefix.click();

@@ -39,6 +39,20 @@ done
 [ "${seen[7]}" = 000000 ] || fail "no horizontal arm in the magnifier (${seen[7]})"
 [ "${seen[8]}" = 000000 ] || fail "no vertical arm in the magnifier (${seen[8]})"
 
+# A click on a row stops picking; picking again with the pointer resting on one colour adds one row.
+xdotool mousemove "${rows[2]%,*}" "${rows[2]#*,}" click 1
+sleep 0.5
+xsetroot -solid '#FFFF00'
+xdotool mousemove $((left + 60)) $((top + 12 + 60 + 79 + 13)) click 1 # the start/stop button
+xdotool mousemove 1500 800
+sleep 4.5
+rows+=("$((left + 290)),$((top + 99 + 16 * 5 + 8))")
+mapfile -t seen < <("$probe" "${rows[@]}")
+expected_rows=(FFFF00 00FF00 0000FF FF0000 404040 F5FAFE)
+for i in 0 1 2 3 4 5; do
+  [ "${seen[$i]}" = "${expected_rows[$i]}" ] || fail "after a click, history row $i is ${seen[$i]}, not ${expected_rows[$i]}"
+done
+
 kill "$pid"
 wait "$pid" 2>/dev/null
 rm -rf "$(dirname "$program")"

@@ -74,6 +74,16 @@ TEST_F(PickLoopTest, ARestingPointerAddsOneRow) {
     EXPECT_EQ(platform.ScreenFake.PixelReads, 10);
 }
 
+TEST_F(PickLoopTest, APickedBlackPixelIsBlackNotASystemColour) {
+    platform.ColoursFake.Colours[0] = PackRgb(255, 0, 0);
+    StartPicking();
+    PaintUnderPointer(Qt::black);
+    Tick();
+    EXPECT_EQ(window.LblCurVal->text(), "#000000");
+    EXPECT_EQ(window.LblCurVal->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(SampleColour(), QColor(Qt::black));
+}
+
 TEST_F(PickLoopTest, RedBlueRedGivesThreeRowsNewestOnTop) {
     StartPicking();
     for (QColor colour : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::red)}) {

@@ -97,14 +97,13 @@ TEST_F(RandomColourWindowTest, ClosingWithoutAColourChangesNothing) {
 }
 
 TEST_F(RandomColourWindowTest, AClickedSwatchBecomesTheCurrentColourAndIsCopied) {
-    ColorValue chosen = -1;
     OpenAndThen([&](TRndLabColForm& form) {
-        chosen = form.RandomLabels[40]->Color();
+        form.RandomLabels[40]->SetColor(5649426);
         Pick(form.RandomLabels[40]);
         EXPECT_FALSE(form.isVisible());
     });
-    EXPECT_EQ(window.Current->Color(), chosen);
-    EXPECT_EQ(platform.ClipboardFake.LastText(), window.Current->FormatColorValue(chosen));
+    EXPECT_EQ(window.Current->Color(), 5649426);
+    EXPECT_EQ(platform.ClipboardFake.LastText(), "#123456");
     EXPECT_EQ(window.BtnStartGetColor->Tag, 0);
     EXPECT_FALSE(window.TimerShowZoom->Enabled());
 }

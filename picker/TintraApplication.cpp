@@ -1,7 +1,10 @@
 #include "picker/TintraApplication.h"
 
+#include "picker/WindowFonts.h"
+
 TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tintra"));
+    UseStandInFaces();
 }
 
 bool TintraApplication::notify(QObject* receiver, QEvent* event) {

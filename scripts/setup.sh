@@ -3,7 +3,8 @@
 # this machine lacks. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libxcb1-dev qt6-base-dev qt6-webengine-dev libjpeg-dev fonts-noto-cjk x11-utils)
+packages=(cmake make g++ pkg-config libxcb1-dev qt6-base-dev qt6-webengine-dev libjpeg-dev fonts-noto-cjk x11-utils
+          fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2)
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils)
 fi

@@ -274,9 +274,10 @@ void TFrmScreenColor::CreateToolPanel() {
     PnlColorPlatte = ColouredPanel(PnlTopPan, WindowColour);
     ImgTiaosheBoard = new ImageControl(PnlColorPlatte);
     (new DockLayout(PnlColorPlatte))->addWidget(ImgTiaosheBoard, DockLayout::Client);
-    // The number labels lie under the bars, as labels drawn on a panel do.
-    LblR = Label(PnlColorPlatte, QStringLiteral("___"), QRect(42, 34, 24, 15));
-    LblG = Label(PnlColorPlatte, QStringLiteral("___"), QRect(42, 61, 24, 15));
+    // The red and green bars fill their caption lines, so their numbers sit past the bars' ends, just
+    // outside the board's frame; the blue number has room on its caption line above its bar.
+    LblR = Label(PnlColorPlatte, QStringLiteral("___"), QRect(250, 41, 24, 15));
+    LblG = Label(PnlColorPlatte, QStringLiteral("___"), QRect(250, 69, 24, 15));
     LblB = Label(PnlColorPlatte, QStringLiteral("___"), QRect(41, 86, 24, 15));
     auto bar = [this](int top) {
         auto* scrollBar = new AdjusterBar(PnlColorPlatte);

@@ -1,10 +1,13 @@
 #include "picker/TintraApplication.h"
 
+#include "picker/WindowFonts.h"
+
 #include <QLibraryInfo>
 #include <QTranslator>
 
 TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tintra"));
+    UseStandInFaces();
     // The program speaks simplified Chinese whatever the desktop's language, and so do Qt's own dialogs.
     auto* qtTexts = new QTranslator(this);
     if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,9 +2,12 @@
 
 #include <QFont>
 
-// The windows' typeface, SimSun, at a pixel height; where it is missing a CJK font with the same
-// characters stands in, so every Chinese text renders.
+// Names the faces that stand in for the windows' own (SimSun, SimHei, Book Antiqua, MS Sans Serif)
+// where a machine lacks them. Called once, before the first window is made.
+void UseStandInFaces();
+
+// The windows' typeface, SimSun, at a pixel height.
 QFont SongTi(int pixelHeight);
 
-// SimHei, the bold sans-serif of the about window, with a CJK stand-in where it is missing.
+// SimHei, the about window's typeface.
 QFont HeiTi(int pixelHeight);

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake make g++ pkg-config libxcb1-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
           qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript qt6-translations-l10n
-          libjpeg-dev fonts-noto-cjk x11-utils)
+          libjpeg-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2
+          x11-utils)
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils)
 fi

@@ -41,8 +41,9 @@ TFrmVersion::TFrmVersion(Platform& platform, QWidget* parent)
     versionFont.setBold(true);
     LblVersion->setFont(versionFont);
 
+    // Wide enough for all of its rule, which then reaches the card's right edge.
     Label1 = new QLabel(QString(21, QLatin1Char('_')), this);
-    Label1->setGeometry(145, 137, 176, 21);
+    Label1->setGeometry(145, 137, 221, 21);
     font.setUnderline(true);
     Label1->setFont(font);
     Label1->setAttribute(Qt::WA_TranslucentBackground);

@@ -42,7 +42,9 @@ protected:
                     text = c;
                 }
             }
-        return {background, text};
+        // The thin strokes of a Song face may cover no pixel whole, so the pen's colour, black or white,
+        // is the one the strongest text pixel is nearer to.
+        return {background, qGray(text.rgb()) < 128 ? QColor(Qt::black) : QColor(Qt::white)};
     }
 };
 

@@ -67,13 +67,23 @@ else
   sleep 0.5
 fi
 
-# Random colours: the fifth item; a click on the eleventh swatch.
+# Random colours: the fifth item; it opens centred every time; a click on the eleventh swatch.
+client_corner() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
 menu_item 5
 random=$(wait_for_window '随机颜色')
+if [ -n "$random" ]; then
+  first=$(client_corner "$random")
+  wmctrl -i -c "$random"
+  sleep 0.5
+  menu_item 5
+  random=$(wait_for_window '随机颜色')
+fi
 if [ -z "$random" ]; then
   fail "no random colour window"
 else
-  read -r rx ry < <(xwininfo -id "$random" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+  read -r rx ry < <(client_corner "$random")
+  [ "$first" = "$rx $ry" ] || fail "the random colour window opened at $first, then at $rx $ry"
+  [ "$rx" = $(((1920 - 729) / 2)) ] || fail "the random colour window is not centred across ($rx)"
   swatch=$("$probe" "$((rx + 8 + 11 * 10 + 5)),$((ry + 48 + 25))" 2>/dev/null)
   xdotool mousemove $((rx + 8 + 11 * 10 + 5)) $((ry + 48 + 25))
   sleep 0.3

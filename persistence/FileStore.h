@@ -1,19 +1,62 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <optional>
+#include <stdexcept>
 
-// Whole-file reading and writing for the settings and list files.
+// Whole-file reading and writing for the settings and list files. Only regular files are read or
+// replaced: anything else in a file's place (a folder, a FIFO, a device, a link to nothing) counts as
+// a file that cannot be read, and is left as it is.
 
-// The file's bytes; nothing when there is no such file. Fails when the file exists but cannot be read.
+// Why a file could not be read or written, with the file's path.
+class FileError : public std::runtime_error {
+public:
+    FileError(const QString& path, const QString& reason);
+    QString Path;
+    QString Reason;
+};
+
+// The file's bytes; nothing when there is no such file. Throws FileError when something is there that
+// cannot be read as a file.
 std::optional<QByteArray> ReadFileIfExists(const QString& path);
 
-// Replaces the file whole: the bytes are written beside it, flushed to disk and renamed over it, so a
-// crash, a full disk or a failing write leaves the former file as it was. Fails when not written.
+// A new version of a file, written beside it in full and synced to disk; it takes the file's place
+// only on Commit, by one rename, and is removed if it never does. A link is followed: the file it
+// points at is replaced and the link stays. Every step throws FileError when it fails.
+class FileReplacement {
+public:
+    explicit FileReplacement(const QString& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    void Write(const QByteArray& bytes);
+    // Flushed, synced and closed: what remains is the rename.
+    void Finish();
+    void Commit();
+
+private:
+    [[noreturn]] void Fail(const QString& reason) const;
+
+    QString path_;   // the file the user named
+    QString target_; // the file replaced: the path, or the file a link there points at
+    QFile pending_;
+    bool committed_ = false;
+};
+
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-// The folder the settings and list files live in, with a final "/": the program's own folder when
-// files can be made there, otherwise the user's configuration folder for the program.
-QString ChooseDataFolder(const QString& programFolder, const QString& configFolder);
+// Where the settings and list files are read and written, each with a final "/".
+struct DataFolders {
+    QString Read;
+    QString Write;
+};
+
+// Beside the program when files can be made there. Otherwise they are written to the user's
+// configuration folder, and read from there once it holds any of them, else still from beside the
+// program, so that files kept there before are not lost.
+DataFolders ChooseDataFolders(const QString& programFolder, const QString& configFolder,
+                              const QStringList& fileNames);

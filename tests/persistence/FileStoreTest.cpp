@@ -1,13 +1,14 @@
 #include "persistence/FileStore.h"
 
+#include "SmallFileSystem.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -16,7 +17,12 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-TEST(FileStore, ReadsWhatThereIs) {
+QStringList Everything(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+TEST(FileStore, OnlyRegularFilesAreRead) {
     QTemporaryDir folder;
     const QString path = folder.filePath("fav");
     EXPECT_FALSE(ReadFileIfExists(path));
@@ -24,42 +30,90 @@ TEST(FileStore, ReadsWhatThereIs) {
     EXPECT_EQ(ReadFileIfExists(path), QByteArray("#FF0000\r\n"));
     WriteFileAtomically(path, "");
     EXPECT_EQ(ReadFileIfExists(path), QByteArray());
-    EXPECT_THROW(ReadFileIfExists(folder.path()), std::exception); // there, but no file to read
+
+    ::alarm(20); // a read that waits on a FIFO ends the test rather than hanging it
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600), 0);
+    QFile::link(folder.filePath("nothing"), folder.filePath("dangling"));
+    for (const char* name : {"fifo", "dangling", "."})
+        EXPECT_THROW(ReadFileIfExists(folder.filePath(name)), FileError) << name;
+    ::alarm(0);
 }
 
-TEST(FileStore, AWriteThatFailsHalfWayLeavesTheFormerFileWhole) {
+TEST(FileStore, OnlyRegularFilesAreReplaced) {
     QTemporaryDir folder;
-    const QString path = folder.filePath("favcol");
-    const QByteArray former = "255\r\n16711680\r\n";
-    WriteFileAtomically(path, former);
-
-    // Files may grow to 4 KiB only: the next write runs out of room part of the way through.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    rlimit small = before;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(WriteFileAtomically(path, QByteArray(100'000, '7')), std::exception);
-    setrlimit(RLIMIT_FSIZE, &before);
-
-    EXPECT_EQ(Contents(path), former);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"favcol"}); // no leftovers
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600), 0);
+    QDir(folder.path()).mkdir("folder");
+    QFile::link(folder.filePath("nothing"), folder.filePath("dangling"));
+    for (const char* name : {"fifo", "folder", "dangling"})
+        EXPECT_THROW(WriteFileAtomically(folder.filePath(name), "x"), FileError) << name;
+    EXPECT_EQ(Everything(folder.path()), (QStringList{"dangling", "fifo", "folder"}));
+    EXPECT_THROW(WriteFileAtomically("/proc/tintra-cannot-be-here", "x"), FileError);
 }
 
-TEST(FileStore, WritingWhereNoFileCanBeMadeFails) {
-    EXPECT_THROW(WriteFileAtomically("/proc/tintra-cannot-be-here", "x"), std::exception);
+TEST(FileStore, ALinkStaysAndTheFileItPointsAtIsReplaced) {
+    QTemporaryDir folder;
+    WriteFileAtomically(folder.filePath("real"), "old");
+    QFile::setPermissions(folder.filePath("real"), QFile::ReadOwner | QFile::WriteOwner);
+    QFile::link(folder.filePath("real"), folder.filePath("fav"));
+    WriteFileAtomically(folder.filePath("fav"), "new");
+    EXPECT_TRUE(QFileInfo(folder.filePath("fav")).isSymLink());
+    EXPECT_EQ(Contents(folder.filePath("real")), "new");
+    EXPECT_FALSE(QFileInfo(folder.filePath("real")).permission(QFile::ReadOther)); // kept from the old file
 }
 
-TEST(FileStore, TheProgramFolderWhenFilesCanBeMadeThereElseTheConfigFolder) {
+// On a file system that fills up, whatever the size of the write against the file buffer's 16 KiB:
+// the former file stays whole and nothing is left beside it.
+TEST(FileStore, AFullDiskLeavesTheFormerFileWhole) {
+    SmallFileSystem disk(64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no file system can be mounted here (neither root nor a user namespace)";
+    const QString path = disk.Path("fav");
+    for (qsizetype former : {100, 30'000}) {
+        const QByteArray old(former, 'o');
+        WriteFileAtomically(path, old);
+        QFile filler(disk.Path("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(1024, 'f')) == 1024 && filler.flush())
+            ;
+        filler.close();
+        // Room for a few bytes only: both a write that fits the buffer and one larger than it fail.
+        QFile::resize(disk.Path("filler"), QFileInfo(disk.Path("filler")).size() - 4096);
+        for (qsizetype size : {8'000, 40'000}) {
+            EXPECT_THROW(WriteFileAtomically(path, QByteArray(size, 'n')), FileError)
+                << former << " " << size;
+            EXPECT_EQ(Contents(path), old);
+            EXPECT_EQ(Everything(disk.Path("")), (QStringList{"fav", "filler"}));
+        }
+        QFile::remove(disk.Path("filler"));
+    }
+}
+
+TEST(FileStore, AReplacementThatNeverCommitsLeavesNothing) {
+    QTemporaryDir folder;
+    WriteFileAtomically(folder.filePath("favcol"), "255\r\n");
+    {
+        FileReplacement pending(folder.filePath("favcol"));
+        pending.Write("16711680\r\n");
+        pending.Finish();
+    }
+    EXPECT_EQ(Contents(folder.filePath("favcol")), "255\r\n");
+    EXPECT_EQ(Everything(folder.path()), QStringList{"favcol"});
+}
+
+TEST(FileStore, DataFoldersBesideTheProgramOrInTheConfigFolder) {
     QTemporaryDir program, config;
-    EXPECT_EQ(ChooseDataFolder(program.path(), config.path() + "/tintra"), program.path() + "/");
-    EXPECT_EQ(QDir(program.path()).entryList(QDir::Files | QDir::Hidden), QStringList{}); // the probe is gone
+    const QString programFolder = program.path() + "/", configFolder = config.path() + "/tintra/";
+    const QStringList names{"default", "fav"};
+    EXPECT_EQ(ChooseDataFolders(programFolder, configFolder, names).Write, programFolder);
+    EXPECT_EQ(Everything(program.path()), QStringList{}); // the probe is gone
 
-    const QString fallback = config.path() + "/tintra/";
-    EXPECT_EQ(ChooseDataFolder("/proc/", fallback), fallback);
-    EXPECT_TRUE(QDir(fallback).exists());
+    // Where nothing can be made beside the program, files kept there are still read.
+    const DataFolders first = ChooseDataFolders("/proc/", configFolder, names);
+    EXPECT_EQ(first.Read, "/proc/");
+    EXPECT_EQ(first.Write, configFolder);
+    EXPECT_TRUE(QDir(configFolder).exists());
+    WriteFileAtomically(configFolder + "fav", "");
+    EXPECT_EQ(ChooseDataFolders("/proc/", configFolder, names).Read, configFolder);
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include "picker/WindowFonts.h"
 #include "platform/DesktopWindows.h"
 #include "platform/Platform.h"
+#include "platform/SingleCopy.h"
 #include "resources/Skin.h"
 #include "windows/Guard.h"
 #include "windows/Messages.h"
@@ -43,10 +44,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 #include <QUrl>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -72,8 +76,15 @@ QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
 TFrmScreenColor* Unsaved = nullptr;
 
 void SaveOnExit() {
-    if (Unsaved)
-        Unsaved->FormDestroy();
+    if (!Unsaved)
+        return;
+    TFrmScreenColor* window = Unsaved;
+    window->FormDestroy();
+    const QStringList& problems = window->Settings->SaveProblems();
+    for (const QString& problem : problems)
+        std::fprintf(stderr, "tintra: %s\n", problem.toLocal8Bit().constData());
+    if (!problems.isEmpty())
+        std::_Exit(1);
 }
 
 } // namespace
@@ -143,17 +154,18 @@ TFrmScreenColor::TFrmScreenColor(Platform& platform, QWidget* parent) : QWidget(
     connect(BtnOtherFun, &SpeedButton::clicked, this, &TFrmScreenColor::BtnOtherFunClick);
     connect(BtnAlwaysOnTop, &SpeedButton::clicked, this, &TFrmScreenColor::BtnAlwaysOnTopClick);
 
-    static const bool saveOnExit = std::atexit(SaveOnExit) == 0;
-    if (saveOnExit)
-        Unsaved = this;
+    platform_.Copies().ShowRequested = [this] { platform_.Windows().BringToFront(this); };
+    [[maybe_unused]] static const bool saveOnExit = std::atexit(SaveOnExit) == 0;
+    Unsaved = this;
     FormCreate();
 }
 
 TFrmScreenColor::~TFrmScreenColor() { FormDestroy(); }
 
 void TFrmScreenColor::FormDestroy() {
-    if (Unsaved == this)
-        Unsaved = nullptr;
+    if (Unsaved != this)
+        return; // saved already
+    Unsaved = nullptr;
     RunGuarded([this] { Settings->SaveSettings(); });
 }
 
@@ -397,11 +409,26 @@ void TFrmScreenColor::FormCreate() {
         History->Model().ClearRows();
         FirstTick = true;
         Settings->LoadSettings();
+        ReportFileProblems(Settings->ReadProblems());
         // The window's outer corner goes to (20, 10), frame and title bar included, so both stay on
         // screen; the client area is 498 by 600.
         move(20, 10);
         resize(498, 600);
         layout()->activate();
+    });
+}
+
+void TFrmScreenColor::ReportFileProblems(const QStringList& problems) {
+    if (problems.isEmpty())
+        return;
+    LblHnit->setText(problems.join(QStringLiteral("；")));
+    // The hint line gives way to the pointer's position once picking starts, so a box says it too,
+    // once the window shows.
+    QTimer::singleShot(0, this, [this, problems] {
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, windowTitle(), problems.join('\n'), QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     });
 }
 

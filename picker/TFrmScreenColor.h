@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class ClipboardOutput;
@@ -146,7 +147,8 @@ public:
     // True from creation until the first pick tick has switched picking on.
     bool FirstTick = false;
 
-    // Saves the settings and lists: once, as the window goes.
+    // Saves the settings and lists: once, as the window goes, or sooner when the program must know how
+    // the save went before it ends.
     void FormDestroy();
 
     void BtnSCExitClick();
@@ -176,6 +178,8 @@ private:
 
     void FormCreate();
     void FormResize();
+    // Files that could not be read or written are told in the hint line and in a box.
+    void ReportFileProblems(const QStringList& problems);
 
     Platform& platform_;
 };

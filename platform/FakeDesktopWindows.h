@@ -16,4 +16,9 @@ public:
         ++Calls;
     }
     bool IsMinimised(const QWidget*) const override { return Minimised; }
+    void BringToFront(QWidget*) override {
+        Minimised = false;
+        ++BroughtToFront;
+    }
+    int BroughtToFront = 0;
 };

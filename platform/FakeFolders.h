@@ -9,11 +9,13 @@ class FakeFolders final : public Folders {
 public:
     QTemporaryDir Program;
     QTemporaryDir Config;
-    // A test sets this to put the program somewhere files cannot be made.
-    QString ProgramOverride;
+    // A test sets these to put the folders somewhere files cannot be made.
+    QString ProgramOverride, ConfigOverride;
 
     QString ProgramFolder() const override {
         return ProgramOverride.isEmpty() ? Program.path() + '/' : ProgramOverride;
     }
-    QString ConfigFolder() const override { return Config.path() + "/tintra/"; }
+    QString ConfigFolder() const override {
+        return ConfigOverride.isEmpty() ? Config.path() + "/tintra/" : ConfigOverride;
+    }
 };

@@ -7,6 +7,7 @@
 #include "platform/FakeLinkOpener.h"
 #include "platform/FakePageFetcher.h"
 #include "platform/FakeScreenReader.h"
+#include "platform/FakeSingleCopy.h"
 #include "platform/FakeSystemColours.h"
 #include "platform/FakeWebViews.h"
 #include "platform/Platform.h"
@@ -23,6 +24,7 @@ public:
     FakeLinkOpener LinksFake;
     FakePageFetcher FetcherFake;
     FakeWebViews ViewsFake;
+    FakeSingleCopy CopiesFake;
     // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
     // browser.
     PageFetcher* FetcherOverride = nullptr;
@@ -37,4 +39,5 @@ public:
     LinkOpener& Links() override { return LinksFake; }
     PageFetcher& Fetcher() override { return FetcherOverride ? *FetcherOverride : FetcherFake; }
     WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
+    SingleCopy& Copies() override { return CopiesFake; }
 };

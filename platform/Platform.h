@@ -9,6 +9,7 @@ class Folders;
 class LinkOpener;
 class PageFetcher;
 class WebViews;
+class SingleCopy;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -23,4 +24,5 @@ public:
     virtual LinkOpener& Links() = 0;
     virtual PageFetcher& Fetcher() = 0;
     virtual WebViews& Views() = 0;
+    virtual SingleCopy& Copies() = 0;
 };

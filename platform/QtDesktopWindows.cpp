@@ -18,3 +18,10 @@ void QtDesktopWindows::SetTopmost(QWidget* window, bool topmost) {
 }
 
 bool QtDesktopWindows::IsMinimised(const QWidget* window) const { return window->isMinimized(); }
+
+void QtDesktopWindows::BringToFront(QWidget* window) {
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

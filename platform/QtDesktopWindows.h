@@ -6,4 +6,5 @@ class QtDesktopWindows final : public DesktopWindows {
 public:
     void SetTopmost(QWidget* window, bool topmost) override;
     bool IsMinimised(const QWidget* window) const override;
+    void BringToFront(QWidget* window) override;
 };

@@ -10,6 +10,7 @@
 #include "platform/QtScreenReader.h"
 #include "platform/QtSystemColours.h"
 #include "platform/QtWebViews.h"
+#include "platform/SocketSingleCopy.h"
 
 // The desktop as Qt reaches it.
 class QtPlatform final : public Platform {
@@ -23,6 +24,7 @@ public:
     LinkOpener& Links() override { return links_; }
     PageFetcher& Fetcher() override { return fetcher_; }
     WebViews& Views() override { return views_; }
+    SingleCopy& Copies() override { return copies_; }
 
 private:
     QtScreenReader screen_;
@@ -34,4 +36,5 @@ private:
     QtLinkOpener links_;
     QtPageFetcher fetcher_;
     QtWebViews views_;
+    SocketSingleCopy copies_;
 };

@@ -10,6 +10,7 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+bool quitBySignal = false;
 
 // Only async-signal-safe work here: one byte down the pipe, read in the event loop.
 void OnSignal(int) {
@@ -26,6 +27,7 @@ QObject* QuitOnTerminationSignals() {
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte;
         [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
+        quitBySignal = true;
         QCoreApplication::quit();
     });
     struct sigaction action = {};
@@ -34,5 +36,9 @@ QObject* QuitOnTerminationSignals() {
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(signal, &action, nullptr);
+    // A file-size limit then fails the write, which the program reports, instead of ending it.
+    ::signal(SIGXFSZ, SIG_IGN);
     return notifier;
 }
+
+bool QuitBySignal() { return quitBySignal; }

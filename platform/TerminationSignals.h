@@ -5,3 +5,6 @@ class QObject;
 // SIGTERM, SIGHUP and SIGINT end the program the way closing its window does, through the event loop,
 // so that it saves what the user keeps. The returned object watches for them; the caller owns it.
 QObject* QuitOnTerminationSignals();
+
+// Whether one of them ended the event loop: nobody is then at the desktop to be asked anything.
+bool QuitBySignal();

@@ -21,6 +21,8 @@ std::string MsgZoomHint3;
 std::string MsgCursorPosition;
 std::string MsgRandomColors;
 std::string MsgRandomPickHint;
+std::string MsgCannotRead;
+std::string MsgCannotSave;
 
 void SelectLanguage(int language) {
     switch (language) {
@@ -54,6 +56,8 @@ void FillProgramMessages() {
     MsgCursorPosition = "当前位置x=%d,y=%d";
     MsgRandomColors = "随机颜色";
     MsgRandomPickHint = "鼠标点击下面任一颜色，可取色并退回主窗体";
+    MsgCannotRead = "无法读取%s（%s），文件保持原样";
+    MsgCannotSave = "无法保存%s（%s），文件保持原样";
 }
 
 void InitMessages() {

@@ -25,6 +25,9 @@ extern std::string MsgZoomHint3;
 extern std::string MsgCursorPosition;
 extern std::string MsgRandomColors;
 extern std::string MsgRandomPickHint;
+// A settings or list file that could not be read or saved: its path, then why.
+extern std::string MsgCannotRead;
+extern std::string MsgCannotSave;
 
 // 1 traditional Chinese, 2 English, anything else simplified Chinese.
 void SelectLanguage(int language);

@@ -10,13 +10,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 
 #include "../ListTexts.h"
+#include "persistence/FileStore.h"
+#include "SmallFileSystem.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -145,22 +151,90 @@ TEST_F(SettingsStoreTest, FavouritesWithoutTheirValuesFileAreWhite) {
     EXPECT_EQ(w.Favourites->Model().FillColour(1), ColorWhite);
 }
 
-TEST_F(SettingsStoreTest, AListThatCouldNotBeReadIsNotOverwritten) {
-    Put("fav", "#FF0000\r\n");
-    QDir(Folder()).mkdir("favcol"); // there, but no file that can be read
-    TFrmScreenColor& w = Start();
-    EXPECT_EQ(w.BtnColorPre->Tag, 0);
-    End();
-    EXPECT_EQ(Get("fav"), "#FF0000\r\n");
-    EXPECT_TRUE(Get("default").contains("AlwaysOnTop=1"));
+// Something that is no file to read stands in the place of one file: that file is left as it is (with
+// its partner, for the favourites), the others are read and saved, and the user is told.
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
+    ::alarm(30); // a FIFO that hung the start ends the test
+    const struct {
+        const char* Broken;
+        const char* Kind;
+        QStringList Saved;
+    } cases[] = {
+        {"colors", "fifo", {"default", "fav", "favcol"}},
+        {"colors", "folder", {"default", "fav", "favcol"}},
+        {"fav", "link", {"colors", "default"}},
+        {"favcol", "fifo", {"colors", "default"}},
+        {"default", "folder", {"colors", "fav", "favcol"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Broken) + " " + c.Kind);
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        for (const char* name : {"default", "colors", "fav", "favcol"})
+            Put(name, "old\r\n");
+        const QString broken = Folder() + c.Broken;
+        QFile::remove(broken);
+        if (std::string(c.Kind) == "fifo")
+            ASSERT_EQ(::mkfifo(QFile::encodeName(broken).constData(), 0600), 0);
+        else if (std::string(c.Kind) == "folder")
+            QDir().mkdir(broken);
+        else
+            QFile::link(Folder() + "nothing", broken);
+
+        TFrmScreenColor& w = Start();
+        ASSERT_EQ(w.Settings->ReadProblems().size(), 1);
+        EXPECT_TRUE(w.Settings->ReadProblems()[0].contains(broken));
+        EXPECT_TRUE(w.LblHnit->text().startsWith("无法读取")) << w.LblHnit->text().toStdString();
+        w.Current->ShowAsCurrentColor(255);
+        w.BtnAddColorFav->click();
+        w.History->Model().InsertTop("new", "1");
+        End();
+        for (const char* name : {"default", "colors", "fav", "favcol"}) {
+            const bool saved = c.Saved.contains(name);
+            if (QString(name) != c.Broken) {
+                EXPECT_EQ(Get(name) == "old\r\n", !saved) << name;
+            }
+        }
+        EXPECT_FALSE(QFileInfo(broken).isFile());
+    }
+    ::alarm(0);
 }
 
-TEST_F(SettingsStoreTest, AProgramFolderWithoutRoomForFilesUsesTheConfigFolder) {
-    platform.FoldersFake.ProgramOverride = "/proc/";
-    Start();
+TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedToTheConfigFolder) {
+    SmallFileSystem program(64);
+    if (!program.Mounted())
+        GTEST_SKIP() << "no file system can be mounted here (neither root nor a user namespace)";
+    WriteFileAtomically(program.Path("fav"), "#FF0000\r\n");
+    WriteFileAtomically(program.Path("favcol"), "255\r\n");
+    program.MakeReadOnly();
+    platform.FoldersFake.ProgramOverride = program.Path("");
+    TFrmScreenColor& w = Start();
+    EXPECT_EQ(Texts(w.Favourites->Model().Rows()), QStringList{"#FF0000"});
     End();
-    EXPECT_EQ(FilesIn(platform.FoldersFake.ConfigFolder()),
-              (QStringList{"colors", "default", "fav", "favcol"}));
+    const QString config = platform.FoldersFake.ConfigFolder();
+    EXPECT_EQ(FilesIn(config), (QStringList{"colors", "default", "fav", "favcol"}));
+    EXPECT_EQ(ReadFileIfExists(config + "favcol"), QByteArray("255\r\n"));
+}
+
+TEST_F(SettingsStoreTest, ASaveThatFailsIsToldAndFilesStayAsTheyWere) {
+    platform.FoldersFake.ProgramOverride = "/proc/";
+    platform.FoldersFake.ConfigOverride = "/proc/tintra/";
+    TFrmScreenColor& w = Start();
+    w.FormDestroy();
+    EXPECT_EQ(w.Settings->SaveProblems().size(), 3); // the settings, the history and the favourites
+    EXPECT_TRUE(w.Settings->SaveProblems()[0].startsWith("无法保存/proc/tintra/default"));
+}
+
+TEST_F(SettingsStoreTest, WhileAnotherCopyKeepsTheFolderNothingIsReadOrWritten) {
+    Put("fav", "#FF0000\r\n");
+    platform.CopiesFake.HeldElsewhere = true;
+    TFrmScreenColor& w = Start();
+    EXPECT_TRUE(w.Settings->AnotherCopyRuns());
+    EXPECT_EQ(w.Favourites->Model().rowCount(), 0);
+    w.BtnAddColorFav->click();
+    End();
+    EXPECT_EQ(Get("fav"), "#FF0000\r\n");
+    EXPECT_EQ(FilesIn(Folder()), QStringList{"fav"});
 }
 
 TEST_F(SettingsStoreTest, AMillionLineHistoryFileLoads) {

@@ -28,7 +28,7 @@ rm -f "$picture"
 [ "$described" = "51x25 C8DCF0 uniform" ] || fail "the clipboard's picture is '$described'"
 
 kill "$pid"
-wait "$pid" 2>/dev/null
+expect_exit_0 "ended by SIGTERM"
 rm -rf "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: the clipboard holds the row's text, then its sample picture"
 exit "$failures"

@@ -58,3 +58,25 @@ placement() {
     /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2}
     END {print x - f[1] "," y - f[3] "," w "," h}'
 }
+
+# Waits for the program to end and fails unless it ended with status 0.
+expect_exit_0() {
+  wait_for_exit
+  [ "$exit_code" = 0 ] || fail "$1: exit code $exit_code"
+  [ "$exit_code" = running ] && kill "$pid"
+}
+
+# Clicks a button of the column (left 2, 102 by 26) given its top in the column.
+click_column_button() {
+  xdotool mousemove --window "$window" 60 $((12 + 60 + $1 + 13)) click 1
+  sleep 0.5
+}
+
+# Adds the colour under the resting pointer to the favourites, once the program has picked it.
+add_favourite() {
+  xsetroot -solid "$1"
+  sleep 1.5
+  xdotool mousemove --window "$window" 60 $((12 + 60 + 133 + 13)) click 1
+  sleep 0.3
+  xdotool mousemove 1500 800
+}

@@ -9,17 +9,6 @@ start() { start_program "$program"; }
 
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
-# The window's client coordinates of a button in the column (left 2, 102 by 26, given its top).
-click_column_button() {
-  xdotool mousemove --window "$window" 60 $((12 + 60 + $1 + 13)) click 1
-  sleep 0.5
-}
-
-expect_exit_0() {
-  wait_for_exit
-  [ "$exit_code" = 0 ] || fail "$1: exit code $exit_code"
-  [ "$exit_code" = running ] && kill "$pid"
-}
 
 start
 name=$(xdotool getwindowname "$window")

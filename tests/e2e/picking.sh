@@ -54,7 +54,7 @@ for i in 0 1 2 3 4 5; do
 done
 
 kill "$pid"
-wait "$pid" 2>/dev/null
+expect_exit_0 "ended by SIGTERM"
 rm -rf "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: one history row per change of colour, and the magnifier follows"
 exit "$failures"

@@ -8,14 +8,6 @@ program=$(install_program "$1")
 folder=$(dirname "$program")
 probe=$2
 
-# Adds the colour under the resting pointer to the favourites, once the program has picked it.
-add_favourite() {
-  xsetroot -solid "$1"
-  sleep 1.5
-  xdotool mousemove --window "$window" 60 $((12 + 60 + 133 + 13)) click 1
-  sleep 0.3
-  xdotool mousemove 1500 800
-}
 
 # The colours of the first favourites rows on the screen: the list starts at (314, 101) in the client.
 favourite_colours() {

@@ -94,8 +94,8 @@ else
   [ -z "$(xdotool search --onlyvisible --name '随机颜色' 2>/dev/null)" ] || fail "the random colour window stays open"
 fi
 
-kill "$pid"
-wait "$pid" 2>/dev/null
+wmctrl -i -c "$window"
+expect_exit_0 "closed by the window manager"
 rm -rf "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: help, about and random colour windows"
 exit "$failures"

@@ -29,9 +29,10 @@ void OpenLink(Platform& platform, const QString& text) {
 }
 
 WebBanner::WebBanner(TFrmScreenColor& window)
-    : QObject(&window), MakerSite(QString::fromLatin1(MakerSiteAddress)), window_(window) {
-    window_.Image48->installEventFilter(this);
-    window_.LblQuilloURL->installEventFilter(this);
+    : QObject(&window), MakerSite(QString::fromLatin1(MakerSiteAddress)), window_(window),
+      picture_(window.Image48), link_(window.LblQuilloURL) {
+    picture_->installEventFilter(this);
+    link_->installEventFilter(this);
 }
 
 WebBanner::~WebBanner() = default;
@@ -114,10 +115,11 @@ void WebBanner::LblQuilloURLMouseLeave() {
 }
 
 bool WebBanner::eventFilter(QObject* watched, QEvent* event) {
+    // Events still come while the window is taken down: only what the banner keeps itself is looked at.
     const QEvent::Type type = event->type();
-    if (watched == window_.Image48 && type == QEvent::MouseButtonPress)
+    if (watched == picture_ && type == QEvent::MouseButtonPress)
         Image48MouseDown();
-    else if (watched == window_.LblQuilloURL) {
+    else if (watched == link_) {
         if (type == QEvent::MouseButtonPress)
             LblQuilloURLMouseDown();
         else if (type == QEvent::Enter)

@@ -40,6 +40,8 @@ protected:
 
 private:
     TFrmScreenColor& window_;
+    QObject* picture_; // the banner picture and the link label, whose events the banner watches
+    QObject* link_;
     std::unique_ptr<WebView> view_;
     QString location_, html_; // the last page loaded
 };

@@ -8,6 +8,7 @@
 ColourListView::ColourListView(QWidget* parent) : QListView(parent) {
     setItemDelegate(new ColourRowDelegate(this));
     setUniformItemSizes(true); // a million rows cost no more to lay out than ten
+    setLayoutMode(QListView::Batched);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setFrameShape(QFrame::NoFrame);
     setContextMenuPolicy(Qt::CustomContextMenu);

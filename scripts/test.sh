@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Sets up this machine, builds the program with its tests and benchmarks, and runs every test.
+# Sets up this machine, builds the program with its tests and benchmarks, and runs every test; then
+# the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target
+# for 30 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRA_BUILD_TESTS=ON -DTINTRA_BUILD_BENCH=ON >/dev/null
 cmake --build build/test -j2
-cd build/test
-ctest --output-on-failure -j2 --timeout 600
+(cd build/test && ctest --output-on-failure -j2 --timeout 600)
+
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRA_BUILD_TESTS=ON -DTINTRA_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j2 --target tintra_core_tests tintra_ui_tests
+(cd build/sanitize && ctest --output-on-failure -j2 --timeout 600 -E '^(e2e|x11)\.')
+
+bash scripts/fuzz.sh 30

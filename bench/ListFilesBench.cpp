@@ -1,11 +1,11 @@
 // A million-row colour list: opened into the history and drawn, then saved again. Runs on Qt's
 // offscreen platform, so it needs no display.
-#include "collections/ColourList.h"
-#include "collections/ColourListView.h"
-#include "collections/HistoryList.h"
-#include "picker/TFrmScreenColor.h"
-#include "picker/TintraApplication.h"
-#include "platform/FakePlatform.h"
+#include "core/collections/ColourList.h"
+#include "ui/collections/ColourListView.h"
+#include "core/collections/HistoryList.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "app/TintraApplication.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <QAction>
 #include <QFile>

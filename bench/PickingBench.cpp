@@ -1,10 +1,10 @@
 // The two picking timers' ticks on a real X server: run through bench/picking.sh, which starts one.
-#include "picker/Magnifier.h"
-#include "picker/PickLoop.h"
-#include "picker/TFrmScreenColor.h"
-#include "picker/Timer.h"
-#include "picker/TintraApplication.h"
-#include "platform/QtPlatform.h"
+#include "ui/picker/Magnifier.h"
+#include "core/picker/PickLoop.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "core/picker/Timer.h"
+#include "app/TintraApplication.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QCursor>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColorValue.h"
+#include "core/colour/ColorValue.h"
 
 #include <QImage>
 #include <QPoint>

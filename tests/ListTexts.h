@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persistence/ListEntries.h"
+#include "core/collections/ListEntries.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "picker/TintraApplication.h"
+#include "app/TintraApplication.h"
 
 #include <gtest/gtest.h>
 

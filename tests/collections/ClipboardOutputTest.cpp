@@ -1,13 +1,13 @@
 #include "../picker/PickingFixture.h"
 
-#include "collections/ClipboardOutput.h"
-#include "collections/ColourAdjuster.h"
-#include "collections/ColourListView.h"
-#include "collections/FavouritesList.h"
-#include "colour/CurrentColour.h"
-#include "picker/ImageControl.h"
-#include "picker/SpeedButton.h"
-#include "platform/QtClipboard.h"
+#include "core/collections/ClipboardOutput.h"
+#include "core/collections/ColourAdjuster.h"
+#include "ui/collections/ColourListView.h"
+#include "core/collections/FavouritesList.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/picker/SpeedButton.h"
+#include "platform/qt/QtClipboard.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 #include "../picker/PickingFixture.h"
 
-#include "collections/ClipboardOutput.h"
-#include "collections/ColourAdjuster.h"
-#include "colour/CurrentColour.h"
-#include "picker/ImageControl.h"
-#include "picker/SpeedButton.h"
+#include "core/collections/ClipboardOutput.h"
+#include "core/collections/ColourAdjuster.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/picker/SpeedButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "../picker/PickingFixture.h"
 
-#include "collections/ColourListView.h"
-#include "collections/FavouritesList.h"
-#include "colour/CurrentColour.h"
-#include "picker/SpeedButton.h"
+#include "ui/collections/ColourListView.h"
+#include "core/collections/FavouritesList.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/SpeedButton.h"
 
 #include <QAction>
 #include <QApplication>

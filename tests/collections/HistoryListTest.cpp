@@ -1,8 +1,8 @@
 #include "../picker/PickingFixture.h"
 
-#include "collections/ColourListView.h"
-#include "colour/CurrentColour.h"
-#include "picker/SpeedButton.h"
+#include "ui/collections/ColourListView.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/SpeedButton.h"
 
 #include <QAction>
 #include <QApplication>

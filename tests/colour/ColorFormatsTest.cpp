@@ -1,5 +1,5 @@
-#include "colour/ColorFormats.h"
-#include "platform/FakeSystemColours.h"
+#include "core/colour/ColorFormats.h"
+#include "platform/fake/FakeSystemColours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "colour/ColorValue.h"
-#include "platform/FakeSystemColours.h"
+#include "core/colour/ColorValue.h"
+#include "platform/fake/FakeSystemColours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "colour/CurrentColour.h"
-#include "picker/SpeedButton.h"
-#include "platform/FakeSystemColours.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/SpeedButton.h"
+#include "platform/fake/FakeSystemColours.h"
 
 #include <QComboBox>
 #include <QImage>

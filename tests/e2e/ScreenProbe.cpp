@@ -5,7 +5,7 @@
 //                                       colour being its top-left pixel's;
 //   tintra_screen_probe --count RRGGBB X,Y,W,H
 //                                       how many pixels of the screen rectangle have that colour.
-#include "platform/QtScreenReader.h"
+#include "platform/qt/QtScreenReader.h"
 
 #include <QGuiApplication>
 #include <QImage>

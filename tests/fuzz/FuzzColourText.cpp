@@ -1,8 +1,8 @@
 // Any colour value text: the parser takes it or refuses it without failing; any value, written as
 // decimal, as "$" and eight digits or in any format, reads back as the same colour where the format
 // can be read at all.
-#include "colour/ColorFormats.h"
-#include "platform/SystemColours.h"
+#include "core/colour/ColorFormats.h"
+#include "core/colour/SystemColours.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Any pair of favourites files, rows and values, and any removal of rows: every row left keeps the
 // value it had, in memory and once both files are written and read again.
-#include "persistence/ListFile.h"
+#include "core/persistence/ListFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any list file: what it reads as is written out and read back as the same entries, every entry's
 // bytes kept; and no entry's text or shown text fails to come.
-#include "persistence/ListFile.h"
+#include "core/persistence/ListFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any settings file: read as it stands, it is written back byte for byte; the program's keys written
 // into it read back as written, and every other line stays.
-#include "persistence/IniDocument.h"
+#include "core/persistence/IniDocument.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "persistence/ColourListFiles.h"
-#include "collections/ColourList.h"
-#include "collections/HistoryList.h"
-#include "picker/TFrmScreenColor.h"
-#include "platform/FakePlatform.h"
+#include "core/persistence/ColourListFiles.h"
+#include "core/collections/ColourList.h"
+#include "core/collections/HistoryList.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "platform/fake/FakePlatform.h"
 #include "platform/FileDialogs.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "persistence/FileStore.h"
+#include "core/persistence/FileStore.h"
 
 #include "SmallFileSystem.h"
 

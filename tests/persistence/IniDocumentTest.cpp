@@ -1,4 +1,4 @@
-#include "persistence/IniDocument.h"
+#include "core/persistence/IniDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "persistence/ListFile.h"
+#include "core/persistence/ListFile.h"
 
 #include "../ListTexts.h"
 

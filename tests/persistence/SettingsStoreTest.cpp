@@ -1,11 +1,11 @@
-#include "persistence/SettingsStore.h"
-#include "collections/ColourList.h"
-#include "collections/FavouritesList.h"
-#include "collections/HistoryList.h"
-#include "colour/CurrentColour.h"
-#include "picker/SpeedButton.h"
-#include "picker/TFrmScreenColor.h"
-#include "platform/FakePlatform.h"
+#include "core/persistence/SettingsStore.h"
+#include "core/collections/ColourList.h"
+#include "core/collections/FavouritesList.h"
+#include "core/collections/HistoryList.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/SpeedButton.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,7 +14,7 @@
 #include <QListWidget>
 
 #include "../ListTexts.h"
-#include "persistence/FileStore.h"
+#include "core/persistence/FileStore.h"
 #include "SmallFileSystem.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "picker/MagnifierGeometry.h"
+#include "core/picker/MagnifierGeometry.h"
 
 #include <gtest/gtest.h>
 

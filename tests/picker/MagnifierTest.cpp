@@ -1,10 +1,10 @@
 #include "PickingFixture.h"
 
-#include "picker/ImageControl.h"
-#include "picker/Magnifier.h"
-#include "picker/MagnifierGeometry.h"
-#include "picker/SpeedButton.h"
-#include "picker/Timer.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/picker/Magnifier.h"
+#include "core/picker/MagnifierGeometry.h"
+#include "ui/picker/SpeedButton.h"
+#include "core/picker/Timer.h"
 
 #include <QLabel>
 #include <QLayout>

@@ -1,10 +1,10 @@
 #include "PickingFixture.h"
 
-#include "collections/ColourListView.h"
-#include "colour/CurrentColour.h"
-#include "picker/ImageControl.h"
-#include "picker/SpeedButton.h"
-#include "picker/Timer.h"
+#include "ui/collections/ColourListView.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/picker/SpeedButton.h"
+#include "core/picker/Timer.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "collections/ColourList.h"
-#include "collections/HistoryList.h"
-#include "picker/PickLoop.h"
-#include "picker/TFrmScreenColor.h"
-#include "platform/FakePlatform.h"
+#include "core/collections/ColourList.h"
+#include "core/collections/HistoryList.h"
+#include "core/picker/PickLoop.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "platform/fake/FakePlatform.h"
 
 #include "../ListTexts.h"
 

@@ -1,11 +1,11 @@
-#include "picker/TFrmScreenColor.h"
-#include "colour/CurrentColour.h"
-#include "picker/DockSplitter.h"
-#include "picker/ImageControl.h"
-#include "picker/SpeedButton.h"
-#include "platform/FakePlatform.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/DockSplitter.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/picker/SpeedButton.h"
+#include "platform/fake/FakePlatform.h"
 
-#include "picker/Timer.h"
+#include "core/picker/Timer.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // Runs on a private X server: the desktop's pixels and palette as the program reads them.
-#include "platform/QtScreenReader.h"
-#include "platform/QtSystemColours.h"
+#include "platform/qt/QtScreenReader.h"
+#include "platform/qt/QtSystemColours.h"
 
 #include <QGuiApplication>
 #include <QPalette>

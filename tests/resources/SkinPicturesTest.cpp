@@ -1,6 +1,6 @@
-#include "resources/SkinPictures.h"
-#include "picker/ImageControl.h"
-#include "resources/JpegDecoder.h"
+#include "ui/resources/SkinPictures.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/resources/JpegDecoder.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,10 +1,10 @@
-#include "picker/ImageControl.h"
-#include "picker/TFrmScreenColor.h"
-#include "platform/FakePlatform.h"
-#include "windows/Messages.h"
-#include "windows/TFrmDemo.h"
-#include "windows/TFrmHelp.h"
-#include "windows/TFrmVersion.h"
+#include "ui/picker/ImageControl.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "platform/fake/FakePlatform.h"
+#include "core/windows/Messages.h"
+#include "ui/windows/TFrmDemo.h"
+#include "ui/windows/TFrmHelp.h"
+#include "ui/windows/TFrmVersion.h"
 
 #include <QAction>
 #include <QApplication>

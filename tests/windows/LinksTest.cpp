@@ -1,5 +1,5 @@
-#include "windows/Links.h"
-#include "windows/BannerPage.h"
+#include "core/windows/Links.h"
+#include "core/windows/BannerPage.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
-#include "windows/Messages.h"
-#include "windows/Guard.h"
-#include "windows/SiteAddress.h"
+#include "core/windows/Messages.h"
+#include "core/Guard.h"
+#include "core/windows/SiteAddress.h"
 
 #include <gtest/gtest.h>
 

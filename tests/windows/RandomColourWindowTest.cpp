@@ -1,9 +1,9 @@
 #include "../picker/PickingFixture.h"
 
-#include "colour/CurrentColour.h"
-#include "picker/SpeedButton.h"
-#include "picker/Timer.h"
-#include "windows/TRndLabColForm.h"
+#include "core/colour/CurrentColour.h"
+#include "ui/picker/SpeedButton.h"
+#include "core/picker/Timer.h"
+#include "ui/windows/TRndLabColForm.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // On a private X server, with the browser module: a genuine banner page is drawn over the banner strip
 // while the main window keeps its native window.
-#include "picker/TFrmScreenColor.h"
-#include "picker/Timer.h"
-#include "platform/FakePlatform.h"
-#include "platform/QtPageFetcher.h"
-#include "platform/QtWebViews.h"
-#include "windows/BannerPage.h"
-#include "windows/WebBanner.h"
+#include "ui/picker/TFrmScreenColor.h"
+#include "core/picker/Timer.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/qt/QtPageFetcher.h"
+#include "platform/qt/QtWebViews.h"
+#include "core/windows/BannerPage.h"
+#include "ui/windows/WebBanner.h"
 
 #include "LoopbackSite.h"
 

@@ -1,0 +1,24 @@
+#include "app/TintraApplication.h"
+
+#include "ui/picker/WindowFonts.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Tintra"));
+    UseStandInFaces();
+    // The program speaks simplified Chinese whatever the desktop's language, and so do Qt's own dialogs.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
+}
+
+bool TintraApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ApplicationEvents1Exception();
+        return false;
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/colour/ColorValue.h"
+#include "core/collections/ListEntries.h"
+
+#include <QAbstractListModel>
+
+#include <optional>
+#include <string_view>
+
+class SystemColours;
+
+// The rows of a colour list and, beside them, the decimal colour values that go with them: row i with
+// value i. The two are kept apart because files can replace the rows alone, so either side may be
+// longer than the other; a row without a value, or with one that is no number, is drawn white.
+class ColourList : public QAbstractListModel {
+    Q_OBJECT
+public:
+    // The row's colour value; its text is written white or black by it.
+    static constexpr int FillColourRole = Qt::UserRole + 1;
+    // The colour the row is painted in: the value, a system colour resolved to the desktop's colour.
+    static constexpr int PaintColourRole = Qt::UserRole + 2;
+
+    explicit ColourList(const SystemColours& system, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const ListEntries& Rows() const { return rows_; }
+    const ListEntries& Values() const { return values_; }
+
+    // The value that goes with the row: none when the row has none, and no number when it is not one.
+    std::optional<std::string_view> ValueText(int row) const;
+    ColorValue FillColour(int row) const;
+
+    // Adds a row and its value at the top together.
+    void InsertTop(const QString& row, const QString& value);
+    void ClearRows();
+    void Clear();
+    void SetRows(ListEntries rows);
+    void SetValues(ListEntries values);
+
+    // Removes the rows and, where they have one, their values; rows past the last value take none,
+    // so what remains stays paired as it was.
+    void RemoveRows(const QList<int>& rows);
+
+private:
+    const SystemColours& system_;
+    ListEntries rows_;
+    ListEntries values_;
+};

@@ -1,9 +1,0 @@
-#include "platform/QtLinkOpener.h"
-
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
-
-void QtLinkOpener::Open(const QString& target) {
-    QDesktopServices::openUrl(QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target));
-}

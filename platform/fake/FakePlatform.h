@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/fake/FakeClipboard.h"
+#include "platform/fake/FakeDesktopWindows.h"
+#include "platform/fake/FakeFileDialogs.h"
+#include "platform/fake/FakeFolders.h"
+#include "platform/fake/FakeLinkOpener.h"
+#include "platform/fake/FakePageFetcher.h"
+#include "platform/fake/FakeScreenReader.h"
+#include "platform/fake/FakeSingleCopy.h"
+#include "platform/fake/FakeSystemColours.h"
+#include "platform/fake/FakeWebViews.h"
+#include "platform/Platform.h"
+
+// A desktop that tests set up and look into.
+class FakePlatform final : public Platform {
+public:
+    FakeScreenReader ScreenFake;
+    FakeSystemColours ColoursFake;
+    FakeDesktopWindows WindowsFake;
+    FakeClipboard ClipboardFake;
+    FakeFileDialogs DialogsFake;
+    FakeFolders FoldersFake;
+    FakeLinkOpener LinksFake;
+    FakePageFetcher FetcherFake;
+    FakeWebViews ViewsFake;
+    FakeSingleCopy CopiesFake;
+    // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
+    // browser.
+    PageFetcher* FetcherOverride = nullptr;
+    WebViews* ViewsOverride = nullptr;
+
+    ScreenReader& Screen() override { return ScreenFake; }
+    SystemColours& Colours() override { return ColoursFake; }
+    DesktopWindows& Windows() override { return WindowsFake; }
+    Clipboard& Clip() override { return ClipboardFake; }
+    FileDialogs& Dialogs() override { return DialogsFake; }
+    Folders& Places() override { return FoldersFake; }
+    LinkOpener& Links() override { return LinksFake; }
+    PageFetcher& Fetcher() override { return FetcherOverride ? *FetcherOverride : FetcherFake; }
+    WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
+    SingleCopy& Copies() override { return CopiesFake; }
+};

@@ -1,0 +1,27 @@
+#include "platform/qt/QtDesktopWindows.h"
+
+#include <QWidget>
+#include <QWindow>
+
+void QtDesktopWindows::SetTopmost(QWidget* window, bool topmost) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    QWindow* native = window->windowHandle();
+    if (!native) {
+        window->setWindowFlags(flags);
+        return;
+    }
+    // A window already on screen keeps its place and size: the desktop is only told the new band
+    // (on X11 through _NET_WM_STATE_ABOVE), where changing the widget's flags would hide and remake it.
+    window->overrideWindowFlags(flags);
+    native->setFlags(flags);
+}
+
+bool QtDesktopWindows::IsMinimised(const QWidget* window) const { return window->isMinimized(); }
+
+void QtDesktopWindows::BringToFront(QWidget* window) {
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtDesktopWindows.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtFolders.h"
+#include "platform/qt/QtLinkOpener.h"
+#include "platform/qt/QtPageFetcher.h"
+#include "platform/qt/QtScreenReader.h"
+#include "platform/qt/QtSystemColours.h"
+#include "platform/qt/QtWebViews.h"
+#include "platform/posix/SocketSingleCopy.h"
+
+// The desktop as Qt reaches it.
+class QtPlatform final : public Platform {
+public:
+    ScreenReader& Screen() override { return screen_; }
+    SystemColours& Colours() override { return colours_; }
+    DesktopWindows& Windows() override { return windows_; }
+    Clipboard& Clip() override { return clipboard_; }
+    FileDialogs& Dialogs() override { return dialogs_; }
+    Folders& Places() override { return folders_; }
+    LinkOpener& Links() override { return links_; }
+    PageFetcher& Fetcher() override { return fetcher_; }
+    WebViews& Views() override { return views_; }
+    SingleCopy& Copies() override { return copies_; }
+
+private:
+    QtScreenReader screen_;
+    QtSystemColours colours_;
+    QtDesktopWindows windows_;
+    QtClipboard clipboard_;
+    QtFileDialogs dialogs_;
+    QtFolders folders_;
+    QtLinkOpener links_;
+    QtPageFetcher fetcher_;
+    QtWebViews views_;
+    SocketSingleCopy copies_;
+};

@@ -1,0 +1,36 @@
+#include "ui/picker/ImageControl.h"
+
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+
+void ImageControl::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void ImageControl::SetStretched(bool stretched) {
+    stretched_ = stretched;
+    update();
+}
+
+QImage& ImageControl::Canvas() {
+    if (picture_.size() != size() || picture_.format() != QImage::Format_RGB32) {
+        QImage canvas(size(), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        if (!picture_.isNull())
+            QPainter(&canvas).drawImage(0, 0, picture_);
+        picture_ = std::move(canvas);
+    }
+    return picture_;
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretched_)
+        painter.drawImage(rect(), picture_);
+    else
+        painter.drawImage(0, 0, picture_);
+}

@@ -10,7 +10,8 @@ probe=$2
 xsetroot -solid '#C8DCF0'
 xdotool mousemove 1500 800
 start_program "$program"
-sleep 3 # picking starts after a second and samples the desktop a second later
+# Picking starts after a second and samples the desktop a second later.
+wait_for_current C8DCF0 || fail "the program did not pick the desktop's colour"
 
 # The top history row, in window coordinates.
 xdotool mousemove --window "$window" 185 107 click 1

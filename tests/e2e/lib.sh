@@ -72,10 +72,22 @@ click_column_button() {
   sleep 0.5
 }
 
+# Waits up to 5 s for the value field to show a colour ("RRGGBB"); needs $probe.
+wait_for_current() {
+  local left top
+  read -r left top < <(client_origin)
+  for _ in $(seq 50); do
+    # Right of the text in the value field, which starts at (217, 316) in the client area.
+    [ "$("$probe" "$((left + 417)),$((top + 326))" 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Adds the colour under the resting pointer to the favourites, once the program has picked it.
 add_favourite() {
   xsetroot -solid "$1"
-  sleep 1.5
+  wait_for_current "${1#\#}" || fail "the program did not pick $1"
   xdotool mousemove --window "$window" 60 $((12 + 60 + 133 + 13)) click 1
   sleep 0.3
   xdotool mousemove 1500 800

@@ -1,6 +1,6 @@
 #include "app/TintraApplication.h"
 
-#include "ui/picker/WindowFonts.h"
+#include "ui/controls/WindowFonts.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>

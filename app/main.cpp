@@ -1,45 +1,64 @@
-#include "core/persistence/SettingsStore.h"
-#include "ui/picker/TFrmScreenColor.h"
+#include "app/Program.h"
 #include "app/TintraApplication.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform/loader/PlatformLoader.h"
 #include "platform/posix/TerminationSignals.h"
-#include "ui/windows/TFrmHelp.h"
-#include "ui/windows/TFrmVersion.h"
+#include "ui/picker/MainWindow.h"
 
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+// The program that has not saved yet. When the desktop goes away under the program (the X server
+// ends with the session), the toolkit ends the process without unwinding; the program then saves on
+// the way out, as it would have on closing.
+Program* Unsaved = nullptr;
+
+void Say(const QStringList& problems) {
+    for (const QString& problem : problems)
+        std::fprintf(stderr, "tintra: %s\n", problem.toLocal8Bit().constData());
+}
+
+void SaveOnExit() {
+    if (!Unsaved)
+        return;
+    const QStringList problems = Unsaved->End();
+    Say(problems);
+    if (!problems.isEmpty())
+        std::_Exit(1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     TintraApplication application(argc, argv);
-    QtPlatform platform;
+    const std::unique_ptr<Platform> platform = LoadPlatform();
     const std::unique_ptr<QObject> signalWatch(QuitOnTerminationSignals());
 
-    // The main window comes first: its creation fills the texts the other windows read.
-    TFrmScreenColor mainWindow(platform);
-    if (mainWindow.Settings->AnotherCopyRuns()) {
+    Program program(*platform);
+    if (program.AnotherCopyRuns()) {
         std::fprintf(stderr,
                      "tintra: already running with the files in %s; its window is brought to the front\n",
-                     mainWindow.Settings->Places().Write.toLocal8Bit().constData());
+                     program.Folders().Write.toLocal8Bit().constData());
         return 0;
     }
-    mainWindow.FrmHelp = new TFrmHelp(platform, &mainWindow);
-    mainWindow.FrmVersion = new TFrmVersion(platform, &mainWindow);
+    Unsaved = &program;
+    std::atexit(SaveOnExit);
     // A session that ends asks the program to keep its data before it may be stopped.
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, mainWindow.Settings,
-                     &SettingsStore::SaveSettings);
-    mainWindow.show();
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, [&program] { Say(program.Save()); });
+    program.Window().show();
     const int status = TintraApplication::exec();
 
     // A save that fails is said, and the program's status says it too.
-    mainWindow.FormDestroy();
-    const QStringList& problems = mainWindow.Settings->SaveProblems();
+    const QStringList problems = program.End();
+    Unsaved = nullptr;
     if (problems.isEmpty())
         return status;
-    for (const QString& problem : problems)
-        std::fprintf(stderr, "tintra: %s\n", problem.toLocal8Bit().constData());
+    Say(problems);
     if (!QuitBySignal())
-        QMessageBox::critical(nullptr, mainWindow.windowTitle(), problems.join('\n'));
+        QMessageBox::critical(nullptr, program.Window().windowTitle(), problems.join('\n'));
     return 1;
 }

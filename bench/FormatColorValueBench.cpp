@@ -1,5 +1,5 @@
 #include "core/colour/ColorFormats.h"
-#include "platform/fake/FakeSystemColours.h"
+#include "core/colour/FakeSystemColours.h"
 
 #include <benchmark/benchmark.h>
 

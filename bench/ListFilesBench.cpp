@@ -1,11 +1,10 @@
 // A million-row colour list: opened into the history and drawn, then saved again. Runs on Qt's
 // offscreen platform, so it needs no display.
-#include "core/collections/ColourList.h"
-#include "ui/collections/ColourListView.h"
-#include "core/collections/HistoryList.h"
-#include "ui/picker/TFrmScreenColor.h"
+#include "app/Program.h"
 #include "app/TintraApplication.h"
 #include "platform/fake/FakePlatform.h"
+#include "ui/collections/ColourListView.h"
+#include "ui/picker/MainWindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,7 +16,8 @@ namespace {
 
 struct Fixture {
     FakePlatform Platform;
-    TFrmScreenColor Window{Platform};
+    Program Tintra{Platform};
+    MainWindow& Window = Tintra.Window();
     QTemporaryDir Folder;
     QString Rows = Folder.filePath("million.colors");
 
@@ -38,16 +38,16 @@ Fixture* Bench = nullptr;
 
 void BM_OpenAndDrawMillionRows(benchmark::State& state) {
     for (auto _ : state) {
-        Bench->Window.N6->trigger();
-        Bench->Window.LbColors->viewport()->repaint();
+        Bench->Window.findChild<QAction*>("N6")->trigger();
+        Bench->Window.findChild<ColourListView*>("LbColors")->viewport()->repaint();
     }
-    state.counters["rows"] = Bench->Window.History->Model().rowCount();
+    state.counters["rows"] = Bench->Tintra.Picker().History.rowCount();
 }
 BENCHMARK(BM_OpenAndDrawMillionRows)->Unit(benchmark::kMillisecond);
 
 void BM_SaveMillionRows(benchmark::State& state) {
     for (auto _ : state)
-        Bench->Window.N8->trigger();
+        Bench->Window.findChild<QAction*>("N8")->trigger();
 }
 BENCHMARK(BM_SaveMillionRows)->Unit(benchmark::kMillisecond);
 

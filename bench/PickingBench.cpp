@@ -1,10 +1,9 @@
 // The two picking timers' ticks on a real X server: run through bench/picking.sh, which starts one.
-#include "ui/picker/Magnifier.h"
-#include "core/picker/PickLoop.h"
-#include "ui/picker/TFrmScreenColor.h"
-#include "core/picker/Timer.h"
+#include "app/Program.h"
 #include "app/TintraApplication.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform/loader/PlatformLoader.h"
+#include "ui/picker/MagnifierPanel.h"
+#include "ui/picker/MainWindow.h"
 
 #include <QCursor>
 
@@ -12,13 +11,14 @@
 
 namespace {
 
-TFrmScreenColor* Window = nullptr;
+MagnifierPanel* Magnifier = nullptr;
+PickLoop* Picking = nullptr;
 
 // One magnifier tick with the pointer away from the window: grab, stretch, cross-hair, repaint.
 void BM_MagnifierTick(benchmark::State& state) {
     QCursor::setPos(1500, 800);
     for (auto _ : state)
-        Window->Zoom->TimerShowZoomTimer();
+        Magnifier->TimerShowZoomTimer();
 }
 BENCHMARK(BM_MagnifierTick)->Unit(benchmark::kMicrosecond);
 
@@ -28,7 +28,7 @@ void BM_MagnifierTickMovingPointer(benchmark::State& state) {
     for (auto _ : state) {
         QCursor::setPos(x, 800);
         x = x == 1500 ? 1501 : 1500;
-        Window->Zoom->TimerShowZoomTimer();
+        Magnifier->TimerShowZoomTimer();
     }
 }
 BENCHMARK(BM_MagnifierTickMovingPointer)->Unit(benchmark::kMicrosecond);
@@ -37,7 +37,7 @@ BENCHMARK(BM_MagnifierTickMovingPointer)->Unit(benchmark::kMicrosecond);
 void BM_PickTick(benchmark::State& state) {
     QCursor::setPos(1500, 800);
     for (auto _ : state)
-        Window->Picking->TimerGetColorTimer();
+        Picking->TimerGetColorTimer();
 }
 BENCHMARK(BM_PickTick)->Unit(benchmark::kMicrosecond);
 
@@ -45,14 +45,15 @@ BENCHMARK(BM_PickTick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[]) {
     TintraApplication application(argc, argv);
-    QtPlatform platform;
-    TFrmScreenColor window(platform);
-    window.show();
-    Window = &window;
-    Window->Picking->TimerGetColorTimer(); // the first tick switches picking on
+    const auto platform = LoadPlatform();
+    Program program(*platform);
+    program.Window().show();
+    Magnifier = program.Window().findChild<MagnifierPanel*>(QStringLiteral("PnlZoom"));
+    Picking = &program.Picker().Picking;
+    Picking->TimerGetColorTimer(); // the first tick switches picking on
     // The benchmark drives the ticks itself.
-    window.TimerGetColor->SetEnabled(false);
-    window.TimerShowZoom->SetEnabled(false);
+    Picking->TimerGetColor.SetEnabled(false);
+    Picking->TimerShowZoom.SetEnabled(false);
     TintraApplication::processEvents();
 
     benchmark::Initialize(&argc, argv);

@@ -2,46 +2,40 @@
 
 #include "core/collections/ClipboardOutput.h"
 #include "core/colour/CurrentColour.h"
-#include "ui/picker/TFrmScreenColor.h"
 #include "core/Guard.h"
 
-#include <QLabel>
-#include <QScrollBar>
+ColourAdjuster::ColourAdjuster(CurrentColour& current, ClipboardOutput& clipboard, QObject* parent)
+    : QObject(parent), current_(current), clipboard_(clipboard) {}
 
-ColourAdjuster::ColourAdjuster(TFrmScreenColor& window) : QObject(&window), window_(window) {
-    connect(window_.SbR, &QScrollBar::valueChanged, this, &ColourAdjuster::SbRChange);
-    connect(window_.SbG, &QScrollBar::valueChanged, this, &ColourAdjuster::SbGChange);
-    connect(window_.SbB, &QScrollBar::valueChanged, this, &ColourAdjuster::SbBChange);
+QString ColourAdjuster::Label(Bar bar) const {
+    return labels_[bar] ? QString::asprintf("%d", *labels_[bar]) : QStringLiteral("___");
 }
 
-void ColourAdjuster::SbRChange() { BarChange(window_.SbR, window_.LblR); }
-void ColourAdjuster::SbGChange() { BarChange(window_.SbG, window_.LblG); }
-void ColourAdjuster::SbBChange() { BarChange(window_.SbB, window_.LblB); }
-
-void ColourAdjuster::BarChange(QScrollBar* bar, QLabel* label) {
+void ColourAdjuster::BarChange(Bar bar, int position) {
     RunGuarded([=, this] {
-        label->setText(QString::asprintf("%d", bar->value()));
-        if (BarsUpdating)
+        positions_[bar] = position;
+        labels_[bar] = position;
+        emit Changed();
+        if (barsUpdating_)
             return;
-        window_.Current->ShowAsCurrentColor(
-            PackRgb(window_.SbR->value(), window_.SbG->value(), window_.SbB->value()));
-        window_.Clipboard->PaintCopySample();
-        window_.Clipboard->CopyColorToClipboard();
+        current_.ShowAsCurrentColor(PackRgb(positions_[Red], positions_[Green], positions_[Blue]));
+        clipboard_.PaintCopySample();
+        clipboard_.CopyColorToClipboard();
     });
 }
 
 void ColourAdjuster::SyncAdjusterBars() {
-    if (window_.PnlColorPlatte->isHidden()) // the panel's own flag, whether or not the window shows
-        return;
-    BarsUpdating = true;
+    barsUpdating_ = true;
     RunGuarded([this] {
-        const ColorValue colour = window_.Current->Color();
-        window_.SbR->setValue(RedOf(colour));
-        window_.SbG->setValue(GreenOf(colour));
-        window_.SbB->setValue(BlueOf(colour));
-        window_.LblR->setText(QString::asprintf("%d", window_.SbR->value()));
-        window_.LblG->setText(QString::asprintf("%d", window_.SbG->value()));
-        window_.LblB->setText(QString::asprintf("%d", window_.SbB->value()));
+        const ColorValue colour = current_.Color();
+        // Each bar that moves runs its change handler, which only writes its label now.
+        const int channels[] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+        for (Bar bar : {Red, Green, Blue})
+            if (positions_[bar] != channels[bar])
+                BarChange(bar, channels[bar]);
+        for (Bar bar : {Red, Green, Blue})
+            labels_[bar] = positions_[bar];
+        emit Changed();
     });
-    BarsUpdating = false; // whatever failed, the bars answer the user again
+    barsUpdating_ = false; // whatever failed, the bars answer the user again
 }

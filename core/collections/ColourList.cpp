@@ -34,7 +34,16 @@ ColorValue ColourList::FillColour(int row) const {
     return ParseColorValueText(*text).value_or(ColorWhite);
 }
 
+int ColourList::FocusedRow() const {
+    if (chosen_ >= 0 && chosen_ < rows_.size())
+        return chosen_;
+    return rows_.empty() ? -1 : 0;
+}
+
+void ColourList::ChooseRow(int row) { chosen_ = row; }
+
 void ColourList::InsertTop(const QString& row, const QString& value) {
+    chosen_ = -1;
     beginInsertRows({}, 0, 0);
     rows_.PushFront(row);
     values_.PushFront(value);
@@ -42,12 +51,14 @@ void ColourList::InsertTop(const QString& row, const QString& value) {
 }
 
 void ColourList::ClearRows() {
+    chosen_ = -1;
     beginResetModel();
     rows_.clear();
     endResetModel();
 }
 
 void ColourList::Clear() {
+    chosen_ = -1;
     beginResetModel();
     rows_.clear();
     values_.clear();
@@ -55,6 +66,7 @@ void ColourList::Clear() {
 }
 
 void ColourList::SetRows(ListEntries rows) {
+    chosen_ = -1;
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
@@ -67,6 +79,7 @@ void ColourList::SetValues(ListEntries values) {
 }
 
 void ColourList::RemoveRows(const QList<int>& rows) {
+    chosen_ = -1;
     beginResetModel();
     rows_.Remove(rows);
     values_.Remove(rows);

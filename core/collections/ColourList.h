@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour/ColorValue.h"
 #include "core/collections/ListEntries.h"
+#include "core/colour/ColorValue.h"
 
 #include <QAbstractListModel>
 
@@ -12,7 +12,8 @@ class SystemColours;
 
 // The rows of a colour list and, beside them, the decimal colour values that go with them: row i with
 // value i. The two are kept apart because files can replace the rows alone, so either side may be
-// longer than the other; a row without a value, or with one that is no number, is drawn white.
+// longer than the other; a row without a value, or with one that is no number, is drawn white. The
+// focused row is the one the rules that look at "the chosen row" take.
 class ColourList : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -33,6 +34,11 @@ public:
     std::optional<std::string_view> ValueText(int row) const;
     ColorValue FillColour(int row) const;
 
+    // The row the user last chose, or the top row while the user has chosen none since rows were last
+    // added, removed or replaced; -1 for an empty list.
+    int FocusedRow() const;
+    void ChooseRow(int row);
+
     // Adds a row and its value at the top together.
     void InsertTop(const QString& row, const QString& value);
     void ClearRows();
@@ -48,4 +54,5 @@ private:
     const SystemColours& system_;
     ListEntries rows_;
     ListEntries values_;
+    int chosen_ = -1;
 };

@@ -5,22 +5,35 @@
 #include <QObject>
 #include <QString>
 
-class QComboBox;
-class QLineEdit;
-class SpeedButton;
+#include <string_view>
+
 class SystemColours;
 
-// The program's current colour: the background of the read-only value field, whose text is that colour
-// in the chosen format.
+// The program's current colour and the text the value field shows for it: the colour in the format
+// and prefix setting of the moment it was shown, made then and not again until the next colour.
 class CurrentColour : public QObject {
     Q_OBJECT
 public:
-    CurrentColour(QLineEdit* lblCurVal, QComboBox* cbColorValType, SpeedButton* btnColorPre,
-                  const SystemColours& systemColours, QObject* parent = nullptr);
+    explicit CurrentColour(const SystemColours& systemColours, QObject* parent = nullptr);
 
     ColorValue Color() const { return colour_; }
     // The colour as the desktop paints it: a system colour value resolved to its colour.
     ColorValue ShownColor() const;
+    // White or black, whichever reads on the colour.
+    ColorValue TextColor() const { return ReadableTextColor(colour_); }
+    // "_____" until a colour is first shown.
+    const QString& Text() const { return text_; }
+
+    // The index of the chosen format; -1 or any index past the last writes as HTML.
+    int Format() const { return format_; }
+    // Chooses a format without writing the colour anew.
+    void SetFormat(int format);
+    // The prefix setting as it is stored: 0 with the prefix, any other number without.
+    int PrefixTag() const { return prefixTag_; }
+    bool PrefixOn() const { return prefixTag_ == 0; }
+    void SetPrefixTag(int tag);
+    // The prefix button's click: 1 becomes 0, anything else 1. The text shows it from the next colour.
+    void BtnColorPreClick();
 
     // The colour in the format, prefix setting and decimal separator in force now.
     QString FormatColorValue(ColorValue value) const;
@@ -29,19 +42,15 @@ public:
     // A decimal (or "$"/"0x" hexadecimal) value text; anything else shows white.
     void ShowAsCurrentColorFromText(std::string_view text);
 
-    void CbColorValTypeChange();
-    // Typing into the format box changes the format as choosing does.
-    void FormatTextEdited(const QString& text);
-    void BtnColorPreClick();
-
 signals:
-    // The current colour is to go to the clipboard as the paste type says.
-    void CopyColorToClipboard();
+    void Changed(); // the colour or its text
+    void FormatChanged();
+    void PrefixChanged();
 
 private:
-    QLineEdit* lblCurVal_;
-    QComboBox* cbColorValType_;
-    SpeedButton* btnColorPre_;
     const SystemColours& systemColours_;
     ColorValue colour_ = ColorWhite;
+    QString text_ = QStringLiteral("_____");
+    int format_ = FormatHtml;
+    int prefixTag_ = 0;
 };

@@ -1,21 +1,11 @@
 #include "core/persistence/SettingsStore.h"
 
-#include "core/collections/ColourList.h"
-#include "core/collections/FavouritesList.h"
-#include "core/collections/HistoryList.h"
-#include "core/persistence/ListFile.h"
-#include "ui/picker/SpeedButton.h"
-#include "ui/picker/TFrmScreenColor.h"
-#include "platform/Folders.h"
-#include "platform/Platform.h"
-#include "platform/SingleCopy.h"
 #include "core/Guard.h"
+#include "core/persistence/ListFile.h"
+#include "core/picker/ColourPicker.h"
 #include "core/windows/Messages.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QListWidget>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -35,11 +25,15 @@ QString Problem(const std::string& message, const FileError& error) {
 
 } // namespace
 
-SettingsStore::SettingsStore(TFrmScreenColor& window) : QObject(&window), window_(window) {}
+const QStringList SettingsStore::FileNames{SettingsName, ColorsName, FavName, FavColName};
+
+SettingsStore::SettingsStore(ColourPicker& picker) : picker_(picker) {}
 
 std::optional<QByteArray> SettingsStore::Read(const QString& name) {
     try {
-        return ReadFileIfExists(folders_.Read + name);
+        auto bytes = ReadFileIfExists(folders_.Read + name);
+        unreadable_.remove(name);
+        return bytes;
     } catch (const FileError& error) {
         unreadable_.insert(name);
         readProblems_ << Problem(MsgCannotRead, error);
@@ -47,70 +41,47 @@ std::optional<QByteArray> SettingsStore::Read(const QString& name) {
     }
 }
 
-void SettingsStore::LoadSettings() {
+void SettingsStore::LoadSettings(const DataFolders& folders) {
+    folders_ = folders;
+    loaded_ = true;
+    // A file counts as unreadable until it has been read: one that a failure kept from being read is
+    // never written over either.
+    unreadable_ = QSet<QString>(FileNames.cbegin(), FileNames.cend());
     RunGuarded([this] {
-        const Folders& places = window_.Desktop().Places();
-        folders_ = ChooseDataFolders(places.ProgramFolder(), places.ConfigFolder(),
-                                     {SettingsName, ColorsName, FavName, FavColName});
-        // A second copy would write its old lists over what the first one keeps.
-        if (!window_.Desktop().Copies().Claim(folders_.Write)) {
-            anotherCopyRuns_ = true;
-            return;
-        }
         // What a copy stopped in the middle of a save left beside the files is of no use to anyone.
-        QDir write(folders_.Write);
-        for (const QString& name : {SettingsName, ColorsName, FavName, FavColName})
+        QDir written(folders_.Write);
+        for (const QString& name : FileNames)
             for (const QString& leftOver :
-                 write.entryList({'.' + name + QStringLiteral(".new-*")}, QDir::Files | QDir::Hidden))
-                write.remove(leftOver);
-        SettingsPath = folders_.Write + SettingsName;
-        ColorsPath = folders_.Write + ColorsName;
-        FavPath = folders_.Write + FavName;
-        FavColPath = folders_.Write + FavColName;
-        loaded_ = true;
+                 written.entryList({'.' + name + QStringLiteral(".new-*")}, QDir::Files | QDir::Hidden))
+                written.remove(leftOver);
 
         const auto bytes = Read(SettingsName);
         settings_ = bytes ? IniDocument(std::string_view(bytes->constData(), bytes->size())) : IniDocument();
-        {
-            // Selecting here runs neither list's change handler.
-            const QSignalBlocker quietPasteType(window_.LbPasteType);
-            window_.LbPasteType->setCurrentRow(
-                RowOrNone(settings_.ReadInteger(Section, "PasteType", 0), window_.LbPasteType->count()));
-            const QSignalBlocker quietFormat(window_.CbColorValType);
-            window_.CbColorValType->setCurrentIndex(RowOrNone(
-                settings_.ReadInteger(Section, "ColorValType", 0), window_.CbColorValType->count()));
-        }
-
-        // The click flips the state back to the stored one and sets the picture and the band with it.
-        window_.BtnAlwaysOnTop->Tag = settings_.ReadBool(Section, "AlwaysOnTop", true) ? 0 : 1;
-        window_.BtnAlwaysOnTop->click();
+        picker_.Clipboard.SetPasteType(RowOrNone(settings_.ReadInteger(Section, "PasteType", 0), 2));
+        picker_.Current.SetFormat(RowOrNone(settings_.ReadInteger(Section, "ColorValType", 0), 6));
+        picker_.ApplyAlwaysOnTop(settings_.ReadBool(Section, "AlwaysOnTop", true));
 
         // Each list is read on its own, so one that cannot be read costs no other.
-        ColourList& history = window_.History->Model();
-        ColourList& favourites = window_.Favourites->Model();
-        history.Clear();
-        favourites.Clear();
+        picker_.History.Clear();
+        picker_.Favourites.Clear();
         if (auto rows = Read(ColorsName))
-            history.SetRows(ParseListFile(std::move(*rows)));
+            picker_.History.SetRows(ParseListFile(std::move(*rows)));
         if (auto rows = Read(FavName))
-            favourites.SetRows(ParseListFile(std::move(*rows)));
+            picker_.Favourites.SetRows(ParseListFile(std::move(*rows)));
         if (auto values = Read(FavColName))
-            favourites.SetValues(ParseListFile(std::move(*values)));
+            picker_.Favourites.SetValues(ParseListFile(std::move(*values)));
         // The favourites' rows and values are saved together or not at all.
         if (unreadable_.contains(FavName) || unreadable_.contains(FavColName))
             unreadable_ += {FavName, FavColName};
 
-        const int prefix = settings_.ReadInteger(Section, "CbColorPre", 0);
-        window_.BtnColorPre->Tag = prefix;
-        window_.BtnColorPre->LoadGlyph(prefix == 0 ? QStringLiteral("ccolorpre")
-                                                   : QStringLiteral("nccolorpre"));
+        picker_.Current.SetPrefixTag(settings_.ReadInteger(Section, "CbColorPre", 0));
     });
 }
 
-void SettingsStore::SaveSettings() {
+void SettingsStore::SaveSettings(QPoint windowPosition) {
     saveProblems_.clear();
     if (!loaded_)
-        return; // another copy keeps the files
+        return;
     // Every file is tried, so that the favourites are kept whatever befell the settings before them.
     auto attempt = [this](auto&& save) {
         try {
@@ -121,21 +92,21 @@ void SettingsStore::SaveSettings() {
         }
     };
     if (!unreadable_.contains(SettingsName))
-        attempt([this] {
-            settings_.WriteInteger(Section, "PasteType", window_.LbPasteType->currentRow());
-            settings_.WriteInteger(Section, "ColorValType", window_.CbColorValType->currentIndex());
-            settings_.WriteInteger(Section, "left", window_.x());
-            settings_.WriteInteger(Section, "top", window_.y());
-            settings_.WriteInteger(Section, "CbColorPre", window_.BtnColorPre->Tag);
-            settings_.WriteBool(Section, "AlwaysOnTop", window_.BtnAlwaysOnTop->Tag == 1);
+        attempt([&] {
+            settings_.WriteInteger(Section, "PasteType", picker_.Clipboard.PasteType());
+            settings_.WriteInteger(Section, "ColorValType", picker_.Current.Format());
+            settings_.WriteInteger(Section, "left", windowPosition.x());
+            settings_.WriteInteger(Section, "top", windowPosition.y());
+            settings_.WriteInteger(Section, "CbColorPre", picker_.Current.PrefixTag());
+            settings_.WriteBool(Section, "AlwaysOnTop", picker_.AlwaysOnTop());
             const std::string bytes = settings_.Bytes();
-            WriteFileAtomically(SettingsPath, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+            WriteFileAtomically(folders_.Write + SettingsName,
+                                QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
         });
     if (!unreadable_.contains(ColorsName))
         attempt([this] {
-            FileReplacement colors(ColorsPath);
-            WriteListFile(window_.History->Model().Rows(),
-                          [&](const QByteArray& piece) { colors.Write(piece); });
+            FileReplacement colors(folders_.Write + ColorsName);
+            WriteListFile(picker_.History.Rows(), [&](const QByteArray& piece) { colors.Write(piece); });
             colors.Finish();
             colors.Commit();
         });
@@ -143,10 +114,9 @@ void SettingsStore::SaveSettings() {
         attempt([this] {
             // Both are written whole and synced before either replaces its old file: a stop between
             // them leaves the old pair or the new one, never rows against the wrong colours.
-            const ColourList& favourites = window_.Favourites->Model();
-            FileReplacement fav(FavPath), favcol(FavColPath);
-            WriteListFile(favourites.Rows(), [&](const QByteArray& piece) { fav.Write(piece); });
-            WriteListFile(favourites.Values(), [&](const QByteArray& piece) { favcol.Write(piece); });
+            FileReplacement fav(folders_.Write + FavName), favcol(folders_.Write + FavColName);
+            WriteListFile(picker_.Favourites.Rows(), [&](const QByteArray& piece) { fav.Write(piece); });
+            WriteListFile(picker_.Favourites.Values(), [&](const QByteArray& piece) { favcol.Write(piece); });
             fav.Finish();
             favcol.Finish();
             fav.Commit();

@@ -3,30 +3,27 @@
 #include "core/persistence/FileStore.h"
 #include "core/persistence/IniDocument.h"
 
-#include <QObject>
+#include <QPoint>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
-class TFrmScreenColor;
+class ColourPicker;
 
 // The user's choices and lists between runs: the settings file "default" and the list files
-// "colors", "fav" and "favcol", read once as the main window is made and written once as it goes.
-// One program keeps a data folder at a time; a file that could not be read is never written over.
-class SettingsStore : public QObject {
-    Q_OBJECT
+// "colors", "fav" and "favcol", read once at the start and written once at the end. A file that
+// could not be read is never written over.
+class SettingsStore {
 public:
-    explicit SettingsStore(TFrmScreenColor& window);
+    // The files' names, in the order they are read and written.
+    static const QStringList FileNames;
 
-    void LoadSettings();
-    void SaveSettings();
+    explicit SettingsStore(ColourPicker& picker);
 
-    // Where the files are written.
-    QString SettingsPath, ColorsPath, FavPath, FavColPath;
+    void LoadSettings(const DataFolders& folders);
+    // The window's place is written too, though nothing reads it back.
+    void SaveSettings(QPoint windowPosition);
 
-    // Whether another copy of the program keeps the data folder: this one then reads and writes nothing.
-    bool AnotherCopyRuns() const { return anotherCopyRuns_; }
-    const DataFolders& Places() const { return folders_; }
     // What could not be read at the start, and what the last save could not write: one line each.
     const QStringList& ReadProblems() const { return readProblems_; }
     const QStringList& SaveProblems() const { return saveProblems_; }
@@ -34,9 +31,8 @@ public:
 private:
     std::optional<QByteArray> Read(const QString& name);
 
-    TFrmScreenColor& window_;
+    ColourPicker& picker_;
     DataFolders folders_;
-    bool anotherCopyRuns_ = false;
     bool loaded_ = false;
     IniDocument settings_;
     QSet<QString> unreadable_; // the names of the files that are left as they are

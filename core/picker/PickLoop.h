@@ -1,30 +1,56 @@
 #pragma once
 
+#include "core/colour/ColorValue.h"
+#include "core/picker/Timer.h"
+
 #include <QObject>
 
-class TFrmScreenColor;
+#include <functional>
+
+class ClipboardOutput;
+class CurrentColour;
+class HistoryList;
 
 // Picking: once a second while it is on, the colour under the pointer becomes the current colour and,
-// when it differs from the history's focused row, a new history row. The start/stop button switches it.
+// when it differs from the history's focused row, a new history row. The start/stop button switches
+// it, and with it the magnifier's timer; the first tick switches it on.
 class PickLoop : public QObject {
     Q_OBJECT
 public:
-    explicit PickLoop(TFrmScreenColor& window);
+    PickLoop(CurrentColour& current, HistoryList& history, ClipboardOutput& clipboard,
+             QObject* parent = nullptr);
 
-    bool PickingOn() const;
+    Timer TimerGetColor{1000, true};
+    Timer TimerShowZoom{25, false};
+
+    bool PickingOn() const { return on_; }
+    // Whether picking has been switched on or off since the start: until then the button shows no
+    // picture and both panels stand as the window places them.
+    bool Switched() const { return switched_; }
+    // True from the start until the first tick has switched picking on.
+    bool FirstTick() const { return firstTick_; }
+
+    // The colour of the screen pixel under the pointer, as the desktop gives it.
+    std::function<ColorValue()> ReadScreen;
 
     void TimerGetColorTimer();
     void BtnStartGetColorClick();
-
     // Other code switches picking through the button's click action, never around it.
     void SwitchPickingOn();
     void SwitchPickingOff();
-
     // Both picking timers stop: what a failing tick of either does.
     void StopTimers();
+
+signals:
+    void PickingChanged();
 
 private:
     void TogglePickState();
 
-    TFrmScreenColor& window_;
+    CurrentColour& current_;
+    HistoryList& history_;
+    ClipboardOutput& clipboard_;
+    bool on_ = false;
+    bool switched_ = false;
+    bool firstTick_ = true;
 };

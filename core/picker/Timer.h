@@ -8,7 +8,7 @@
 class Timer : public QObject {
     Q_OBJECT
 public:
-    Timer(int interval, bool enabled, QObject* parent);
+    Timer(int interval, bool enabled, QObject* parent = nullptr);
 
     bool Enabled() const { return timer_.isActive(); }
     void SetEnabled(bool enabled);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour/FakeSystemColours.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDesktopWindows.h"
 #include "platform/fake/FakeFileDialogs.h"
@@ -8,7 +9,6 @@
 #include "platform/fake/FakePageFetcher.h"
 #include "platform/fake/FakeScreenReader.h"
 #include "platform/fake/FakeSingleCopy.h"
-#include "platform/fake/FakeSystemColours.h"
 #include "platform/fake/FakeWebViews.h"
 #include "platform/Platform.h"
 

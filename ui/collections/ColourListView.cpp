@@ -1,11 +1,13 @@
 #include "ui/collections/ColourListView.h"
 
+#include "core/collections/ColourList.h"
 #include "ui/collections/ColourRowDelegate.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-ColourListView::ColourListView(QWidget* parent) : QListView(parent) {
+ColourListView::ColourListView(ColourList& list, QWidget* parent) : QListView(parent), list_(list) {
+    setModel(&list);
     setItemDelegate(new ColourRowDelegate(this));
     setUniformItemSizes(true); // a million rows cost no more to lay out than ten
     setLayoutMode(QListView::Batched);
@@ -13,23 +15,21 @@ ColourListView::ColourListView(QWidget* parent) : QListView(parent) {
     setFrameShape(QFrame::NoFrame);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(&list, &QAbstractItemModel::rowsInserted, this, &ColourListView::ShowFocusedRow);
+    connect(&list, &QAbstractItemModel::modelReset, this, &ColourListView::ShowFocusedRow);
 }
 
-int ColourListView::FocusedRow() const {
-    if (chosen_.isValid())
-        return chosen_.row();
-    return model() && model()->rowCount() > 0 ? 0 : -1;
+QList<int> ColourListView::SelectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows << index.row();
+    return rows;
 }
 
-void ColourListView::FocusTopRow() {
-    chosen_ = QPersistentModelIndex();
-    if (model() && model()->rowCount() > 0)
-        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
-}
-
-void ColourListView::UserChose() {
-    chosen_ = currentIndex();
-    emit Click();
+void ColourListView::ShowFocusedRow() {
+    const int row = list_.FocusedRow();
+    selectionModel()->setCurrentIndex(row < 0 ? QModelIndex() : list_.index(row, 0),
+                                      QItemSelectionModel::NoUpdate);
 }
 
 void ColourListView::mousePressEvent(QMouseEvent* event) {
@@ -42,8 +42,9 @@ void ColourListView::mousePressEvent(QMouseEvent* event) {
 
 void ColourListView::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
-        UserChose();
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid())
+        emit Chosen(currentIndex().isValid() ? currentIndex().row() : at.row());
 }
 
 void ColourListView::keyPressEvent(QKeyEvent* event) {
@@ -51,5 +52,5 @@ void ColourListView::keyPressEvent(QKeyEvent* event) {
     const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
     if (currentIndex() != before && currentIndex().isValid())
-        UserChose();
+        emit Chosen(currentIndex().row());
 }

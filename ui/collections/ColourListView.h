@@ -1,23 +1,22 @@
 #pragma once
 
+#include <QList>
 #include <QListView>
-#include <QPersistentModelIndex>
 
-// The list box of a colour list: owner-drawn rows of fixed height, several rows selectable. Click
-// reports each choice of a row by the user, by mouse or by keyboard; a right click only opens the menu.
+class ColourList;
+
+// The list box of a colour list: owner-drawn rows of fixed height, several rows selectable. Chosen
+// reports each choice of a row by the user, by mouse or by keyboard; a right click only opens the
+// menu. The row with the focus frame is the list's focused row.
 class ColourListView : public QListView {
     Q_OBJECT
 public:
-    explicit ColourListView(QWidget* parent = nullptr);
+    ColourListView(ColourList& list, QWidget* parent = nullptr);
 
-    // The row the user last chose, or the top row when the user has chosen none since the list was
-    // last emptied; -1 for an empty list. Rows added above a chosen row move it down with them.
-    int FocusedRow() const;
-    // The top row becomes the focused one, as for a list the user has not chosen in.
-    void FocusTopRow();
+    QList<int> SelectedRows() const;
 
 signals:
-    void Click();
+    void Chosen(int row);
     // Every key pressed in the list, before the list handles it.
     void KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
@@ -27,7 +26,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void UserChose();
+    void ShowFocusedRow();
 
-    QPersistentModelIndex chosen_;
+    ColourList& list_;
 };

@@ -1,8 +1,8 @@
 #include "ui/collections/ColourRowDelegate.h"
 
 #include "core/collections/ColourList.h"
-#include "ui/picker/QtColor.h"
-#include "ui/picker/RowText.h"
+#include "ui/controls/QtColor.h"
+#include "ui/controls/RowText.h"
 
 #include <QPainter>
 

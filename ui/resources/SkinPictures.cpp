@@ -1,8 +1,7 @@
 #include "ui/resources/SkinPictures.h"
 
-#include "ui/picker/ImageControl.h"
-#include "ui/resources/JpegDecoder.h"
 #include "core/Guard.h"
+#include "ui/resources/JpegDecoder.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -55,13 +54,13 @@ bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& typ
     return loaded;
 }
 
-bool LoadJpegResource(ImageControl* target, const QString& name, const QString& type) {
+bool LoadJpegResource(QImage& picture, const QString& name, const QString& type) {
     bool loaded = false;
     RunGuarded([&] {
         const QImage image = DecodeJpeg(RequirePicture(name, type));
         if (image.isNull())
             throw std::runtime_error("not a JPEG picture");
-        target->SetPicture(image);
+        picture = image;
         loaded = true;
     });
     return loaded;

@@ -4,8 +4,6 @@
 #include <QPixmap>
 #include <QString>
 
-class ImageControl;
-
 // The bytes of the picture embedded in the program under that name and type ("bmp" or "jpg"), both
 // matched ignoring letter case; empty when there is none.
 QByteArray FindPictureResource(const QString& name, const QString& type);
@@ -14,5 +12,5 @@ QByteArray FindPictureResource(const QString& name, const QString& type);
 // and gives false; nothing is reported.
 bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& type);
 
-// Decodes the named JPEG picture into the image control's picture, with the same failure rule.
-bool LoadJpegResource(ImageControl* target, const QString& name, const QString& type);
+// Decodes the named JPEG picture into the picture, with the same failure rule.
+bool LoadJpegResource(QImage& picture, const QString& name, const QString& type);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "core/picker/Timer.h"
+
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
+class ImageControl;
 class Platform;
-class TFrmScreenColor;
+class QLabel;
+class QWidget;
 class WebView;
 
 // The banner strip: the banner picture and the link label, and, once the maker's site answers with a
@@ -15,11 +19,16 @@ class WebView;
 class WebBanner : public QObject {
     Q_OBJECT
 public:
-    explicit WebBanner(TFrmScreenColor& window);
+    WebBanner(QWidget& panel, ImageControl& picture, QLabel& link, Platform& platform, QObject* parent);
     ~WebBanner() override;
 
     // The maker's web site: scheme, host and "/".
     QString MakerSite;
+
+    // One tick about a second after the start requests the page; one a second after each completed
+    // navigation checks it.
+    Timer TimerFirstRun{1000, true};
+    Timer TimerCheckTopBrowser{1000, false};
 
     void TimerFirstRunTimer();
     void NavigateBanner();
@@ -39,13 +48,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TFrmScreenColor& window_;
-    QObject* picture_; // the banner picture and the link label, whose events the banner watches
-    QObject* link_;
+    QWidget& panel_;
+    ImageControl& picture_;
+    QLabel& link_;
+    Platform& platform_;
     std::unique_ptr<WebView> view_;
     QString location_, html_; // the last page loaded
 };
-
-// Opens a web address in the user's browser, or an existing folder or file with its program; texts
-// that are neither open nothing.
-void OpenLink(Platform& platform, const QString& text);

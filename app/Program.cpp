@@ -1,0 +1,56 @@
+#include "app/Program.h"
+
+#include "core/Guard.h"
+#include "core/windows/Messages.h"
+#include "platform/Clipboard.h"
+#include "platform/DesktopWindows.h"
+#include "platform/Folders.h"
+#include "platform/Platform.h"
+#include "platform/ScreenReader.h"
+#include "platform/SingleCopy.h"
+#include "ui/controls/QtColor.h"
+#include "ui/picker/MainWindow.h"
+
+Program::Program(Platform& platform) : platform_(platform), picker_(platform.Colours()), settings_(picker_) {
+    InitMessages();
+    picker_.Picking.ReadScreen = [&platform] {
+        ScreenReader& screen = platform.Screen();
+        const QPoint pointer = screen.PointerPosition();
+        return screen.ScreenPixelSource(pointer.x(), pointer.y());
+    };
+    picker_.Clipboard.WriteText = [&platform](const QString& text) { platform.Clip().SetText(text); };
+    picker_.Clipboard.WriteSample = [&platform](ColorValue colour) {
+        platform.Clip().SetImage(SamplePicture(colour));
+    };
+
+    const ::Folders& places = platform.Places();
+    folders_ = ChooseDataFolders(places.ProgramFolder(), places.ConfigFolder(), SettingsStore::FileNames);
+    // A second copy would write its old lists over what the first one keeps.
+    if (!platform.Copies().Claim(folders_.Write))
+        return;
+    settings_.LoadSettings(folders_);
+    // The main window comes first: the help and about windows made after it read texts it shows.
+    window_ = std::make_unique<MainWindow>(picker_, platform);
+    window_->CreateHelpAndAbout();
+    window_->ReportFileProblems(settings_.ReadProblems());
+    platform.Copies().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
+}
+
+Program::~Program() {
+    End();
+    platform_.Copies().ShowRequested = nullptr;
+}
+
+const QStringList& Program::Save() {
+    if (window_)
+        RunGuarded([this] { settings_.SaveSettings(window_->pos()); });
+    return settings_.SaveProblems();
+}
+
+const QStringList& Program::End() {
+    if (!ended_) {
+        ended_ = true;
+        Save();
+    }
+    return settings_.SaveProblems();
+}

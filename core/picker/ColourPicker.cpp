@@ -1,0 +1,121 @@
+#include "core/picker/ColourPicker.h"
+
+#include "core/Guard.h"
+
+#include <stdexcept>
+
+ColourPicker::ColourPicker(const SystemColours& systemColours, QObject* parent)
+    : QObject(parent), Current(systemColours), History(systemColours), Favourites(systemColours),
+      Clipboard(Current), Adjuster(Current, Clipboard), Picking(Current, History, Clipboard) {
+    connect(&Clipboard, &ClipboardOutput::Copied, this, &ColourPicker::SetHint);
+}
+
+void ColourPicker::SetHint(const QString& text) {
+    if (text == hint_)
+        return;
+    hint_ = text;
+    emit HintChanged();
+}
+
+void ColourPicker::BtnZoomInClick() {
+    if (zoomLevel_ < 4) {
+        ++zoomLevel_;
+        emit ZoomChanged();
+    }
+}
+
+void ColourPicker::BtnZoomoutClick() {
+    if (zoomLevel_ > 1) {
+        --zoomLevel_;
+        emit ZoomChanged();
+    }
+}
+
+void ColourPicker::BtnAlwaysOnTopClick() {
+    alwaysOnTop_ = !alwaysOnTop_;
+    emit AlwaysOnTopChanged();
+}
+
+void ColourPicker::ApplyAlwaysOnTop(bool onTop) {
+    alwaysOnTop_ = !onTop;
+    BtnAlwaysOnTopClick();
+}
+
+void ColourPicker::SyncAdjusterBars() {
+    if (PaletteShown())
+        Adjuster.SyncAdjusterBars();
+}
+
+void ColourPicker::LbColorsClick(int row) {
+    RunGuarded([=, this] {
+        History.ChooseRow(row);
+        Picking.SwitchPickingOff();
+        const auto value = History.ValueText(row);
+        if (!value)
+            throw std::out_of_range("the chosen row has no value");
+        Current.ShowAsCurrentColorFromText(*value);
+        Clipboard.PaintCopySample();
+        SyncAdjusterBars();
+        Clipboard.CopyColorToClipboard();
+    });
+}
+
+void ColourPicker::LbFavColorClick(int row) {
+    RunGuarded([=, this] {
+        Favourites.ChooseRow(row);
+        Picking.SwitchPickingOff();
+        if (const auto value = Favourites.ValueText(row))
+            Current.ShowAsCurrentColorFromText(*value);
+        else
+            Current.ShowAsCurrentColor(ColorWhite);
+        Clipboard.PaintCopySample();
+        SyncAdjusterBars();
+        Clipboard.CopyColorToClipboard();
+    });
+}
+
+void ColourPicker::BtnCopyColorClick() {
+    RunGuarded([this] {
+        Clipboard.PaintCopySample();
+        SyncAdjusterBars();
+        Clipboard.CopyColorToClipboard();
+    });
+}
+
+void ColourPicker::LbPasteTypeClick(int row) {
+    RunGuarded([=, this] {
+        Clipboard.SetPasteType(row);
+        Clipboard.CopyColorToClipboard();
+    });
+}
+
+void ColourPicker::CbColorValTypeChange(int format) {
+    RunGuarded([=, this] {
+        Current.SetFormat(format);
+        Current.ShowAsCurrentColor(Current.Color());
+        Clipboard.CopyColorToClipboard();
+    });
+}
+
+void ColourPicker::BtnAddColorFavClick() {
+    RunGuarded([this] { Favourites.InsertTop(Current.Text(), QString::number(Current.Color())); });
+}
+
+void ColourPicker::BtnClearAllColorClick() {
+    RunGuarded([this] { History.Clear(); });
+}
+
+void ColourPicker::BtnClearColorFavClick(const QList<int>& selectedRows) {
+    RunGuarded([&] { Favourites.RemoveRows(selectedRows); });
+}
+
+void ColourPicker::N3Click() {
+    RunGuarded([this] { Favourites.Clear(); });
+}
+
+void ColourPicker::TakeRandomColour(ColorValue colour) {
+    RunGuarded([=, this] {
+        Current.ShowAsCurrentColor(colour);
+        BtnCopyColorClick();
+    });
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/collections/ClipboardOutput.h"
+#include "core/collections/ColourAdjuster.h"
+#include "core/collections/ColourList.h"
+#include "core/collections/HistoryList.h"
+#include "core/colour/CurrentColour.h"
+#include "core/picker/PickLoop.h"
+
+#include <QObject>
+#include <QString>
+
+class SystemColours;
+
+// The program without its windows: the current colour, the history and favourites, the adjuster, the
+// clipboard output, picking, the magnifier's zoom, always-on-top and the hint line, with the rules
+// that run across them. Windows show it and pass the user's actions in; each handler keeps its
+// name and runs guarded.
+class ColourPicker : public QObject {
+    Q_OBJECT
+public:
+    explicit ColourPicker(const SystemColours& systemColours, QObject* parent = nullptr);
+
+    CurrentColour Current;
+    HistoryList History;
+    ColourList Favourites;
+    ClipboardOutput Clipboard;
+    ColourAdjuster Adjuster;
+    PickLoop Picking;
+
+    // The hint line at the foot of the window.
+    const QString& Hint() const { return hint_; }
+    void SetHint(const QString& text);
+
+    // The magnifier's zoom level, 1 to 4: it magnifies twice that.
+    int ZoomLevel() const { return zoomLevel_; }
+    void BtnZoomInClick();
+    void BtnZoomoutClick();
+
+    bool AlwaysOnTop() const { return alwaysOnTop_; }
+    void BtnAlwaysOnTopClick();
+    // A stored setting goes through the click, so the window's band always follows the state.
+    void ApplyAlwaysOnTop(bool onTop);
+
+    // The palette panel, with the adjuster, shows exactly while picking is off.
+    bool PaletteShown() const { return !Picking.PickingOn(); }
+
+    // The user's actions.
+    void LbColorsClick(int row);
+    void LbFavColorClick(int row);
+    void BtnCopyColorClick();
+    void LbPasteTypeClick(int row);
+    void CbColorValTypeChange(int format);
+    void BtnAddColorFavClick();
+    void BtnClearAllColorClick();
+    void BtnClearColorFavClick(const QList<int>& selectedRows);
+    void N3Click();
+    // What the random colour command does once a colour was picked in its window.
+    void TakeRandomColour(ColorValue colour);
+    void SyncAdjusterBars();
+
+signals:
+    void HintChanged();
+    void ZoomChanged();
+    void AlwaysOnTopChanged();
+
+private:
+    QString hint_;
+    int zoomLevel_ = 1;
+    bool alwaysOnTop_ = false;
+};

@@ -1,0 +1,208 @@
+#include "core/persistence/SettingsStore.h"
+
+#include "core/colour/FakeSystemColours.h"
+#include "core/persistence/FileStore.h"
+#include "core/picker/ColourPicker.h"
+
+#include "../../ListTexts.h"
+#include "SmallFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class SettingsStoreTest : public testing::Test {
+protected:
+    QString Folder() const { return folder.path() + '/'; }
+    DataFolders Here() const { return {Folder(), Folder()}; }
+    void Put(const QString& name, const QByteArray& bytes) {
+        QFile file(Folder() + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Get(const QString& name) const {
+        QFile file(Folder() + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QStringList FilesIn(const QString& where) const { return QDir(where).entryList(QDir::Files, QDir::Name); }
+
+    // A run of the program: its picker, read from the folders; ended, it saves.
+    ColourPicker& Start(const DataFolders& folders) {
+        picker = std::make_unique<ColourPicker>(system);
+        store = std::make_unique<SettingsStore>(*picker);
+        store->LoadSettings(folders);
+        return *picker;
+    }
+    ColourPicker& Start() { return Start(Here()); }
+    void End(QPoint windowPosition = {20, 10}) { store->SaveSettings(windowPosition); }
+
+    QTemporaryDir folder;
+    FakeSystemColours system;
+    std::unique_ptr<ColourPicker> picker;
+    std::unique_ptr<SettingsStore> store;
+};
+
+TEST_F(SettingsStoreTest, AFirstStartUsesTheDefaultsAndWritesNothingUntilTheEnd) {
+    ColourPicker& p = Start();
+    EXPECT_EQ(p.Clipboard.PasteType(), 0);
+    EXPECT_EQ(p.Current.Format(), 0);
+    EXPECT_EQ(p.Current.PrefixTag(), 0);
+    EXPECT_TRUE(p.AlwaysOnTop());
+    EXPECT_TRUE(FilesIn(Folder()).isEmpty());
+
+    End();
+    EXPECT_EQ(FilesIn(Folder()), (QStringList{"colors", "default", "fav", "favcol"}));
+    EXPECT_EQ(Get("default"), "[default]\r\nPasteType=0\r\nColorValType=0\r\nleft=20\r\ntop=10\r\n"
+                              "CbColorPre=0\r\nAlwaysOnTop=1\r\n");
+    EXPECT_EQ(Get("colors"), "");
+    EXPECT_EQ(Get("fav"), "");
+}
+
+TEST_F(SettingsStoreTest, StoredChoicesAreApplied) {
+    const struct {
+        QByteArray Settings;
+        int PasteType, Format, PrefixTag;
+        bool AlwaysOnTop;
+    } cases[] = {
+        {"[default]\r\nColorValType=0x3\r\n", 0, 3, 0, true},
+        {"[default]\r\nColorValType=abc\r\n", 0, 0, 0, true},
+        {"[default]\r\nColorValType=9\r\nPasteType=5\r\n", -1, -1, 0, true},
+        {"[default]\r\nCbColorPre=5\r\n", 0, 0, 5, true},
+        {"[default]\r\nAlwaysOnTop=0\r\nPasteType=1\r\n", 1, 0, 0, false},
+        {"\xff\xfe garbage \x01\x02\r\n[[[\r\n==\r\n", 0, 0, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings.toStdString());
+        Put("default", c.Settings);
+        ColourPicker& p = Start();
+        EXPECT_EQ(p.Clipboard.PasteType(), c.PasteType);
+        EXPECT_EQ(p.Current.Format(), c.Format);
+        EXPECT_EQ(p.Current.PrefixTag(), c.PrefixTag);
+        EXPECT_EQ(p.AlwaysOnTop(), c.AlwaysOnTop);
+    }
+}
+
+TEST_F(SettingsStoreTest, AnIndexOutOfRangeIsSavedBackAsNoneAndOtherLinesStay) {
+    Put("default", "; mine\n[default]\nColorValType=9\nmy=own\n[other]\nx=1\n");
+    Start();
+    End({700, 500});
+    EXPECT_EQ(Get("default"), "; mine\n[default]\nColorValType=-1\nmy=own\nPasteType=0\r\nleft=700\r\n"
+                              "top=500\r\nCbColorPre=0\r\nAlwaysOnTop=1\r\n[other]\nx=1\n");
+}
+
+TEST_F(SettingsStoreTest, FavouritesSurviveARestartHistoryRowsComeBackWithoutValues) {
+    ColourPicker& p = Start();
+    for (ColorValue colour : {255, 16711680}) {
+        p.Current.ShowAsCurrentColor(colour);
+        p.BtnAddColorFavClick();
+    }
+    p.History.InsertTop("#00FF00", "65280");
+    End();
+    EXPECT_EQ(Get("fav"), "#0000FF\r\n#FF0000\r\n");
+    EXPECT_EQ(Get("favcol"), "16711680\r\n255\r\n");
+    EXPECT_EQ(Get("colors"), "#00FF00\r\n");
+
+    ColourPicker& again = Start();
+    EXPECT_EQ(Texts(again.Favourites.Rows()), (QStringList{"#0000FF", "#FF0000"}));
+    EXPECT_EQ(again.Favourites.FillColour(0), 16711680);
+    EXPECT_EQ(again.Favourites.FillColour(1), 255);
+    EXPECT_EQ(Texts(again.History.Rows()), QStringList{"#00FF00"});
+    EXPECT_EQ(again.History.FillColour(0), ColorWhite);
+}
+
+TEST_F(SettingsStoreTest, FavouritesWithoutTheirValuesFileAreWhite) {
+    Put("fav", "#FF0000\r\n#0000FF\r\n");
+    ColourPicker& p = Start();
+    EXPECT_EQ(p.Favourites.rowCount(), 2);
+    EXPECT_EQ(p.Favourites.FillColour(1), ColorWhite);
+}
+
+// Something that is no file to read stands in the place of one file: that file is left as it is (with
+// its partner, for the favourites), the others are read and saved, and the problem is told.
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
+    ::alarm(30); // a FIFO that hung the start ends the test
+    const struct {
+        const char* Broken;
+        const char* Kind;
+        QStringList Saved;
+    } cases[] = {
+        {"colors", "fifo", {"default", "fav", "favcol"}},
+        {"colors", "folder", {"default", "fav", "favcol"}},
+        {"fav", "link", {"colors", "default"}},
+        {"favcol", "fifo", {"colors", "default"}},
+        {"default", "folder", {"colors", "fav", "favcol"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Broken) + " " + c.Kind);
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        for (const char* name : {"default", "colors", "fav", "favcol"})
+            Put(name, "old\r\n");
+        const QString broken = Folder() + c.Broken;
+        QFile::remove(broken);
+        if (std::string(c.Kind) == "fifo")
+            ASSERT_EQ(::mkfifo(QFile::encodeName(broken).constData(), 0600), 0);
+        else if (std::string(c.Kind) == "folder")
+            QDir().mkdir(broken);
+        else
+            QFile::link(Folder() + "nothing", broken);
+
+        ColourPicker& p = Start();
+        ASSERT_EQ(store->ReadProblems().size(), 1);
+        EXPECT_TRUE(store->ReadProblems()[0].startsWith("无法读取" + broken));
+        p.Current.ShowAsCurrentColor(255);
+        p.BtnAddColorFavClick();
+        p.History.InsertTop("new", "1");
+        End();
+        for (const char* name : {"default", "colors", "fav", "favcol"})
+            if (QString(name) != c.Broken) {
+                EXPECT_EQ(Get(name) == "old\r\n", !c.Saved.contains(name)) << name;
+            }
+        EXPECT_FALSE(QFileInfo(broken).isFile());
+    }
+    ::alarm(0);
+}
+
+TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedToTheConfigFolder) {
+    SmallFileSystem program(64);
+    if (!program.Mounted())
+        GTEST_SKIP() << "no file system can be mounted here (neither root nor a user namespace)";
+    WriteFileAtomically(program.Path("fav"), "#FF0000\r\n");
+    WriteFileAtomically(program.Path("favcol"), "255\r\n");
+    program.MakeReadOnly();
+    const QString config = Folder() + "tintra/";
+    ColourPicker& p = Start(ChooseDataFolders(program.Path(""), config, SettingsStore::FileNames));
+    EXPECT_EQ(Texts(p.Favourites.Rows()), QStringList{"#FF0000"});
+    End();
+    EXPECT_EQ(FilesIn(config), (QStringList{"colors", "default", "fav", "favcol"}));
+    EXPECT_EQ(ReadFileIfExists(config + "favcol"), QByteArray("255\r\n"));
+}
+
+TEST_F(SettingsStoreTest, ASaveThatFailsIsTold) {
+    Start({"/proc/tintra/", "/proc/tintra/"});
+    End();
+    ASSERT_EQ(store->SaveProblems().size(), 3); // the settings, the history and the favourites
+    EXPECT_TRUE(store->SaveProblems()[0].startsWith("无法保存/proc/tintra/default"));
+}
+
+TEST_F(SettingsStoreTest, AMillionLineHistoryFileComesBackByteForByte) {
+    QByteArray rows;
+    for (int i = 0; i < 1'000'000; ++i)
+        rows += "#" + QByteArray::number(i, 16).rightJustified(6, '0') + "\r\n";
+    Put("colors", rows);
+    ColourPicker& p = Start();
+    EXPECT_EQ(p.History.rowCount(), 1'000'000);
+    End();
+    EXPECT_EQ(Get("colors"), rows);
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+// The Qt back ends that need no real desktop, on Qt's offscreen platform.
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFileDialogs.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(QtClipboard, HoldsOnlyWhatWasLastPutThere) {
+    QtClipboard clipboard;
+    clipboard.SetText("#C8DCF0");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#C8DCF0");
+    QImage sample(51, 25, QImage::Format_RGB32);
+    sample.fill(QColor(18, 52, 86));
+    clipboard.SetImage(sample);
+    const QMimeData* held = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(held->hasImage());
+    EXPECT_FALSE(held->hasText());
+    const QImage back = qvariant_cast<QImage>(held->imageData());
+    EXPECT_EQ(back.size(), QSize(51, 25));
+    EXPECT_EQ(back.pixelColor(50, 24), QColor(18, 52, 86));
+    EXPECT_THROW(clipboard.SetImage(QImage()), std::exception);
+}
+
+TEST(QtDialogFilter, TheListFilterAsQtTakesIt) {
+    EXPECT_EQ(QtDialogFilter("颜色列表文件(*.colors)|*.colors"), "颜色列表文件(*.colors)");
+    EXPECT_EQ(QtDialogFilter("Text|*.txt|All|*.*"), "Text (*.txt);;All (*.*)");
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+#include "../ProgramFixture.h"
+
+#include "core/picker/MagnifierGeometry.h"
+#include "ui/controls/ImageControl.h"
+#include "ui/controls/SpeedButton.h"
+#include "ui/picker/MagnifierPanel.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QSlider>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MagnifierTest : public ProgramFixture, public testing::Test {
+protected:
+    MagnifierTest() {
+        window.show();
+        StartPicking();
+    }
+
+    // Makes the view viewWidth wide (it keeps 174 rows).
+    void SetViewWidth(int viewWidth) {
+        window.resize(498 - 367 + viewWidth, 600);
+        window.layout()->activate();
+        ASSERT_EQ(Find("ImgZoom")->size(), QSize(viewWidth, 174));
+    }
+
+    const QImage& View() { return Find<ImageControl>("ImgZoom")->Picture(); }
+
+    // Checks every pixel of the view: the stretched source, with the arms of the cross-hair in black
+    // where they fall inside the view.
+    void ExpectView(ScreenRect source, int centreX, int centreY) {
+        const QImage& view = View();
+        ASSERT_EQ(view.size(), Find("ImgZoom")->size());
+        const int armX = view.width() / 4, armY = view.height() / 4;
+        int wrong = 0;
+        for (int y = 0; y < view.height(); ++y)
+            for (int x = 0; x < view.width(); ++x) {
+                const bool onArm = (y == centreY && x >= centreX - armX && x < centreX + armX) ||
+                                   (x == centreX && y >= centreY - armY && y < centreY + armY);
+                const QRgb expected =
+                    onArm ? qRgb(0, 0, 0)
+                          : ScreenPixel(source.Left + StretchSourceIndex(x, view.width(), source.Width()),
+                                        source.Top + StretchSourceIndex(y, view.height(), source.Height()));
+                if (view.pixel(x, y) != expected && ++wrong <= 5)
+                    ADD_FAILURE() << "view pixel " << x << "," << y;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
+
+    QString Hint() { return Find<QLabel>("LblHnit")->text(); }
+
+    void ZoomTick(QPoint pointer) {
+        screen.Pointer = pointer;
+        Find<MagnifierPanel>("PnlZoom")->TimerShowZoomTimer();
+    }
+};
+
+TEST_F(MagnifierTest, PointerAtTheTopLeftCorner) {
+    SetViewWidth(360);
+    ZoomTick({0, 0});
+    ExpectView({0, 0, 180, 88}, 0, 0);
+    EXPECT_EQ(View().pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(View().pixel(89, 0), qRgb(0, 0, 0));
+    EXPECT_NE(View().pixel(90, 0), qRgb(0, 0, 0));    // the arm's end point is not set
+    EXPECT_EQ(View().pixel(2, 2), ScreenPixel(1, 1)); // each screen pixel shows as 2 by 2
+    EXPECT_EQ(Hint(), "当前位置x=0,y=0");
+}
+
+TEST_F(MagnifierTest, PointerAtTheBottomRightPixel) {
+    SetViewWidth(360);
+    ZoomTick({1919, 1079});
+    ExpectView({1740, 992, 1920, 1080}, 358, 174);
+    EXPECT_EQ(View().pixel(358, 131), qRgb(0, 0, 0));
+    EXPECT_NE(View().pixel(358, 130), qRgb(0, 0, 0));
+}
+
+TEST_F(MagnifierTest, PointerOnAMonitorLeftOfThePrimaryScreen) {
+    SetViewWidth(360);
+    ZoomTick({-100, 500});
+    ExpectView({0, 456, 180, 544}, -200, 88); // no part of the cross-hair inside
+    EXPECT_EQ(Hint(), "当前位置x=-100,y=500");
+}
+
+TEST_F(MagnifierTest, LevelFourInTheMiddle) {
+    SetViewWidth(360);
+    for (int i = 0; i < 3; ++i)
+        Find<SpeedButton>("BtnZoomIn")->click();
+    ZoomTick({960, 540});
+    ExpectView({938, 529, 982, 551}, 176, 88);
+}
+
+TEST_F(MagnifierTest, AViewOf359Columns) {
+    SetViewWidth(359);
+    ZoomTick({960, 540});
+    ExpectView({870, 496, 1050, 584}, 180, 88);
+    EXPECT_EQ(View().pixel(180 - 89, 88), qRgb(0, 0, 0));
+    EXPECT_NE(View().pixel(180 + 89, 88), qRgb(0, 0, 0));
+}
+
+TEST_F(MagnifierTest, OverTheMainWindowTheHintStandsOverTheLastPicture) {
+    SetViewWidth(360);
+    ZoomTick({960, 540});
+    const QImage enlarged = View();
+    const QRect frame = window.frameGeometry();
+    ZoomTick(frame.topLeft()); // the left and top edges count as inside
+    const QImage hinted = View();
+    int red = 0, changed = 0;
+    for (int y = 0; y < hinted.height(); ++y)
+        for (int x = 0; x < hinted.width(); ++x) {
+            const QColor c = hinted.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            changed += hinted.pixel(x, y) != enlarged.pixel(x, y);
+        }
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(hinted.pixel(359, 173), enlarged.pixel(359, 173)); // not cleared first
+    EXPECT_LT(changed, 360 * 174 / 2);
+    EXPECT_EQ(Hint(), QString("当前位置x=%1,y=%2").arg(frame.left()).arg(frame.top()));
+
+    // The column just right of the window and the row just below it are outside.
+    ZoomTick({frame.left() + frame.width(), frame.top()});
+    EXPECT_NE(View(), hinted);
+}
+
+TEST_F(MagnifierTest, AMinimisedProgramOnlyUpdatesThePosition) {
+    SetViewWidth(360);
+    ZoomTick({960, 540});
+    const QImage before = View();
+    platform.WindowsFake.Minimised = true;
+    ZoomTick({10, 10});
+    EXPECT_EQ(View(), before);
+    EXPECT_EQ(Hint(), "当前位置x=10,y=10");
+}
+
+TEST_F(MagnifierTest, ZoomButtonsStepThroughTwoToEightTimes) {
+    EXPECT_EQ(Find<QLabel>("LblZoomBei")->text(), "2");
+    Find<SpeedButton>("BtnZoomout")->click();
+    EXPECT_EQ(Find<QSlider>("Slider")->value(), 1);
+    EXPECT_EQ(Find<QLabel>("LblZoomBei")->text(), "2");
+    Find<SpeedButton>("BtnZoomIn")->click();
+    EXPECT_EQ(Find<QLabel>("LblZoomBei")->text(), "4");
+    for (int i = 0; i < 5; ++i)
+        Find<SpeedButton>("BtnZoomIn")->click();
+    EXPECT_EQ(Find<QSlider>("Slider")->value(), 4);
+    EXPECT_EQ(Find<QLabel>("LblZoomBei")->text(), "8");
+    Find<SpeedButton>("BtnZoomout")->click();
+    EXPECT_EQ(Find<QLabel>("LblZoomBei")->text(), "6");
+}
+
+TEST_F(MagnifierTest, SwitchingPickingSwapsThePanelsAndKeepsTheLevel) {
+    Find<SpeedButton>("BtnZoomIn")->click();
+    Find<SpeedButton>("BtnStartGetColor")->click();
+    EXPECT_TRUE(Find("PnlColorPlatte")->isVisible());
+    EXPECT_FALSE(Find("PnlZoom")->isVisible());
+    EXPECT_FALSE(picker.Picking.TimerShowZoom.Enabled());
+    Find<SpeedButton>("BtnStartGetColor")->click();
+    EXPECT_TRUE(Find("PnlZoom")->isVisible());
+    EXPECT_FALSE(Find("PnlColorPlatte")->isVisible());
+    EXPECT_EQ(Find<QSlider>("Slider")->value(), 2);
+}
+
+} // namespace

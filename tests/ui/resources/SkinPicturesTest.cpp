@@ -1,0 +1,119 @@
+#include "ui/resources/SkinPictures.h"
+#include "ui/controls/ImageControl.h"
+#include "ui/resources/JpegDecoder.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PictureCase {
+    const char* Name;
+    const char* Type;
+    QSize Size;
+};
+
+// Every picture the windows load, at the size its control expects.
+const PictureCase Pictures[] = {
+    {"BtnCopyColor", "bmp", {103, 25}},        {"BtnAddColorFav", "bmp", {103, 25}},
+    {"BtnOtherFun", "bmp", {103, 25}},         {"BtnSCHelpDoc", "bmp", {103, 25}},
+    {"BtnSCExit", "bmp", {103, 25}},           {"cStartGetColor", "bmp", {103, 25}},
+    {"ncStartGetColor", "bmp", {103, 25}},     {"cAlwaysOnTop", "bmp", {97, 19}},
+    {"ncAlwaysOnTop", "bmp", {97, 19}},        {"ccolorpre", "bmp", {83, 19}},
+    {"nccolorpre", "bmp", {83, 19}},           {"BtnClose", "bmp", {56, 25}},
+    {"BtnChangeRandomColor", "bmp", {92, 25}}, {"banner", "jpg", {980, 65}},
+    {"ImgTiaosheBoard", "jpg", {248, 142}},    {"ImgZoomBG", "jpg", {251, 143}},
+    {"ImgColorFavList", "jpg", {300, 25}},     {"ImgCurColorVal", "jpg", {533, 40}},
+    {"ImgColorList", "jpg", {300, 30}},        {"helpdoc", "jpg", {358, 218}},
+};
+
+TEST(SkinPictures, EveryPictureDecodesToItsSize) {
+    for (const auto& c : Pictures) {
+        SCOPED_TRACE(c.Name);
+        if (QByteArray(c.Type) == "bmp") {
+            QPixmap bitmap;
+            ASSERT_TRUE(LoadBitmapResource(bitmap, c.Name, c.Type));
+            EXPECT_EQ(bitmap.size(), c.Size);
+        } else {
+            ImageControl image;
+            ASSERT_TRUE(image.LoadJpegResource(c.Name, c.Type));
+            EXPECT_EQ(image.Picture().size(), c.Size);
+        }
+    }
+}
+
+TEST(SkinPictures, FilesAre24BitBmpsAndBaselineJpegs) {
+    for (const auto& c : Pictures) {
+        SCOPED_TRACE(c.Name);
+        const QByteArray data = FindPictureResource(c.Name, c.Type);
+        ASSERT_GT(data.size(), 54);
+        if (QByteArray(c.Type) == "bmp") {
+            EXPECT_TRUE(data.startsWith("BM"));
+            EXPECT_EQ(qFromLittleEndian<quint16>(data.constData() + 28), 24); // bits per pixel
+            EXPECT_GT(qFromLittleEndian<qint32>(data.constData() + 22), 0);   // bottom-up rows
+        } else {
+            EXPECT_TRUE(data.startsWith("\xFF\xD8"));
+            EXPECT_TRUE(data.contains("JFIF"));
+            EXPECT_TRUE(data.contains(QByteArray("\xFF\xC0", 2)));  // baseline frame
+            EXPECT_FALSE(data.contains(QByteArray("\xFF\xC2", 2))); // no progressive frame
+        }
+    }
+}
+
+TEST(SkinPictures, LookupIgnoresLetterCaseOfNameAndType) {
+    const QByteArray stored = FindPictureResource("BtnCopyColor", "bmp");
+    ASSERT_FALSE(stored.isEmpty());
+    EXPECT_EQ(FindPictureResource("BTNCOPYCOLOR", "BMP"), stored);
+    EXPECT_EQ(FindPictureResource("btncopycolor", "Bmp"), stored);
+    EXPECT_FALSE(FindPictureResource("Banner", "JPG").isEmpty());
+    EXPECT_TRUE(FindPictureResource("BtnCopyColor", "jpg").isEmpty()); // the type is part of the name
+    EXPECT_TRUE(FindPictureResource("BtnCopyColo", "bmp").isEmpty());
+}
+
+TEST(SkinPictures, AMissingPictureLeavesTheControlAsItWas) {
+    ImageControl empty;
+    EXPECT_FALSE(empty.LoadJpegResource("banner", "bmp"));
+    EXPECT_TRUE(empty.Picture().isNull());
+
+    ImageControl image;
+    ASSERT_TRUE(image.LoadJpegResource("ImgColorList", "jpg"));
+    EXPECT_FALSE(image.LoadJpegResource("nosuchpicture", "jpg"));
+    EXPECT_EQ(image.Picture().size(), QSize(300, 30));
+
+    QPixmap glyph;
+    ASSERT_TRUE(LoadBitmapResource(glyph, "BtnClose", "bmp"));
+    EXPECT_FALSE(LoadBitmapResource(glyph, "banner", "bmp"));
+    EXPECT_EQ(glyph.size(), QSize(56, 25));
+}
+
+TEST(JpegDecoder, BrokenDataDecodesToNothing) {
+    const QByteArray good = FindPictureResource("ImgColorList", "jpg");
+    ASSERT_EQ(DecodeJpeg(good).size(), QSize(300, 30));
+
+    EXPECT_TRUE(DecodeJpeg({}).isNull());
+    EXPECT_TRUE(DecodeJpeg("not a picture at all").isNull());
+    EXPECT_TRUE(DecodeJpeg(good.left(good.size() / 2)).isNull()); // cut short
+    QByteArray noFrame = good;
+    noFrame.replace(QByteArray("\xFF\xC0", 2),
+                    QByteArray("\xFF\xFE", 2)); // the frame header becomes a comment
+    EXPECT_TRUE(DecodeJpeg(noFrame).isNull());
+}
+
+TEST(JpegDecoder, DecodesWhatAnEncoderWrote) {
+    QImage source(40, 20, QImage::Format_RGB32);
+    source.fill(QColor(200, 40, 90));
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    ASSERT_TRUE(source.save(&buffer, "JPG", 95));
+    const QImage decoded = DecodeJpeg(encoded);
+    ASSERT_EQ(decoded.size(), QSize(40, 20));
+    const QColor centre = decoded.pixelColor(20, 10);
+    EXPECT_NEAR(centre.red(), 200, 4);
+    EXPECT_NEAR(centre.green(), 40, 4);
+    EXPECT_NEAR(centre.blue(), 90, 4);
+}
+
+} // namespace

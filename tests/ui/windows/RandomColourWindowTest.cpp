@@ -1,0 +1,111 @@
+#include "../ProgramFixture.h"
+
+#include "ui/controls/SpeedButton.h"
+#include "ui/windows/ColourSwatch.h"
+#include "ui/windows/RandomColourWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class RandomColourWindowTest : public ProgramFixture, public testing::Test {
+protected:
+    RandomColourWindowTest() {
+        window.show();
+        StartPicking();
+    }
+
+    // Opens the window from the menu and does what the user does while it is open.
+    void OpenAndThen(std::function<void(RandomColourWindow&)> act) {
+        QTimer::singleShot(0, [this, act] {
+            RandomColourWindow& form = *Find<RandomColourWindow>("TRndLabColForm");
+            act(form);
+            if (form.isVisible())
+                form.close();
+        });
+        Action("N9")->trigger();
+    }
+
+    static QList<ColorValue> Colours(const RandomColourWindow& form) {
+        QList<ColorValue> colours;
+        for (const ColourSwatch* swatch : form.Swatches())
+            colours << swatch->Color();
+        return colours;
+    }
+
+    static void Pick(ColourSwatch* swatch) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(swatch, &enter);
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(swatch, &click);
+        }
+    }
+};
+
+TEST_F(RandomColourWindowTest, SixtyFiveSwatchesInARowOfRandomColours) {
+    OpenAndThen([](RandomColourWindow& form) {
+        EXPECT_EQ(form.size(), QSize(729, 108));
+        EXPECT_EQ(form.windowTitle(), "随机颜色");
+        EXPECT_EQ(form.findChild<QLabel*>("LblRandomSelectColor")->text(),
+                  "鼠标点击下面任一颜色，可取色并退回主窗体");
+        for (int i = 0; i < RandomColourWindow::SwatchCount; ++i)
+            EXPECT_EQ(form.Swatches()[i]->geometry(), QRect(8 + 11 * i, 48, 10, 50)) << i;
+        EXPECT_EQ(form.Swatches()[64]->geometry().right() + 1, 722);
+        QSet<ColorValue> distinct;
+        for (ColorValue colour : Colours(form)) {
+            EXPECT_GE(colour, 0);
+            EXPECT_LE(colour, ColorWhite);
+            distinct << colour;
+        }
+        EXPECT_GT(distinct.size(), 60); // 65 draws from 16.7 million colours barely ever repeat
+    });
+}
+
+TEST_F(RandomColourWindowTest, ReopeningShowsTheSameColoursUntilNewOnesAreDealt) {
+    QList<ColorValue> first, second, dealt;
+    OpenAndThen([&](RandomColourWindow& form) { first = Colours(form); });
+    OpenAndThen([&](RandomColourWindow& form) {
+        second = Colours(form);
+        form.findChild<SpeedButton*>("BtnChangeRandomColor")->click();
+        dealt = Colours(form);
+    });
+    EXPECT_EQ(first, second);
+    EXPECT_NE(dealt, second);
+}
+
+TEST_F(RandomColourWindowTest, ClosingWithoutAColourChangesNothing) {
+    PaintUnderPointer(QColor(10, 20, 30));
+    Tick();
+    platform.ClipboardFake.Writes.clear();
+    OpenAndThen([](RandomColourWindow& form) { form.findChild<SpeedButton*>("BtnClose")->click(); });
+    OpenAndThen([](RandomColourWindow& form) { form.close(); }); // the close box
+    EXPECT_EQ(picker.Current.Color(), PackRgb(10, 20, 30));
+    EXPECT_TRUE(platform.ClipboardFake.Writes.empty());
+    EXPECT_FALSE(picker.Picking.PickingOn()); // picking stays off
+}
+
+TEST_F(RandomColourWindowTest, AClickedSwatchBecomesTheCurrentColourAndIsCopied) {
+    OpenAndThen([&](RandomColourWindow& form) {
+        form.Swatches()[40]->SetColor(5649426);
+        Pick(form.Swatches()[40]);
+        EXPECT_FALSE(form.isVisible());
+    });
+    EXPECT_EQ(picker.Current.Color(), 5649426);
+    EXPECT_EQ(platform.ClipboardFake.LastText(), "#123456");
+    EXPECT_FALSE(picker.Picking.PickingOn());
+    EXPECT_FALSE(picker.Picking.TimerShowZoom.Enabled());
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#include "ui/collections/AdjusterPanel.h"
+
+#include "core/collections/ClipboardOutput.h"
+#include "ui/controls/AdjusterBar.h"
+#include "ui/controls/DockLayout.h"
+#include "ui/controls/ImageControl.h"
+#include "ui/controls/QtColor.h"
+#include "ui/controls/WindowColours.h"
+#include "ui/resources/SkinPictures.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+
+AdjusterPanel::AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent)
+    : QWidget(parent), adjuster_(adjuster), clipboard_(clipboard) {
+    setObjectName(QStringLiteral("PnlColorPlatte"));
+    SetBackground(this, WindowColour);
+    auto* board = new ImageControl(this);
+    board->setObjectName(QStringLiteral("ImgTiaosheBoard"));
+    (new DockLayout(this))->addWidget(board, DockLayout::Client);
+    board->LoadJpegResource(QStringLiteral("ImgTiaosheBoard"), QStringLiteral("jpg"));
+
+    // The red and green bars fill their caption lines, so their numbers sit past the bars' ends, just
+    // outside the board's frame; the blue number has room on its caption line above its bar.
+    const struct {
+        const char* Bar;
+        const char* Number;
+        int BarTop;
+        QRect NumberPlace;
+    } rows[] = {{"SbR", "LblR", 38, {250, 41, 24, 15}},
+                {"SbG", "LblG", 66, {250, 69, 24, 15}},
+                {"SbB", "LblB", 101, {41, 86, 24, 15}}};
+    for (ColourAdjuster::Bar bar : {ColourAdjuster::Red, ColourAdjuster::Green, ColourAdjuster::Blue}) {
+        numbers_[bar] = new QLabel(this);
+        numbers_[bar]->setObjectName(QString::fromLatin1(rows[bar].Number));
+        numbers_[bar]->setGeometry(rows[bar].NumberPlace);
+        bars_[bar] = new AdjusterBar(this);
+        bars_[bar]->setObjectName(QString::fromLatin1(rows[bar].Bar));
+        bars_[bar]->setGeometry(50, rows[bar].BarTop, 185, 20);
+        bars_[bar]->setRange(0, 255);
+        bars_[bar]->setSingleStep(1);
+        bars_[bar]->setPageStep(1);
+        connect(bars_[bar], &AdjusterBar::valueChanged, this,
+                [this, bar](int position) { adjuster_.BarChange(bar, position); });
+    }
+    sample_ = new ImageControl(this);
+    sample_->setObjectName(QStringLiteral("ImgCopy"));
+    sample_->setGeometry(174, 10, ClipboardOutput::SampleWidth, ClipboardOutput::SampleHeight);
+    sample_->hide();
+
+    connect(&adjuster, &ColourAdjuster::Changed, this, &AdjusterPanel::ShowBars);
+    connect(&clipboard, &ClipboardOutput::SampleChanged, this, &AdjusterPanel::ShowSample);
+    ShowBars();
+}
+
+void AdjusterPanel::ShowBars() {
+    for (ColourAdjuster::Bar bar : {ColourAdjuster::Red, ColourAdjuster::Green, ColourAdjuster::Blue}) {
+        const QSignalBlocker quiet(bars_[bar]); // the adjuster moved it: no change to hand back
+        bars_[bar]->setValue(adjuster_.Position(bar));
+        numbers_[bar]->setText(adjuster_.Label(bar));
+    }
+}
+
+void AdjusterPanel::ShowSample() {
+    if (const auto colour = clipboard_.Sample())
+        sample_->SetPicture(SamplePicture(*colour));
+}

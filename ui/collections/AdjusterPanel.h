@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/collections/ColourAdjuster.h"
+
+#include <QWidget>
+
+#include <array>
+
+class AdjusterBar;
+class ClipboardOutput;
+class ImageControl;
+class QLabel;
+
+// The palette panel: the red, green and blue bars with their numbers on the adjuster's board, and
+// the hidden sample picture that goes to the clipboard in picture mode.
+class AdjusterPanel : public QWidget {
+    Q_OBJECT
+public:
+    AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent);
+
+private:
+    void ShowBars();
+    void ShowSample();
+
+    ColourAdjuster& adjuster_;
+    const ClipboardOutput& clipboard_;
+    std::array<AdjusterBar*, 3> bars_{};
+    std::array<QLabel*, 3> numbers_{};
+    ImageControl* sample_;
+};

@@ -1,0 +1,46 @@
+#include "ui/controls/ImageControl.h"
+
+#include "ui/resources/SkinPictures.h"
+
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+
+void ImageControl::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+bool ImageControl::LoadJpegResource(const QString& name, const QString& type) {
+    QImage picture;
+    if (!::LoadJpegResource(picture, name, type))
+        return false;
+    SetPicture(picture);
+    return true;
+}
+
+void ImageControl::SetStretched(bool stretched) {
+    stretched_ = stretched;
+    update();
+}
+
+QImage& ImageControl::Canvas() {
+    if (picture_.size() != size() || picture_.format() != QImage::Format_RGB32) {
+        QImage canvas(size(), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        if (!picture_.isNull())
+            QPainter(&canvas).drawImage(0, 0, picture_);
+        picture_ = std::move(canvas);
+    }
+    return picture_;
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretched_)
+        painter.drawImage(rect(), picture_);
+    else
+        painter.drawImage(0, 0, picture_);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// An image control: shows its picture at its own size from the top-left corner, clipped to the control,
+// or stretched over the whole control for the border strips of the window frames. Code that draws into
+// the control draws on its canvas, a picture of the control's own size.
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    const QImage& Picture() const { return picture_; }
+    void SetPicture(const QImage& picture);
+    // The named JPEG picture of the program's own becomes the picture; a missing or broken one leaves
+    // the control as it was.
+    bool LoadJpegResource(const QString& name, const QString& type);
+    void SetStretched(bool stretched);
+
+    // The picture to draw on, made white at the control's size when the control has none of that size
+    // yet (what was drawn before stays in its top-left corner). Call update() after drawing.
+    QImage& Canvas();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+    bool stretched_ = false;
+};

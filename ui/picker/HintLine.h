@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+class ColourPicker;
+class QLabel;
+
+// The hint line at the window's foot: red, centred, word-wrapped, between empty spacers.
+class HintLine : public QWidget {
+    Q_OBJECT
+public:
+    HintLine(const ColourPicker& picker, QWidget* parent);
+
+private:
+    QLabel* text_;
+};

@@ -1,0 +1,187 @@
+#include "ui/picker/MagnifierPanel.h"
+
+#include "core/Guard.h"
+#include "core/picker/ColourPicker.h"
+#include "core/picker/MagnifierGeometry.h"
+#include "core/windows/Messages.h"
+#include "platform/DesktopWindows.h"
+#include "platform/Platform.h"
+#include "platform/ScreenReader.h"
+#include "ui/controls/DockLayout.h"
+#include "ui/controls/ImageControl.h"
+#include "ui/controls/SpeedButton.h"
+#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowFonts.h"
+#include "ui/resources/SkinPictures.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QSlider>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Stretches the source over the whole canvas, each view pixel taking its nearest source pixel. A view
+// row that shows the same source row as the one above it is a copy of it.
+void StretchInto(const QImage& source, QImage& canvas) {
+    const int width = canvas.width(), height = canvas.height();
+    const int sourceWidth = source.width(), sourceHeight = source.height();
+    if (sourceWidth <= 0 || sourceHeight <= 0)
+        return;
+    const QImage pixels =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    std::vector<int> columns(width);
+    for (int x = 0; x < width; ++x)
+        columns[x] = StretchSourceIndex(x, width, sourceWidth);
+    const qsizetype rowBytes = qsizetype(width) * sizeof(QRgb);
+    auto* rows = canvas.bits();
+    const qsizetype stride = canvas.bytesPerLine();
+    int shownRow = -1;
+    for (int y = 0; y < height; ++y) {
+        const int sourceRow = StretchSourceIndex(y, height, sourceHeight);
+        auto* to = reinterpret_cast<QRgb*>(rows + y * stride);
+        if (sourceRow == shownRow) {
+            std::memcpy(to, rows + (y - 1) * stride, rowBytes);
+            continue;
+        }
+        const auto* from = reinterpret_cast<const QRgb*>(pixels.constScanLine(sourceRow));
+        for (int x = 0; x < width; ++x)
+            to[x] = from[columns[x]];
+        shownRow = sourceRow;
+    }
+}
+
+// A cross-hair arm drawn as a line from its first point to its second, the second itself not set.
+void DrawArm(QImage& canvas, int x, int y, int dx, int dy, int length) {
+    const QRgb black = qRgb(0, 0, 0);
+    for (int i = 0; i < length; ++i, x += dx, y += dy)
+        if (canvas.valid(x, y))
+            reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = black;
+}
+
+} // namespace
+
+MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const QWidget& mainWindow,
+                               QWidget* parent)
+    : QWidget(parent), picker_(picker), platform_(platform), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("PnlZoom"));
+    SetBackground(this, WindowColour);
+    auto* layout = new DockLayout(this);
+    auto* strip = new ImageControl(this);
+    strip->setObjectName(QStringLiteral("ImgZoomBG"));
+    layout->addWidget(strip, DockLayout::Top, 25);
+    strip->LoadJpegResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg"));
+
+    auto* zoomOut = new SpeedButton(strip);
+    zoomOut->setObjectName(QStringLiteral("BtnZoomout"));
+    zoomOut->setGeometry(81, 3, 19, 18);
+    zoomOut->setToolTip(QStringLiteral("缩小图片"));
+    zoomOut->LoadGlyph(QStringLiteral("ZoomOut"));
+    auto* zoomIn = new SpeedButton(strip);
+    zoomIn->setObjectName(QStringLiteral("BtnZoomIn"));
+    zoomIn->setGeometry(101, 3, 19, 17);
+    zoomIn->setToolTip(QStringLiteral("放大图片"));
+    zoomIn->LoadGlyph(QStringLiteral("ZoomIn"));
+    factor_ = new QLabel(strip);
+    factor_->setObjectName(QStringLiteral("LblZoomBei"));
+    factor_->setGeometry(154, 5, 16, 15);
+    QFont bold = SongTi(15);
+    bold.setBold(true);
+    factor_->setFont(bold);
+
+    view_ = new ImageControl(this);
+    view_->setObjectName(QStringLiteral("ImgZoom"));
+    layout->addWidget(view_, DockLayout::Client);
+
+    // The window definition keeps the level in a track bar of a group that is never shown.
+    auto* group = new QGroupBox(QStringLiteral("放大倍数"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->hide();
+    auto* slider = new QSlider(Qt::Horizontal, group);
+    slider->setObjectName(QStringLiteral("Slider"));
+    slider->setRange(1, 4);
+    slider->setPageStep(1);
+    int left = 8;
+    for (const char* caption : {"2 x", "4 x", "6 x", "8 x"}) {
+        (new QLabel(QString::fromLatin1(caption), group))->setGeometry(left, 40, 24, 15);
+        left += 40;
+    }
+
+    connect(zoomIn, &SpeedButton::clicked, &picker, &ColourPicker::BtnZoomInClick);
+    connect(zoomOut, &SpeedButton::clicked, &picker, &ColourPicker::BtnZoomoutClick);
+    connect(&picker, &ColourPicker::ZoomChanged, this, &MagnifierPanel::ShowZoom);
+    connect(&picker.Picking.TimerShowZoom, &Timer::Tick, this, &MagnifierPanel::TimerShowZoomTimer);
+    ShowZoom();
+}
+
+void MagnifierPanel::ShowZoom() {
+    factor_->setText(QString::asprintf("%d", 2 * picker_.ZoomLevel()));
+    findChild<QSlider*>(QStringLiteral("Slider"))->setValue(picker_.ZoomLevel());
+}
+
+void MagnifierPanel::TimerShowZoomTimer() {
+    RunGuarded(
+        [this] {
+            if (!platform_.Windows().IsMinimised(&mainWindow_)) {
+                const QPoint pointer = platform_.Screen().PointerPosition();
+                if (mainWindow_.frameGeometry().contains(pointer))
+                    DrawHint();
+                else
+                    DrawEnlargement(pointer);
+                QCoreApplication::processEvents();
+            }
+            const QPoint pointer = platform_.Screen().PointerPosition();
+            picker_.SetHint(QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y()));
+        },
+        [this] { picker_.Picking.StopTimers(); });
+}
+
+void MagnifierPanel::DrawHint() {
+    QImage& canvas = view_->Canvas();
+    QPainter painter(&canvas);
+    QFont font = SongTi(12);
+    font.setPointSize(14);
+    painter.setFont(font);
+    painter.setPen(Qt::red);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    const QString lines[] = {QString::fromStdString(MsgZoomHint1),
+                             QString::asprintf(MsgZoomHint2.c_str(), ProductShortName.c_str()),
+                             QString::fromStdString(MsgZoomHint3)};
+    int top = 15;
+    for (const QString& line : lines) {
+        painter.drawText(QRect(6, top, canvas.width(), canvas.height()), Qt::AlignLeft | Qt::AlignTop, line);
+        top += 30;
+    }
+    painter.end();
+    view_->update();
+}
+
+void MagnifierPanel::DrawEnlargement(QPoint pointer) {
+    if (view_->isHidden())
+        view_->show();
+    show();
+
+    ScreenReader& screen = platform_.Screen();
+    const QSize screenSize = screen.PrimaryScreenSize();
+    QImage& canvas = view_->Canvas();
+    const ZoomPlan plan = PlanZoom(pointer.x(), pointer.y(), canvas.width(), canvas.height(),
+                                   picker_.ZoomLevel(), screenSize.width(), screenSize.height());
+    const ScreenRect& s = plan.Source;
+    if (frame_.size() != canvas.size())
+        frame_ = QImage(canvas.size(), QImage::Format_RGB32);
+    StretchInto(screen.GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height())), frame_);
+    DrawArm(frame_, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
+    DrawArm(frame_, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
+
+    // The view is overwritten on every tick, but the desktop is asked to show it again only when it
+    // changed: a resting pointer over a still screen costs no repaint.
+    if (frame_ == canvas)
+        return;
+    std::memcpy(canvas.bits(), frame_.constBits(), frame_.sizeInBytes());
+    view_->update();
+}

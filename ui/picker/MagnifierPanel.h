@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class ColourPicker;
+class ImageControl;
+class Platform;
+class QLabel;
+
+// The magnifier panel: every 25 ms while picking is on, the area round the pointer enlarged two to
+// eight times with a cross-hair on the pointer's pixel, or a hint while the pointer is over the main
+// window; and the pointer's position in the hint line.
+class MagnifierPanel : public QWidget {
+    Q_OBJECT
+public:
+    MagnifierPanel(ColourPicker& picker, Platform& platform, const QWidget& mainWindow, QWidget* parent);
+
+    void TimerShowZoomTimer();
+
+private:
+    void DrawHint();
+    void DrawEnlargement(QPoint pointer);
+    void ShowZoom();
+
+    ColourPicker& picker_;
+    Platform& platform_;
+    const QWidget& mainWindow_;
+    ImageControl* view_;
+    QLabel* factor_;
+    QImage frame_; // the enlargement being made, kept so that its memory is reused
+};

@@ -1,0 +1,515 @@
+#include "ui/picker/MainWindow.h"
+
+#include "core/Guard.h"
+#include "core/persistence/ColourListFiles.h"
+#include "core/persistence/FileStore.h"
+#include "core/picker/ColourPicker.h"
+#include "core/windows/Messages.h"
+#include "core/windows/ProgramVersion.h"
+#include "core/windows/SiteAddress.h"
+#include "platform/DesktopWindows.h"
+#include "platform/FileDialogs.h"
+#include "platform/Platform.h"
+#include "ui/collections/AdjusterPanel.h"
+#include "ui/collections/ColourListView.h"
+#include "ui/controls/DockLayout.h"
+#include "ui/controls/DockSplitter.h"
+#include "ui/controls/FixedRowDelegate.h"
+#include "ui/controls/ImageControl.h"
+#include "ui/controls/QtColor.h"
+#include "ui/controls/SkinFrame.h"
+#include "ui/controls/SpeedButton.h"
+#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowFonts.h"
+#include "ui/picker/CurrentColourField.h"
+#include "ui/picker/HintLine.h"
+#include "ui/picker/MagnifierPanel.h"
+#include "ui/resources/SkinPictures.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/ExamplesWindow.h"
+#include "ui/windows/HelpWindow.h"
+#include "ui/windows/RandomColourWindow.h"
+#include "ui/windows/WebBanner.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr ColorValue CentreColour = 16115930; // red 218, green 232, blue 245
+constexpr ColorValue BannerColour = 4464672;  // red 32, green 32, blue 68
+
+template <class Control>
+Control* Named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QWidget* Panel(QWidget* parent, const char* name, ColorValue colour = WindowColour) {
+    return Named(ColouredPanel(parent, colour), name);
+}
+
+SpeedButton* ColumnButton(QWidget* column, const char* name, int top) {
+    auto* button = Named(new SpeedButton(column), name);
+    button->setGeometry(2, top, 102, 26);
+    return button;
+}
+
+QAction* Item(QMenu* menu, const char* name, const char* caption) {
+    return Named(menu->addAction(QString::fromUtf8(caption)), name);
+}
+
+} // namespace
+
+MainWindow::MainWindow(ColourPicker& picker, Platform& platform, QWidget* parent)
+    : QWidget(parent), picker_(picker), platform_(platform) {
+    setObjectName(QStringLiteral("TFrmScreenColor"));
+    setFont(SongTi(15));
+    SetBackground(this, WindowColour);
+
+    auto* root = new DockLayout(this);
+    CreateFrame(root);
+    root->addWidget(new HintLine(picker_, this), DockLayout::Bottom, 36);
+
+    QWidget* centre = Panel(this, "SbCenter", CentreColour);
+    root->addWidget(centre, DockLayout::Client);
+    auto* centreLayout = new DockLayout(centre);
+    // The label sits behind the button column, which hides it.
+    Named(new QLabel(QStringLiteral("当前颜色"), centre), "LbCurColor")->setGeometry(9, 121, 60, 15);
+    centreLayout->addWidget(CreateBanner(centre), DockLayout::Top, 60);
+    centreLayout->addWidget(CreateButtonColumn(centre), DockLayout::Left, 109);
+
+    mainArea_ = Named(new QWidget(centre), "SbMain");
+    centreLayout->addWidget(mainArea_, DockLayout::Client);
+    auto* mainLayout = new DockLayout(mainArea_);
+    QWidget* tools = CreateToolPanel(mainArea_);
+    mainLayout->addWidget(tools, DockLayout::Bottom, 201);
+    mainLayout->addWidget(Named(new DockSplitter(mainLayout, tools, mainArea_), "Splitter1"),
+                          DockLayout::Bottom, 6);
+    mainLayout->addWidget(CreateLists(mainArea_), DockLayout::Client);
+
+    CreateMenus();
+    banner_ = std::make_unique<WebBanner>(*bannerPanel_, *bannerPicture_, *siteLink_, platform_, nullptr);
+    Connect();
+    FormCreate();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateFrame(DockLayout* root) {
+    const SkinFrame frame = SkinFrame::Add(this, root, {12, 11, 7, 13, 7, 13});
+    const std::pair<QWidget*, const char*> names[] = {
+        {frame.TopBand, "PnlTop"},       {frame.TopLeft, "Image4"},      {frame.TopMiddle, "ImgCenter"},
+        {frame.TopRight, "ImgTopRight"}, {frame.BottomBand, "Panel12"},  {frame.BottomLeft, "Image24"},
+        {frame.BottomMiddle, "Image25"}, {frame.BottomRight, "Image26"}, {frame.LeftEdge, "ImgLeft"},
+        {frame.RightEdge, "ImgRight"}};
+    for (auto [piece, name] : names)
+        Named(piece, name);
+}
+
+QWidget* MainWindow::CreateBanner(QWidget* centre) {
+    bannerPanel_ = Panel(centre, "SbAvert", BannerColour);
+    bannerPicture_ = Named(new ImageControl(bannerPanel_), "Image48");
+    (new DockLayout(bannerPanel_))->addWidget(bannerPicture_, DockLayout::Client);
+
+    siteLink_ =
+        Named(new QLabel(QUrl(QString::fromLatin1(MakerSiteAddress)).host(), bannerPanel_), "LblQuilloURL");
+    siteLink_->setGeometry(317, 36, 128, 20);
+    QFont font(QStringLiteral("Book Antiqua"));
+    font.setPixelSize(16);
+    font.setUnderline(true);
+    siteLink_->setFont(font);
+    siteLink_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    siteLink_->raise();
+    return bannerPanel_;
+}
+
+QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
+    QWidget* column = Panel(centre, "ScrollBox1", CentreColour);
+
+    prefixButton_ = Named(new SpeedButton(column), "BtnColorPre");
+    prefixButton_->setGeometry(6, 1, 86, 22);
+    prefixButton_->setToolTip(QStringLiteral("带颜色前缀"));
+
+    formatBox_ = Named(new QComboBox(column), "CbColorValType");
+    formatBox_->setGeometry(5, 25, 90, 23);
+    formatBox_->setEditable(true);
+    formatBox_->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* name : ColorFormatNames)
+        formatBox_->addItem(QString::fromLatin1(name));
+    formatBox_->setToolTip(QStringLiteral("取色的格式"));
+
+    pasteTypeList_ = Named(new QListWidget(column), "LbPasteType");
+    pasteTypeList_->setGeometry(4, 48, 92, 31);
+    pasteTypeList_->setFont(SongTi(13));
+    pasteTypeList_->setItemDelegate(new FixedRowDelegate(13, pasteTypeList_));
+    pasteTypeList_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    pasteTypeList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    pasteTypeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pasteTypeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pasteTypeList_->setToolTip(QStringLiteral("自动把颜色数值或颜色样图放入剪贴板"));
+
+    pickButton_ = ColumnButton(column, "BtnStartGetColor", 79);
+    copyButton_ = ColumnButton(column, "BtnCopyColor", 106);
+    addFavouriteButton_ = ColumnButton(column, "BtnAddColorFav", 133);
+    addFavouriteButton_->setToolTip(QStringLiteral("加入收藏"));
+    otherFunctionsButton_ = ColumnButton(column, "BtnOtherFun", 162);
+    helpButton_ = ColumnButton(column, "BtnSCHelpDoc", 190);
+    exitButton_ = ColumnButton(column, "BtnSCExit", 219);
+    alwaysOnTopButton_ = ColumnButton(column, "BtnAlwaysOnTop", 246);
+    return column;
+}
+
+QWidget* MainWindow::CreateLists(QWidget* mainArea) {
+    QWidget* lists = Named(new QWidget(mainArea), "Panel2");
+    auto* layout = new DockLayout(lists);
+
+    QWidget* valueRow = Panel(lists, "Panel4");
+    valueRowPicture_ = Named(new ImageControl(valueRow), "ImgCurColorVal");
+    (new DockLayout(valueRow))->addWidget(valueRowPicture_, DockLayout::Client);
+    (new CurrentColourField(picker_.Current, valueRow))->setGeometry(101, 4, 340, 23);
+    layout->addWidget(valueRow, DockLayout::Bottom, 34);
+
+    // The history and favourites panels share one shape: header picture, border strips, list.
+    struct Names {
+        const char *Panel, *Header, *TopBorder, *BottomBorder, *LeftEdge, *RightEdge, *List;
+    };
+    auto listPanel = [&](ColourList& list, const Names& names, int headerHeight, ImageControl*& header,
+                         ColourListView*& view) {
+        QWidget* panel = Panel(lists, names.Panel);
+        auto* panelLayout = new DockLayout(panel);
+        header = Named(new ImageControl(panel), names.Header);
+        panelLayout->addWidget(header, DockLayout::Top, headerHeight);
+        panelLayout->addWidget(Panel(panel, names.TopBorder), DockLayout::Top, 7);
+        panelLayout->addWidget(Panel(panel, names.BottomBorder), DockLayout::Bottom, 15);
+        panelLayout->addWidget(Named(FramePicture(panel, "ListEdgeLeft"), names.LeftEdge), DockLayout::Left,
+                               9);
+        panelLayout->addWidget(Named(FramePicture(panel, "ListEdgeRight"), names.RightEdge),
+                               DockLayout::Right, 7);
+        view = Named(new ColourListView(list, panel), names.List);
+        panelLayout->addWidget(view, DockLayout::Client);
+        return panel;
+    };
+    layout->addWidget(listPanel(picker_.Favourites,
+                                {"PnlFavColor", "ImgColorFavList", "Panel10", "Panel11", "ImgFavEdgeLeft",
+                                 "ImgFavEdgeRight", "LbFavColor"},
+                                22, favouritesHeader_, favouritesView_),
+                      DockLayout::Right, 180);
+    layout->addWidget(
+        listPanel(picker_.History,
+                  {"Panel5", "ImgColorList", "Panel1", "Panel7", "Image16", "Image7", "LbColors"}, 20,
+                  historyHeader_, historyView_),
+        DockLayout::Client);
+    // Below its last row the favourites list shows the desktop's window colour, the history its own.
+    QPalette historyPalette = historyView_->palette();
+    historyPalette.setColor(QPalette::Base, ToQColor(WindowColour));
+    historyView_->setPalette(historyPalette);
+    return lists;
+}
+
+QWidget* MainWindow::CreateToolPanel(QWidget* mainArea) {
+    QWidget* tools = Panel(mainArea, "PnlTopPan");
+    auto* layout = new DockLayout(tools);
+    layout->setContentsMargins(1, 1, 1, 1);
+    adjusterPanel_ = new AdjusterPanel(picker_.Adjuster, picker_.Clipboard, tools);
+    layout->addWidget(adjusterPanel_, DockLayout::Client);
+    magnifierPanel_ = new MagnifierPanel(picker_, platform_, *this, tools);
+    layout->addWidget(magnifierPanel_, DockLayout::Client);
+    return tools;
+}
+
+void MainWindow::CreateMenus() {
+    historyMenu_ = Named(new QMenu(this), "pmColorList");
+    Item(historyMenu_, "N4", "删除所有颜色");
+
+    favouritesMenu_ = Named(new QMenu(this), "PmFav");
+    Item(favouritesMenu_, "N2", "删除收藏的颜色");
+    Item(favouritesMenu_, "N3", "删除所有收藏颜色");
+
+    otherFunctionsMenu_ = Named(new QMenu(this), "MnOtherFunButton");
+    Item(otherFunctionsMenu_, "N5", "删除所有颜色");
+    Item(otherFunctionsMenu_, "N6", "打开颜色");
+    Item(otherFunctionsMenu_, "N7", "清除收藏");
+    Item(otherFunctionsMenu_, "N8", "颜色另存为");
+    Item(otherFunctionsMenu_, "N9", "随机取色");
+    Item(otherFunctionsMenu_, "N10", "关于");
+
+    // The help menu, which the window definition attaches to nothing, opens on a right click on the
+    // help button.
+    helpMenu_ = Named(new QMenu(this), "PmHelp");
+    Item(helpMenu_, "MnDemo", "使用实例");
+    Item(helpMenu_, "N1", "帮助文档");
+    Item(helpMenu_, "MnAboutUs", "关于");
+    helpButton_->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void MainWindow::Connect() {
+    auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    ColourPicker& picker = picker_;
+
+    connect(prefixButton_, &SpeedButton::clicked, &picker.Current, &CurrentColour::BtnColorPreClick);
+    connect(formatBox_, &QComboBox::currentIndexChanged, &picker, &ColourPicker::CbColorValTypeChange);
+    connect(formatBox_->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::FormatTextEdited);
+    connect(pasteTypeList_, &QListWidget::currentRowChanged, &picker, &ColourPicker::LbPasteTypeClick);
+    connect(pickButton_, &SpeedButton::clicked, &picker.Picking, &PickLoop::BtnStartGetColorClick);
+    connect(copyButton_, &SpeedButton::clicked, &picker, &ColourPicker::BtnCopyColorClick);
+    connect(addFavouriteButton_, &SpeedButton::clicked, &picker, &ColourPicker::BtnAddColorFavClick);
+    connect(otherFunctionsButton_, &SpeedButton::clicked, this, &MainWindow::BtnOtherFunClick);
+    connect(helpButton_, &SpeedButton::clicked, this, &MainWindow::BtnHelpClick);
+    connect(exitButton_, &SpeedButton::clicked, this, &MainWindow::BtnSCExitClick);
+    connect(alwaysOnTopButton_, &SpeedButton::clicked, &picker, &ColourPicker::BtnAlwaysOnTopClick);
+
+    connect(historyView_, &ColourListView::Chosen, &picker, &ColourPicker::LbColorsClick);
+    connect(favouritesView_, &ColourListView::Chosen, &picker, &ColourPicker::LbFavColorClick);
+    auto removeSelectedFavourites = [this] {
+        picker_.BtnClearColorFavClick(favouritesView_->SelectedRows());
+    };
+    connect(favouritesView_, &ColourListView::KeyDown, this, [=](int key, Qt::KeyboardModifiers) {
+        if (key == Qt::Key_Delete) // whatever the shift state; the list still sees the key
+            removeSelectedFavourites();
+    });
+    connect(historyView_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { historyMenu_->popup(historyView_->viewport()->mapToGlobal(at)); });
+    connect(favouritesView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        favouritesMenu_->popup(favouritesView_->viewport()->mapToGlobal(at));
+    });
+    connect(helpButton_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { helpMenu_->popup(helpButton_->mapToGlobal(at)); });
+
+    for (const char* name : {"N4", "N5"})
+        connect(action(name), &QAction::triggered, &picker, &ColourPicker::BtnClearAllColorClick);
+    for (const char* name : {"N2", "N7"})
+        connect(action(name), &QAction::triggered, this, removeSelectedFavourites);
+    connect(action("N3"), &QAction::triggered, &picker, &ColourPicker::N3Click);
+    connect(action("N6"), &QAction::triggered, this, &MainWindow::BtnOpenColorClick);
+    connect(action("N8"), &QAction::triggered, this, &MainWindow::BtnSaveColorAsClick);
+    connect(action("N9"), &QAction::triggered, this, &MainWindow::BtnRadomColorClick);
+    for (const char* name : {"N10", "MnAboutUs"})
+        connect(action(name), &QAction::triggered, this, &MainWindow::BtnAboutUsClick);
+    connect(action("N1"), &QAction::triggered, this, &MainWindow::BtnHelpClick);
+    connect(action("MnDemo"), &QAction::triggered, this, &MainWindow::MnDemoClick);
+
+    connect(&picker.Picking, &PickLoop::PickingChanged, this, &MainWindow::ShowPicking);
+    connect(&picker.Current, &CurrentColour::FormatChanged, this, &MainWindow::ShowFormat);
+    connect(&picker.Current, &CurrentColour::PrefixChanged, this, &MainWindow::ShowPrefix);
+    connect(&picker.Clipboard, &ClipboardOutput::PasteTypeChanged, this, [this] {
+        const QSignalBlocker quiet(pasteTypeList_);
+        pasteTypeList_->setCurrentRow(picker_.Clipboard.PasteType());
+    });
+    connect(&picker, &ColourPicker::AlwaysOnTopChanged, this, &MainWindow::ShowAlwaysOnTop);
+}
+
+void MainWindow::FormCreate() {
+    RunGuarded([this] {
+        // Qt paints every widget through an off-screen buffer already, so there is no flicker to turn off.
+        LoadSkin();
+        ShowFormat();
+        ShowPrefix();
+        ShowAlwaysOnTop();
+        {
+            const QSignalBlocker quiet(pasteTypeList_);
+            pasteTypeList_->setCurrentRow(picker_.Clipboard.PasteType());
+        }
+        // The window's outer corner goes to (20, 10), frame and title bar included, so both stay on
+        // screen; the client area is 498 by 600.
+        move(20, 10);
+        resize(498, 600);
+        layout()->activate();
+    });
+}
+
+void MainWindow::LoadSkin() {
+    RunGuarded([this] {
+        setWindowTitle(QString::fromStdString(ProductShortName + ProgramVersionText()));
+
+        for (auto [button, name] : {std::pair{copyButton_, "BtnCopyColor"},
+                                    {addFavouriteButton_, "BtnAddColorFav"},
+                                    {otherFunctionsButton_, "BtnOtherFun"},
+                                    {helpButton_, "BtnSCHelpDoc"},
+                                    {exitButton_, "BtnSCExit"}})
+            button->LoadGlyph(QString::fromLatin1(name));
+
+        const QString jpg = QStringLiteral("jpg");
+        for (auto [image, name] : {std::pair{bannerPicture_, "banner"},
+                                   {favouritesHeader_, "ImgColorFavList"},
+                                   {valueRowPicture_, "ImgCurColorVal"},
+                                   {historyHeader_, "ImgColorList"}})
+            image->LoadJpegResource(QString::fromLatin1(name), jpg);
+
+        const QSignalBlocker quiet(pasteTypeList_);
+        pasteTypeList_->clear();
+        pasteTypeList_->addItem(QString::fromStdString(MsgPasteValue));
+        pasteTypeList_->addItem(QString::fromStdString(MsgPasteSample));
+
+        copyButton_->setToolTip(QString::fromStdString(MsgCopyColor));
+        addFavouriteButton_->setToolTip(QString::fromStdString(MsgAddToFavourites));
+    });
+}
+
+void MainWindow::CreateHelpAndAbout() {
+    helpWindow_ = new HelpWindow(platform_, this);
+    aboutWindow_ = new AboutWindow(platform_, this);
+}
+
+void MainWindow::ReportFileProblems(const QStringList& problems) {
+    if (problems.isEmpty())
+        return;
+    picker_.SetHint(problems.join(QStringLiteral("；")));
+    // The hint line gives way to the pointer's position once picking starts, so a box says it too,
+    // once the window shows.
+    QTimer::singleShot(0, this, [this, problems] {
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, windowTitle(), problems.join('\n'), QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+}
+
+void MainWindow::ShowPicking() {
+    const bool on = picker_.Picking.PickingOn();
+    pickButton_->LoadGlyph(on ? QStringLiteral("cStartGetColor") : QStringLiteral("ncStartGetColor"));
+    // ShowZoomPanel and ShowPalettePanel: exactly one of the two stands in the tool panel.
+    adjusterPanel_->setVisible(!on);
+    magnifierPanel_->setVisible(on);
+}
+
+void MainWindow::ShowFormat() {
+    if (formatBox_->currentIndex() == picker_.Current.Format())
+        return;
+    const QSignalBlocker quiet(formatBox_);
+    formatBox_->setCurrentIndex(picker_.Current.Format());
+}
+
+void MainWindow::FormatTextEdited(const QString& text) {
+    // The typed text selects the format it names, or none; it stays as typed either way.
+    QLineEdit* edit = formatBox_->lineEdit();
+    const int cursor = edit->cursorPosition();
+    picker_.CbColorValTypeChange(formatBox_->findText(text, Qt::MatchFixedString));
+    if (edit->text() != text) {
+        edit->setText(text);
+        edit->setCursorPosition(cursor);
+    }
+}
+
+void MainWindow::ShowPrefix() {
+    // The ticked box goes with the prefix on, which is the stored 0.
+    prefixButton_->LoadGlyph(picker_.Current.PrefixOn() ? QStringLiteral("ccolorpre")
+                                                        : QStringLiteral("nccolorpre"));
+}
+
+void MainWindow::ShowAlwaysOnTop() {
+    RunGuarded([this] {
+        const bool onTop = picker_.AlwaysOnTop();
+        alwaysOnTopButton_->LoadGlyph(onTop ? QStringLiteral("cAlwaysOnTop")
+                                            : QStringLiteral("ncAlwaysOnTop"));
+        platform_.Windows().SetTopmost(this, onTop);
+    });
+}
+
+void MainWindow::BtnSCExitClick() {
+    RunGuarded([] { QApplication::quit(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box takes the exit button's road, whatever other windows are open.
+    event->accept();
+    BtnSCExitClick();
+}
+
+QPoint MainWindow::OtherFunMenuPoint() const {
+    // The window's place is its outer corner, as the desktop knows it.
+    return {x() + otherFunctionsButton_->x() + otherFunctionsButton_->width(),
+            y() + mainArea_->y() + bannerPanel_->height() + otherFunctionsButton_->y()};
+}
+
+void MainWindow::BtnOtherFunClick() {
+    RunGuarded([this] { otherFunctionsMenu_->popup(OtherFunMenuPoint()); });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void MainWindow::FormResize() {
+    RunGuarded([this] { siteLink_->move(x() + width() - 200, siteLink_->y()); });
+}
+
+void MainWindow::BtnHelpClick() {
+    RunGuarded([this] {
+        if (!helpWindow_)
+            helpWindow_ = new HelpWindow(platform_, this);
+        // Maximised once shown: the desktop is asked then, as it ignores the wish on a window not yet mapped.
+        helpWindow_->show();
+        helpWindow_->setWindowState(helpWindow_->windowState() | Qt::WindowMaximized);
+        helpWindow_->raise();
+    });
+}
+
+void MainWindow::BtnAboutUsClick() {
+    RunGuarded([this] {
+        if (!aboutWindow_)
+            aboutWindow_ = new AboutWindow(platform_, this);
+        aboutWindow_->show();
+        aboutWindow_->raise();
+    });
+}
+
+void MainWindow::MnDemoClick() {
+    RunGuarded([this] {
+        if (!examplesWindow_)
+            examplesWindow_ = new ExamplesWindow(this);
+        examplesWindow_->show();
+        examplesWindow_->raise();
+    });
+}
+
+void MainWindow::BtnRadomColorClick() {
+    RunGuarded([this] {
+        picker_.Picking.SwitchPickingOff();
+        if (!randomColourWindow_)
+            randomColourWindow_ = new RandomColourWindow(this);
+        randomColourWindow_->Picked = false;
+        randomColourWindow_->exec();
+        if (randomColourWindow_->Picked)
+            picker_.TakeRandomColour(randomColourWindow_->PreviewColor());
+    });
+}
+
+void MainWindow::BtnOpenColorClick() {
+    RunGuarded([this] {
+        const auto name = platform_.Dialogs().OpenFileName(this, ColorListFilter);
+        if (!name)
+            return;
+        try {
+            OpenColourList(picker_.History, *name);
+        } catch (const FileError& error) {
+            picker_.SetHint(QString::asprintf(MsgCannotRead.c_str(), error.Path.toUtf8().constData(),
+                                              error.Reason.toUtf8().constData()));
+        }
+    });
+}
+
+void MainWindow::BtnSaveColorAsClick() {
+    RunGuarded([this] {
+        const auto name = platform_.Dialogs().SaveFileName(this, ColorListFilter);
+        if (!name)
+            return;
+        try {
+            SaveColourList(picker_.History, *name);
+        } catch (const FileError& error) {
+            picker_.SetHint(QString::asprintf(MsgCannotSave.c_str(), error.Path.toUtf8().constData(),
+                                              error.Reason.toUtf8().constData()));
+        }
+    });
+}

@@ -1,0 +1,116 @@
+#include "ui/windows/RandomColourWindow.h"
+
+#include "core/Guard.h"
+#include "core/windows/Messages.h"
+#include "ui/controls/SpeedButton.h"
+#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowFonts.h"
+#include "ui/windows/ColourSwatch.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <chrono>
+
+RandomColourWindow::RandomColourWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("TRndLabColForm"));
+    setFixedSize(729, 108);
+    setWindowTitle(QStringLiteral("随机提取颜色"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    SetBackground(this, WindowColour);
+
+    previewSwatch_ = new QLabel(QStringLiteral("__________"), this);
+    previewSwatch_->setObjectName(QStringLiteral("LblColor"));
+    previewSwatch_->setGeometry(16, 13, 80, 15);
+    previewSwatch_->setFont(SongTi(15));
+    SetBackground(previewSwatch_, WindowColour);
+
+    auto* deal = new SpeedButton(this);
+    deal->setObjectName(QStringLiteral("BtnChangeRandomColor"));
+    deal->setGeometry(106, 8, 92, 26);
+    auto* close = new SpeedButton(this);
+    close->setObjectName(QStringLiteral("BtnClose"));
+    close->setGeometry(203, 9, 55, 25);
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("LblRandomSelectColor"));
+    hint_->setGeometry(266, 21, 240, 12);
+    hint_->setFont(SongTi(12));
+    QPalette red = hint_->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    hint_->setPalette(red);
+
+    connect(deal, &SpeedButton::clicked, this, &RandomColourWindow::BtnChangeRandomColorClick);
+    connect(close, &SpeedButton::clicked, this, &RandomColourWindow::BtnCloseClick);
+    FormCreate();
+}
+
+void RandomColourWindow::FormCreate() {
+    RunGuarded([this] {
+        setWindowTitle(QString::fromStdString(MsgRandomColors));
+        hint_->setText(QString::fromStdString(MsgRandomPickHint));
+        findChild<SpeedButton*>(QStringLiteral("BtnChangeRandomColor"))
+            ->LoadGlyph(QStringLiteral("BtnChangeRandomColor"));
+        findChild<SpeedButton*>(QStringLiteral("BtnClose"))->LoadGlyph(QStringLiteral("BtnClose"));
+    });
+    RunGuarded([this] {
+        random_.seed(static_cast<std::mt19937::result_type>(
+            std::chrono::system_clock::now().time_since_epoch().count()));
+        for (int i = 1; i <= SwatchCount; ++i) {
+            auto* swatch = new ColourSwatch(this);
+            swatch->setGeometry((i - 1) * 11 + 8, 48, 10, 50);
+            swatch->setMinimumSize(10, 50);
+            swatch->setMaximumWidth(10);
+            swatches_[i - 1] = swatch;
+            swatch->SetColor(RandomColour());
+            connect(swatch, &ColourSwatch::MouseEnter, this, [this, swatch] { LabelMouseEnter(swatch); });
+            connect(swatch, &ColourSwatch::Clicked, this, &RandomColourWindow::LabelClick);
+        }
+    });
+}
+
+void RandomColourWindow::setVisible(bool visible) {
+    // Centred on the screen, not on the main window, at every opening: placed before it shows, by its
+    // client area, which the desktop's frame does not shift from one opening to the next.
+    if (visible && !isVisible())
+        if (QScreen* screen = this->screen())
+            setGeometry(QRect(screen->availableGeometry().center() - rect().center(), size()));
+    QDialog::setVisible(visible);
+}
+
+ColorValue RandomColourWindow::RandomColour() {
+    return std::uniform_int_distribution<ColorValue>(0, ColorWhite)(random_);
+}
+
+void RandomColourWindow::BtnChangeRandomColorClick() {
+    RunGuarded([this] {
+        for (ColourSwatch* swatch : swatches_)
+            swatch->SetColor(RandomColour());
+    });
+}
+
+void RandomColourWindow::BtnCloseClick() {
+    RunGuarded([this] {
+        Picked = false;
+        close();
+    });
+}
+
+void RandomColourWindow::LabelMouseEnter(ColourSwatch* swatch) {
+    RunGuarded([this, swatch] {
+        QApplication::processEvents();
+        preview_ = swatch->Color();
+        SetBackground(previewSwatch_, preview_);
+    });
+}
+
+void RandomColourWindow::LabelClick() {
+    RunGuarded([this] {
+        Picked = true;
+        close();
+    });
+}

@@ -21,6 +21,10 @@
 FileError::FileError(const QString& path, const QString& reason)
     : std::runtime_error((path + QStringLiteral(": ") + reason).toStdString()), Path(path), Reason(reason) {}
 
+QString FileError::Told(const std::string& message) const {
+    return QString::asprintf(message.c_str(), Path.toUtf8().constData(), Reason.toUtf8().constData());
+}
+
 namespace {
 
 QString SystemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }

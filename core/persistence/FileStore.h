@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 // Whole-file reading and writing for the settings and list files. Only regular files are read or
 // replaced: anything else in a file's place (a folder, a FIFO, a device, a link to nothing) counts as
@@ -15,6 +16,8 @@
 class FileError : public std::runtime_error {
 public:
     FileError(const QString& path, const QString& reason);
+    // The message, a format that takes the path and then the reason.
+    QString Told(const std::string& message) const;
     QString Path;
     QString Reason;
 };

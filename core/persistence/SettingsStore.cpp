@@ -18,11 +18,6 @@ const QString FavColName = QStringLiteral("favcol");
 // The stored index when the list has such a row, else none.
 int RowOrNone(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
 
-QString Problem(const std::string& message, const FileError& error) {
-    return QString::asprintf(message.c_str(), error.Path.toUtf8().constData(),
-                             error.Reason.toUtf8().constData());
-}
-
 } // namespace
 
 const QStringList SettingsStore::FileNames{SettingsName, ColorsName, FavName, FavColName};
@@ -36,7 +31,7 @@ std::optional<QByteArray> SettingsStore::Read(const QString& name) {
         return bytes;
     } catch (const FileError& error) {
         unreadable_.insert(name);
-        readProblems_ << Problem(MsgCannotRead, error);
+        readProblems_ << error.Told(MsgCannotRead);
         return std::nullopt;
     }
 }
@@ -87,7 +82,7 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
         try {
             save();
         } catch (const FileError& error) {
-            saveProblems_ << Problem(MsgCannotSave, error);
+            saveProblems_ << error.Told(MsgCannotSave);
         } catch (...) {
         }
     };

@@ -4,15 +4,13 @@
 #include <QString>
 #include <QToolButton>
 
-// A flat picture button: its glyph is drawn centred on an otherwise empty face. Toggle buttons keep
-// their on/off state in Tag and show it with a picture pair whose names differ by the prefix "c" (on)
-// or "nc" (off).
+// A flat picture button: its glyph is drawn centred on an otherwise empty face. A toggle shows its
+// state, which the picker keeps, with a picture pair whose names differ by the prefix "c" (on) or
+// "nc" (off).
 class SpeedButton : public QToolButton {
     Q_OBJECT
 public:
     explicit SpeedButton(QWidget* parent = nullptr);
-
-    int Tag = 0;
 
     QPixmap Glyph() const { return glyph_; }
     // Loads the named "bmp" picture as the glyph; a missing or broken picture leaves the glyph as it was.

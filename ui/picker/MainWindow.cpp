@@ -494,8 +494,7 @@ void MainWindow::BtnOpenColorClick() {
         try {
             OpenColourList(picker_.History, *name);
         } catch (const FileError& error) {
-            picker_.SetHint(QString::asprintf(MsgCannotRead.c_str(), error.Path.toUtf8().constData(),
-                                              error.Reason.toUtf8().constData()));
+            picker_.SetHint(error.Told(MsgCannotRead));
         }
     });
 }
@@ -508,8 +507,7 @@ void MainWindow::BtnSaveColorAsClick() {
         try {
             SaveColourList(picker_.History, *name);
         } catch (const FileError& error) {
-            picker_.SetHint(QString::asprintf(MsgCannotSave.c_str(), error.Path.toUtf8().constData(),
-                                              error.Reason.toUtf8().constData()));
+            picker_.SetHint(error.Told(MsgCannotSave));
         }
     });
 }

@@ -14,7 +14,7 @@
 Program::Program(Platform& platform) : platform_(platform), picker_(platform.Colours()), settings_(picker_) {
     InitMessages();
     picker_.Picking.ReadScreen = [&platform] {
-        ScreenReader& screen = platform.Screen();
+        ScreenReader& screen = platform.Screen(); // the pointer and the pixel, both in device pixels
         const QPoint pointer = screen.PointerPosition();
         return screen.ScreenPixelSource(pointer.x(), pointer.y());
     };

@@ -1,27 +1,31 @@
 #pragma once
 
 #include "core/colour/ColorValue.h"
+#include "core/picker/ScreenGeometry.h"
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
-#include <QSize>
 
-// Reads the desktop: the pointer, the pixels and the primary screen's size. Coordinates are screen
-// pixels; the primary screen's top-left corner is (0, 0).
+#include <optional>
+
+// Reads the desktop in its device pixels, the coordinates the desktop's own tools give: the pointer's
+// hot spot, the pixels and the monitors, whatever the toolkit's scaling.
 class ScreenReader {
 public:
     virtual ~ScreenReader() = default;
 
     virtual QPoint PointerPosition() const = 0;
 
-    // The colour of the screen pixel at (x, y), read afresh on every call. A point that no screen
-    // shows gives -1, the value with all 32 bits set.
-    virtual ColorValue ScreenPixelSource(int x, int y) = 0;
+    // The colour of the device pixel at (x, y), read afresh on every call; nothing where the screen
+    // cannot be read. A point that no monitor shows gives -1, the value with all 32 bits set.
+    virtual std::optional<ColorValue> ScreenPixelSource(int x, int y) = 0;
 
-    // The pixels of a rectangle of the desktop, as an image of the rectangle's size; parts that no
-    // screen shows are black.
+    // The pixels of a rectangle, as an image of its size; parts that no monitor shows are black. A
+    // null image where the screen cannot be read.
     virtual QImage GrabRegion(const QRect& region) = 0;
 
-    virtual QSize PrimaryScreenSize() const = 0;
+    // The monitors, the primary one first.
+    virtual QList<Monitor> Monitors() const = 0;
 };

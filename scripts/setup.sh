@@ -8,7 +8,8 @@ packages=(cmake make g++ pkg-config libxcb1-dev qt6-base-dev qt6-declarative-dev
           libjpeg-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2
           x11-utils)
 if [ "${1:-}" = "test" ]; then
-  packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils clang libclang-rt-14-dev)
+  packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils clang libclang-rt-14-dev
+             xserver-xorg-core xserver-xorg-video-dummy)
 fi
 
 missing=()

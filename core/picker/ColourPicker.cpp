@@ -1,6 +1,7 @@
 #include "core/picker/ColourPicker.h"
 
 #include "core/Guard.h"
+#include "core/windows/Messages.h"
 
 #include <stdexcept>
 
@@ -8,6 +9,8 @@ ColourPicker::ColourPicker(const SystemColours& systemColours, QObject* parent)
     : QObject(parent), Current(systemColours), History(systemColours), Favourites(systemColours),
       Clipboard(Current), Adjuster(Current, Clipboard), Picking(Current, History, Clipboard) {
     connect(&Clipboard, &ClipboardOutput::Copied, this, &ColourPicker::SetHint);
+    connect(&Picking, &PickLoop::ScreenUnreadable, this,
+            [this] { SetHint(QString::fromStdString(MsgScreenUnreadable)); });
 }
 
 void ColourPicker::SetHint(const QString& text) {

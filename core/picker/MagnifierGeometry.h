@@ -16,8 +16,8 @@ struct ZoomPlan {
 };
 
 // For the pointer at (x, y), a view of viewWidth by viewHeight at zoom level 1 to 4 (two to eight
-// times) and a primary screen of screenWidth by screenHeight.
-ZoomPlan PlanZoom(int x, int y, int viewWidth, int viewHeight, int level, int screenWidth, int screenHeight);
+// times) and the monitor the pointer is on. All in device pixels.
+ZoomPlan PlanZoom(int x, int y, int viewWidth, int viewHeight, int level, ScreenRect monitor);
 
 // The source pixel that view pixel i shows when sourceSize pixels are stretched over viewSize.
 constexpr int StretchSourceIndex(int i, int viewSize, int sourceSize) {

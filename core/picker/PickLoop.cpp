@@ -23,10 +23,15 @@ void PickLoop::TimerGetColorTimer() {
             }
             if (!on_)
                 return;
-            const ColorValue colour = ReadScreen();
-            if (history_.RepeatRuleHolds(colour))
+            // A colour that was not read is never taken for one.
+            const std::optional<ColorValue> colour = ReadScreen();
+            if (!colour) {
+                emit ScreenUnreadable();
                 return;
-            current_.ShowAsCurrentColor(colour);
+            }
+            if (history_.RepeatRuleHolds(*colour))
+                return;
+            current_.ShowAsCurrentColor(*colour);
             history_.AddToHistory(current_.Text(), current_.Color());
             clipboard_.PaintCopySample();
         },

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class ClipboardOutput;
 class CurrentColour;
@@ -30,8 +31,9 @@ public:
     // True from the start until the first tick has switched picking on.
     bool FirstTick() const { return firstTick_; }
 
-    // The colour of the screen pixel under the pointer, as the desktop gives it.
-    std::function<ColorValue()> ReadScreen;
+    // The colour of the screen pixel under the pointer, as the desktop gives it; nothing where the
+    // screen cannot be read.
+    std::function<std::optional<ColorValue>()> ReadScreen;
 
     void TimerGetColorTimer();
     void BtnStartGetColorClick();
@@ -43,6 +45,8 @@ public:
 
 signals:
     void PickingChanged();
+    // A tick found the screen unreadable and took no colour.
+    void ScreenUnreadable();
 
 private:
     void TogglePickState();

@@ -23,6 +23,7 @@ std::string MsgRandomColors;
 std::string MsgRandomPickHint;
 std::string MsgCannotRead;
 std::string MsgCannotSave;
+std::string MsgScreenUnreadable;
 
 void SelectLanguage(int language) {
     switch (language) {
@@ -58,6 +59,7 @@ void FillProgramMessages() {
     MsgRandomPickHint = "鼠标点击下面任一颜色，可取色并退回主窗体";
     MsgCannotRead = "无法读取%s（%s），文件保持原样";
     MsgCannotSave = "无法保存%s（%s），文件保持原样";
+    MsgScreenUnreadable = "此处无法读取屏幕上的颜色";
 }
 
 void InitMessages() {

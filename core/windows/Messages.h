@@ -28,6 +28,8 @@ extern std::string MsgRandomPickHint;
 // A settings or list file that could not be read or saved: its path, then why.
 extern std::string MsgCannotRead;
 extern std::string MsgCannotSave;
+// Where the desktop does not let the program read its pixels.
+extern std::string MsgScreenUnreadable;
 
 // 1 traditional Chinese, 2 English, anything else simplified Chinese.
 void SelectLanguage(int language);

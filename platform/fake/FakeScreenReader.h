@@ -2,18 +2,22 @@
 
 #include "platform/ScreenReader.h"
 
-// A desktop that is a picture: its pixels are the primary screen's, from (0, 0), and the pointer is
-// wherever a test puts it.
+// A desktop that is a picture: its pixels are the monitors', from (0, 0), and the pointer is wherever
+// a test puts it. One monitor the picture's size, unless a test lays out others.
 class FakeScreenReader final : public ScreenReader {
 public:
     QImage Screen;
     QPoint Pointer;
+    QList<Monitor> Layout;
+    bool Unreadable = false;
     int PixelReads = 0;
 
     QPoint PointerPosition() const override { return Pointer; }
 
-    ColorValue ScreenPixelSource(int x, int y) override {
+    std::optional<ColorValue> ScreenPixelSource(int x, int y) override {
         ++PixelReads;
+        if (Unreadable)
+            return std::nullopt;
         if (!Screen.valid(x, y))
             return -1;
         const QRgb rgb = Screen.pixel(x, y);
@@ -21,6 +25,8 @@ public:
     }
 
     QImage GrabRegion(const QRect& region) override {
+        if (Unreadable)
+            return {};
         QImage part(region.size(), QImage::Format_RGB32);
         part.fill(Qt::black);
         for (int y = 0; y < region.height(); ++y)
@@ -30,5 +36,7 @@ public:
         return part;
     }
 
-    QSize PrimaryScreenSize() const override { return Screen.size(); }
+    QList<Monitor> Monitors() const override {
+        return Layout.isEmpty() ? QList<Monitor>{{Screen.rect(), 1}} : Layout;
+    }
 };

@@ -6,45 +6,74 @@
 #include <QPixmap>
 #include <QScreen>
 
-QPoint QtScreenReader::PointerPosition() const { return QCursor::pos(); }
+#include <cmath>
 
-ColorValue QtScreenReader::ScreenPixelSource(int x, int y) {
-    if (const auto pixel = x11_.Grab(QRect(x, y, 1, 1))) {
-        const QRgb rgb = pixel->pixel(0, 0);
-        return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+namespace {
+
+ColorValue Packed(QRgb rgb) { return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+bool OnAMonitor(QPoint device, const QList<Monitor>& monitors) {
+    return std::any_of(monitors.cbegin(), monitors.cend(),
+                       [device](const Monitor& monitor) { return monitor.Device.contains(device); });
+}
+
+} // namespace
+
+QList<Monitor> QtScreenReader::Monitors() const {
+    QList<Monitor> monitors;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens) {
+        // Qt scales each screen about its top-left corner, which keeps its device coordinates.
+        const QRect scaled = screen->geometry();
+        const double scale = screen->devicePixelRatio();
+        const Monitor monitor{{scaled.topLeft(), QSize(int(std::lround(scaled.width() * scale)),
+                                                       int(std::lround(scaled.height() * scale)))},
+                              scale};
+        if (screen == QGuiApplication::primaryScreen())
+            monitors.prepend(monitor);
+        else
+            monitors.append(monitor);
     }
-    const QPoint point(x, y);
-    QScreen* screen = QGuiApplication::screenAt(point);
-    if (!screen)
+    return monitors;
+}
+
+QPoint QtScreenReader::PointerPosition() const {
+    if (const auto pointer = x11_.Pointer())
+        return *pointer;
+    return ToDevicePixels(QCursor::pos(), Monitors());
+}
+
+std::optional<ColorValue> QtScreenReader::ScreenPixelSource(int x, int y) {
+    const QList<Monitor> monitors = Monitors();
+    if (!OnAMonitor({x, y}, monitors))
         return -1;
-    const QPoint local = point - screen->geometry().topLeft();
-    const QImage pixel = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
+    const QImage pixel = GrabRegion(QRect(x, y, 1, 1));
     if (pixel.isNull())
-        return -1;
-    const QRgb rgb = pixel.pixel(0, 0);
-    return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+        return std::nullopt;
+    return Packed(pixel.pixel(0, 0));
 }
 
 QImage QtScreenReader::GrabRegion(const QRect& region) {
-    if (auto image = x11_.Grab(region))
-        return std::move(*image);
-    QScreen* primary = QGuiApplication::primaryScreen();
-    const QRect onPrimary = region & primary->geometry();
-    if (onPrimary == region) // the usual case: one read of the screen
-        return primary->grabWindow(0, region.x(), region.y(), region.width(), region.height()).toImage();
-
+    if (x11_.Available())
+        return x11_.Grab(region).value_or(QImage());
+    // Through Qt: each monitor's part, grabbed in the toolkit's pixels and drawn back at device size.
     QImage image(region.size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect part = region & screen->geometry();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const QList<Monitor> monitors = Monitors();
+    for (QScreen* screen : screens) {
+        const Monitor* monitor = MonitorAt(ToDevicePixels(screen->geometry().topLeft(), monitors), monitors);
+        const QRect part = region & monitor->Device;
         if (part.isEmpty())
             continue;
-        const QPoint local = part.topLeft() - screen->geometry().topLeft();
-        painter.drawPixmap(part.topLeft() - region.topLeft(),
-                           screen->grabWindow(0, local.x(), local.y(), part.width(), part.height()));
+        const QPoint local = ToScaledPixels(part.topLeft(), monitors) - screen->geometry().topLeft();
+        const QSize size(int(std::ceil(part.width() / monitor->Scale)),
+                         int(std::ceil(part.height() / monitor->Scale)));
+        const QPixmap grabbed = screen->grabWindow(0, local.x(), local.y(), size.width(), size.height());
+        if (grabbed.isNull())
+            return {};
+        painter.drawPixmap(QRect(part.topLeft() - region.topLeft(), part.size()), grabbed);
     }
     return image;
 }
-
-QSize QtScreenReader::PrimaryScreenSize() const { return QGuiApplication::primaryScreen()->size(); }

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "platform/ScreenReader.h"
-#include "platform/x11/XcbScreenGrab.h"
+#include "platform/x11/XcbScreen.h"
 
+// The screen through X11 where the program runs there (one request a read, where Qt's screen grab
+// makes several, and in device pixels whatever Qt's scaling), else through Qt's screens.
 class QtScreenReader final : public ScreenReader {
 public:
     QPoint PointerPosition() const override;
-    ColorValue ScreenPixelSource(int x, int y) override;
+    std::optional<ColorValue> ScreenPixelSource(int x, int y) override;
     QImage GrabRegion(const QRect& region) override;
-    QSize PrimaryScreenSize() const override;
+    QList<Monitor> Monitors() const override;
 
 private:
-    XcbScreenGrab x11_; // one request a read on X11, where Qt's screen grab makes several
+    XcbScreen x11_;
 };

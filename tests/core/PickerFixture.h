@@ -14,8 +14,10 @@
 class PickerFixture {
 public:
     PickerFixture() {
-        picker.Picking.ReadScreen = [this] {
+        picker.Picking.ReadScreen = [this]() -> std::optional<ColorValue> {
             ++pixelReads;
+            if (unreadable)
+                return std::nullopt;
             return underPointer;
         };
         picker.Clipboard.WriteText = [this](const QString& text) { Write(text); };
@@ -39,6 +41,7 @@ public:
     ColourPicker picker{system};
     ColorValue underPointer = 0;
     int pixelReads = 0;
+    bool unreadable = false;
     std::vector<std::variant<QString, ColorValue>> copies;
     bool refuse = false;
 

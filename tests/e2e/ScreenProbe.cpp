@@ -4,11 +4,17 @@
 //   tintra_screen_probe --image FILE    "WIDTHxHEIGHT RRGGBB uniform|mixed" for a picture file, the
 //                                       colour being its top-left pixel's;
 //   tintra_screen_probe --count RRGGBB X,Y,W,H
-//                                       how many pixels of the screen rectangle have that colour.
+//                                       how many pixels of the screen rectangle have that colour;
+//   tintra_screen_probe --window RRGGBB X,Y,W,H
+//                                       a window of that colour at that place in device pixels, out of
+//                                       the window manager's hands, until the probe is ended; "shown"
+//                                       once it is.
 #include "platform/qt/QtScreenReader.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QRasterWindow>
 #include <QStringList>
 
 #include <cstdio>
@@ -47,15 +53,52 @@ int CountColour(const QString& hex, const QString& rectangle) {
     return 0;
 }
 
+class ColourWindow : public QRasterWindow {
+public:
+    explicit ColourWindow(QColor colour) : colour_(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(QRect(QPoint(), size()), colour_); }
+    void exposeEvent(QExposeEvent* event) override {
+        QRasterWindow::exposeEvent(event);
+        if (isExposed() && !said_) {
+            said_ = true;
+            std::printf("shown\n");
+            std::fflush(stdout);
+        }
+    }
+
+private:
+    QColor colour_;
+    bool said_ = false;
+};
+
+int ShowWindow(const QString& hex, const QString& rectangle) {
+    const QStringList r = rectangle.split(',');
+    if (r.size() != 4)
+        return 2;
+    ColourWindow window(QColor(0xFF000000u | hex.toUInt(nullptr, 16)));
+    window.setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+    window.setGeometry(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
+    window.show();
+    return QGuiApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Places and sizes are the screen's own pixels, whatever scale the desktop asks of programs.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments().mid(1);
     if (arguments.size() == 2 && arguments[0] == "--image")
         return DescribeImage(arguments[1]);
     if (arguments.size() == 3 && arguments[0] == "--count")
         return CountColour(arguments[1], arguments[2]);
+    if (arguments.size() == 3 && arguments[0] == "--window")
+        return ShowWindow(arguments[1], arguments[2]);
     QtScreenReader screen;
     for (const QString& point : arguments) {
         const QStringList xy = point.split(',');
@@ -63,7 +106,9 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "not a point: %s\n", qPrintable(point));
             return 2;
         }
-        std::printf("%s\n", ColorToHexText(screen.ScreenPixelSource(xy[0].toInt(), xy[1].toInt())).c_str());
+        std::printf(
+            "%s\n",
+            ColorToHexText(screen.ScreenPixelSource(xy[0].toInt(), xy[1].toInt()).value_or(-1)).c_str());
     }
     return 0;
 }

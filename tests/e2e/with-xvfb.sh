@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Runs a command on a private X server of 1920x1080, with the openbox window manager when --wm is given,
-# then stops them by process id. The command's exit code is this script's.
+# Runs a command on a private X server of 1920x1080 (or XVFB_SCREEN, as WIDTHxHEIGHTxDEPTH), with the
+# openbox window manager when --wm is given, then stops them by process id. The command's exit code is
+# this script's.
 set -u
 wm=0
 if [ "${1:-}" = "--wm" ]; then wm=1; shift; fi
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 export XVFB_PID=$xvfb
 for _ in $(seq 200); do

@@ -28,6 +28,21 @@ TEST(QtScreenReader, ReadsThePixelUnderAPoint) {
     EXPECT_EQ(screen.ScreenPixelSource(0, 0), 33023);
 }
 
+// Run again on servers of 16-bit and 30-bit pixels: colours every format holds exactly read back.
+TEST(QtScreenReader, ReadsExactColoursInTheServersPixelFormat) {
+    QtScreenReader screen;
+    for (const char* colour : {"#FF0000", "#00FF00", "#0000FF", "#FFFFFF", "#000000", "#FF00FF"}) {
+        SetRootColour(colour);
+        const auto read = screen.ScreenPixelSource(640, 480);
+        ASSERT_TRUE(read.has_value()) << colour;
+        EXPECT_EQ("#" + ColorToHexText(*read), colour);
+        const QImage region = screen.GrabRegion(QRect(600, 400, 64, 3));
+        EXPECT_EQ(region.pixelColor(63, 2), QColor(colour));
+    }
+    ASSERT_EQ(std::system("xdotool mousemove 321 123"), 0);
+    EXPECT_EQ(screen.PointerPosition(), QPoint(321, 123));
+}
+
 TEST(QtScreenReader, APointNoScreenShowsGivesAllBitsSet) {
     QtScreenReader screen;
     const QSize size = QGuiApplication::primaryScreen()->size();
@@ -50,7 +65,7 @@ TEST(QtScreenReader, GrabsARegionAndBlackWhereNoScreenIs) {
     EXPECT_EQ(edge.pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(edge.pixelColor(9, 4), QColor(Qt::black));
     EXPECT_EQ(edge.pixelColor(10, 5), QColor(200, 220, 240));
-    EXPECT_EQ(screen.PrimaryScreenSize(), QSize(1920, 1080));
+    EXPECT_EQ(screen.Monitors(), (QList<Monitor>{{QRect(0, 0, 1920, 1080), 1}}));
 }
 
 TEST(QtScreenReader, PointerPositionIsWhereThePointerWasPut) {

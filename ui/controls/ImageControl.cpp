@@ -25,8 +25,12 @@ void ImageControl::SetStretched(bool stretched) {
 }
 
 QImage& ImageControl::Canvas() {
-    if (picture_.size() != size() || picture_.format() != QImage::Format_RGB32) {
-        QImage canvas(size(), QImage::Format_RGB32);
+    const qreal scale = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * scale).toSize();
+    if (picture_.size() != pixels || picture_.devicePixelRatio() != scale ||
+        picture_.format() != QImage::Format_RGB32) {
+        QImage canvas(pixels, QImage::Format_RGB32);
+        canvas.setDevicePixelRatio(scale);
         canvas.fill(Qt::white);
         if (!picture_.isNull())
             QPainter(&canvas).drawImage(0, 0, picture_);
@@ -39,6 +43,7 @@ void ImageControl::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // pictures made for one scale, shown at another
     if (stretched_)
         painter.drawImage(rect(), picture_);
     else

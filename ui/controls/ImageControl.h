@@ -4,8 +4,9 @@
 #include <QWidget>
 
 // An image control: shows its picture at its own size from the top-left corner, clipped to the control,
-// or stretched over the whole control for the border strips of the window frames. Code that draws into
-// the control draws on its canvas, a picture of the control's own size.
+// or stretched over the whole control for the border strips of the window frames; on a scaled screen
+// pictures scale smoothly. Code that draws into the control draws on its canvas, a picture of the
+// control's own size in device pixels, which shows pixel for pixel.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -18,8 +19,9 @@ public:
     bool LoadJpegResource(const QString& name, const QString& type);
     void SetStretched(bool stretched);
 
-    // The picture to draw on, made white at the control's size when the control has none of that size
-    // yet (what was drawn before stays in its top-left corner). Call update() after drawing.
+    // The picture to draw on, made white at the control's size in device pixels when the control has
+    // none of that size yet (what was drawn before stays in its top-left corner). Call update() after
+    // drawing.
     QImage& Canvas();
 
 protected:

@@ -126,16 +126,22 @@ void MagnifierPanel::ShowZoom() {
 void MagnifierPanel::TimerShowZoomTimer() {
     RunGuarded(
         [this] {
+            bool read = true;
             if (!platform_.Windows().IsMinimised(&mainWindow_)) {
+                // The pointer, the monitors and the window's frame, all in the screen's device pixels.
                 const QPoint pointer = platform_.Screen().PointerPosition();
-                if (mainWindow_.frameGeometry().contains(pointer))
+                const QList<Monitor> monitors = platform_.Screen().Monitors();
+                if (ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer))
                     DrawHint();
                 else
-                    DrawEnlargement(pointer);
+                    read = DrawEnlargement(pointer, monitors);
                 QCoreApplication::processEvents();
             }
             const QPoint pointer = platform_.Screen().PointerPosition();
-            picker_.SetHint(QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y()));
+            QString position = QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y());
+            if (!read)
+                position += QStringLiteral("，") + QString::fromStdString(MsgScreenUnreadable);
+            picker_.SetHint(position);
         },
         [this] { picker_.Picking.StopTimers(); });
 }
@@ -161,27 +167,34 @@ void MagnifierPanel::DrawHint() {
     view_->update();
 }
 
-void MagnifierPanel::DrawEnlargement(QPoint pointer) {
+bool MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors) {
     if (view_->isHidden())
         view_->show();
     show();
 
-    ScreenReader& screen = platform_.Screen();
-    const QSize screenSize = screen.PrimaryScreenSize();
+    // The view is drawn in device pixels, so each screen pixel shows as a block of 2 to 8 of them
+    // whatever the window's scale, with no second scaling to blur it.
     QImage& canvas = view_->Canvas();
-    const ZoomPlan plan = PlanZoom(pointer.x(), pointer.y(), canvas.width(), canvas.height(),
-                                   picker_.ZoomLevel(), screenSize.width(), screenSize.height());
+    const Monitor* monitor = MonitorAt(pointer, monitors);
+    const QRect bounds = monitor ? monitor->Device : QRect(pointer, QSize(1, 1));
+    const ZoomPlan plan = PlanZoom(
+        pointer.x(), pointer.y(), canvas.width(), canvas.height(), picker_.ZoomLevel(),
+        {bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()});
     const ScreenRect& s = plan.Source;
+    const QImage source = platform_.Screen().GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height()));
+    if (source.isNull())
+        return false;
     if (frame_.size() != canvas.size())
         frame_ = QImage(canvas.size(), QImage::Format_RGB32);
-    StretchInto(screen.GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height())), frame_);
+    StretchInto(source, frame_);
     DrawArm(frame_, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
     DrawArm(frame_, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
 
     // The view is overwritten on every tick, but the desktop is asked to show it again only when it
     // changed: a resting pointer over a still screen costs no repaint.
     if (frame_ == canvas)
-        return;
+        return true;
     std::memcpy(canvas.bits(), frame_.constBits(), frame_.sizeInBytes());
     view_->update();
+    return true;
 }

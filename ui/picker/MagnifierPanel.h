@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/picker/ScreenGeometry.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -20,7 +22,8 @@ public:
 
 private:
     void DrawHint();
-    void DrawEnlargement(QPoint pointer);
+    // False where the screen cannot be read: the view keeps its last picture.
+    bool DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors);
     void ShowZoom();
 
     ColourPicker& picker_;

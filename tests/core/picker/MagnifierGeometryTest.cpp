@@ -21,7 +21,7 @@ TEST(MagnifierGeometry, SourceKeptOnThePrimaryScreenAndTheCrossHairFollowsThePoi
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.X << "," << c.Y << " view " << c.Width << " level " << c.Level);
-        const ZoomPlan plan = PlanZoom(c.X, c.Y, c.Width, c.Height, c.Level, 1920, 1080);
+        const ZoomPlan plan = PlanZoom(c.X, c.Y, c.Width, c.Height, c.Level, {0, 0, 1920, 1080});
         EXPECT_EQ(plan.Source, c.Source);
         EXPECT_EQ(plan.CentreX, c.CentreX);
         EXPECT_EQ(plan.CentreY, c.CentreY);

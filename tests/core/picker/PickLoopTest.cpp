@@ -60,6 +60,17 @@ TEST_F(PickLoopTest, APickedBlackPixelIsBlackNotASystemColour) {
     EXPECT_EQ(picker.Clipboard.Sample(), 0);
 }
 
+TEST_F(PickLoopTest, AScreenThatCannotBeReadGivesNoColourAndSaysSo) {
+    StartPicking();
+    TickOn(Red);
+    unreadable = true;
+    TickOn(Blue);
+    EXPECT_EQ(Rows(), QStringList{"#FF0000"});
+    EXPECT_EQ(picker.Current.Color(), Red);
+    EXPECT_EQ(picker.Hint(), "此处无法读取屏幕上的颜色");
+    EXPECT_TRUE(picker.Picking.TimerGetColor.Enabled()); // the next tick tries again
+}
+
 TEST_F(PickLoopTest, TheFocusedRowsColourChangesNothingEvenAfterAFormatSwitch) {
     StartPicking();
     TickOn(Red);

@@ -33,7 +33,7 @@ protected:
     // where they fall inside the view.
     void ExpectView(ScreenRect source, int centreX, int centreY) {
         const QImage& view = View();
-        ASSERT_EQ(view.size(), Find("ImgZoom")->size());
+        ASSERT_EQ(view.size(), Find("ImgZoom")->size() * view.devicePixelRatio());
         const int armX = view.width() / 4, armY = view.height() / 4;
         int wrong = 0;
         for (int y = 0; y < view.height(); ++y)
@@ -132,6 +132,33 @@ TEST_F(MagnifierTest, AMinimisedProgramOnlyUpdatesThePosition) {
     ZoomTick({10, 10});
     EXPECT_EQ(View(), before);
     EXPECT_EQ(Hint(), "当前位置x=10,y=10");
+}
+
+// On a scaled screen too (this test runs again at 1.5 device pixels to the pixel): the view is drawn in
+// device pixels, each screen pixel an exact block of them.
+TEST_F(MagnifierTest, EachScreenPixelIsAnExactBlockOfDevicePixels) {
+    for (int level : {1, 3}) {
+        if (level == 3) {
+            Find<SpeedButton>("BtnZoomIn")->click();
+            Find<SpeedButton>("BtnZoomIn")->click();
+        }
+        ZoomTick({700, 400});
+        const QImage& view = View();
+        const qreal scale = Find("ImgZoom")->devicePixelRatioF();
+        EXPECT_EQ(view.size(), (QSizeF(Find("ImgZoom")->size()) * scale).toSize());
+        const ZoomPlan plan = PlanZoom(700, 400, view.width(), view.height(), level, {0, 0, 1920, 1080});
+        ExpectView(plan.Source, plan.CentreX, plan.CentreY);
+    }
+}
+
+TEST_F(MagnifierTest, AScreenThatCannotBeReadKeepsTheLastPictureAndSaysSo) {
+    SetViewWidth(360);
+    ZoomTick({960, 540});
+    const QImage before = View();
+    screen.Unreadable = true;
+    ZoomTick({10, 10});
+    EXPECT_EQ(View(), before);
+    EXPECT_EQ(Hint(), "当前位置x=10,y=10，此处无法读取屏幕上的颜色");
 }
 
 TEST_F(MagnifierTest, ZoomButtonsStepThroughTwoToEightTimes) {

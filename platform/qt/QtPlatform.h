@@ -6,7 +6,7 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFolders.h"
 #include "platform/qt/QtLinkOpener.h"
-#include "platform/qt/QtPageFetcher.h"
+#include "platform/qt/ProcessPageFetcher.h"
 #include "platform/qt/QtScreenReader.h"
 #include "platform/qt/QtSystemColours.h"
 #include "platform/qt/QtWebViews.h"
@@ -34,7 +34,7 @@ private:
     QtFileDialogs dialogs_;
     QtFolders folders_;
     QtLinkOpener links_;
-    QtPageFetcher fetcher_;
+    ProcessPageFetcher fetcher_;
     QtWebViews views_;
     SocketSingleCopy copies_;
 };

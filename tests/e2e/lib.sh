@@ -14,6 +14,7 @@ install_program() {
   folder=$(mktemp -d)
   cp "$1" "$folder/tintra"
   [ -f "$(dirname "$1")/tintra_webengine.so" ] && cp "$(dirname "$1")/tintra_webengine.so" "$folder/"
+  [ -f "$(dirname "$1")/tintra_fetch" ] && cp "$(dirname "$1")/tintra_fetch" "$folder/"
   echo "$folder/tintra"
 }
 

@@ -123,18 +123,23 @@ void MagnifierPanel::ShowZoom() {
     findChild<QSlider*>(QStringLiteral("Slider"))->setValue(picker_.ZoomLevel());
 }
 
-void MagnifierPanel::TimerShowZoomTimer() {
+bool MagnifierPanel::TimerShowZoomTimer() {
+    bool drew = false;
     RunGuarded(
-        [this] {
+        [&] {
             bool read = true;
             if (!platform_.Windows().IsMinimised(&mainWindow_)) {
                 // The pointer, the monitors and the window's frame, all in the screen's device pixels.
                 const QPoint pointer = platform_.Screen().PointerPosition();
                 const QList<Monitor> monitors = platform_.Screen().Monitors();
-                if (ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer))
+                if (ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer)) {
                     DrawHint();
-                else
-                    read = DrawEnlargement(pointer, monitors);
+                    drew = true;
+                } else {
+                    const auto enlarged = DrawEnlargement(pointer, monitors);
+                    read = enlarged.has_value();
+                    drew = enlarged.value_or(false);
+                }
                 QCoreApplication::processEvents();
             }
             const QPoint pointer = platform_.Screen().PointerPosition();
@@ -144,6 +149,7 @@ void MagnifierPanel::TimerShowZoomTimer() {
             picker_.SetHint(position);
         },
         [this] { picker_.Picking.StopTimers(); });
+    return drew;
 }
 
 void MagnifierPanel::DrawHint() {
@@ -167,7 +173,7 @@ void MagnifierPanel::DrawHint() {
     view_->update();
 }
 
-bool MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors) {
+std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors) {
     if (view_->isHidden())
         view_->show();
     show();
@@ -183,7 +189,7 @@ bool MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<Monitor>& monit
     const ScreenRect& s = plan.Source;
     const QImage source = platform_.Screen().GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height()));
     if (source.isNull())
-        return false;
+        return std::nullopt;
     if (frame_.size() != canvas.size())
         frame_ = QImage(canvas.size(), QImage::Format_RGB32);
     StretchInto(source, frame_);
@@ -193,7 +199,7 @@ bool MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<Monitor>& monit
     // The view is overwritten on every tick, but the desktop is asked to show it again only when it
     // changed: a resting pointer over a still screen costs no repaint.
     if (frame_ == canvas)
-        return true;
+        return false;
     std::memcpy(canvas.bits(), frame_.constBits(), frame_.sizeInBytes());
     view_->update();
     return true;

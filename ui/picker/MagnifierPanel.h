@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 class ColourPicker;
 class ImageControl;
 class Platform;
@@ -18,12 +20,14 @@ class MagnifierPanel : public QWidget {
 public:
     MagnifierPanel(ColourPicker& picker, Platform& platform, const QWidget& mainWindow, QWidget* parent);
 
-    void TimerShowZoomTimer();
+    // True when the view was drawn anew: a resting pointer over a still screen draws nothing.
+    bool TimerShowZoomTimer();
 
 private:
     void DrawHint();
-    // False where the screen cannot be read: the view keeps its last picture.
-    bool DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors);
+    // Whether the view was drawn anew; nothing where the screen cannot be read, the view keeping its
+    // last picture.
+    std::optional<bool> DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors);
     void ShowZoom();
 
     ColourPicker& picker_;

@@ -3,7 +3,7 @@
 #include "core/picker/Timer.h"
 #include "core/windows/BannerPage.h"
 #include "core/windows/Messages.h"
-#include "platform/qt/QtPageFetcher.h"
+#include "platform/qt/ProcessPageFetcher.h"
 #include "ui/controls/ImageControl.h"
 #include "ui/windows/WebBanner.h"
 
@@ -42,7 +42,7 @@ protected:
     }
 
     LoopbackSite site;
-    QtPageFetcher fetcher;
+    ProcessPageFetcher fetcher{QStringLiteral(TINTRA_HELPER_FOLDER)};
 };
 
 TEST_F(WebBannerTest, TheRequestCarriesAnEmptyVAndTheVersion) {

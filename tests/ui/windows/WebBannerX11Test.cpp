@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "core/windows/BannerPage.h"
 #include "platform/fake/FakePlatform.h"
-#include "platform/qt/QtPageFetcher.h"
+#include "platform/qt/ProcessPageFetcher.h"
 #include "platform/qt/QtWebViews.h"
 #include "ui/picker/MainWindow.h"
 #include "ui/windows/WebBanner.h"
@@ -32,7 +32,7 @@ TEST(WebBannerOnX11, APageAppearsWithoutTheWindowBeingMadeAgain) {
     LoopbackSite site;
     site.Page = QStringLiteral("<html><body style='margin:0;background:#102030'>") +
                 QString::fromLatin1(BannerMarker) + "</body></html>";
-    QtPageFetcher fetcher;
+    ProcessPageFetcher fetcher{QStringLiteral(TINTRA_HELPER_FOLDER)};
     QtWebViews views(QStringLiteral(TINTRA_MODULE_FOLDER));
     FakePlatform platform;
     platform.FetcherOverride = &fetcher;

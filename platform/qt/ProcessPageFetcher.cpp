@@ -1,0 +1,29 @@
+#include "platform/qt/ProcessPageFetcher.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+ProcessPageFetcher::ProcessPageFetcher(QString helperFolder) : helperFolder_(std::move(helperFolder)) {}
+
+void ProcessPageFetcher::Fetch(const QUrl& address, std::function<void(const Page&)> done) {
+    auto* helper = new QProcess;
+    const QString folder = helperFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helperFolder_;
+    QObject::connect(helper, &QProcess::finished, helper,
+                     [helper, address, done = std::move(done)](int status, QProcess::ExitStatus how) {
+                         helper->deleteLater();
+                         const QByteArray out = helper->readAllStandardOutput();
+                         const qsizetype lineEnd = out.indexOf('\n');
+                         Page page{address.toString(), {}};
+                         if (lineEnd >= 0)
+                             page.Location = QString::fromUtf8(out.left(lineEnd));
+                         if (how == QProcess::NormalExit && status == 0)
+                             page.Html = QString::fromUtf8(out.mid(lineEnd + 1));
+                         done(page);
+                     });
+    QObject::connect(helper, &QProcess::errorOccurred, helper, [helper](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            emit helper->finished(1, QProcess::CrashExit); // no helper: the page could not be loaded
+    });
+    helper->setStandardErrorFile(QProcess::nullDevice());
+    helper->start(folder + QStringLiteral("/tintra_fetch"), {address.toString(QUrl::FullyEncoded)});
+}

@@ -4,7 +4,8 @@
 # 1. each tick's cost, median and 95th percentile, wall and CPU: the program's magnifier and pick ticks
 #    (tintra_bench_ticks) and the floor's (tintra_floor, the least a magnifier can do on X11);
 # 2. the whole program and the floor picking side by side for 30 s: CPU of one core, resident memory,
-#    and the ratio of the two CPUs.
+#    and the ratio of the two CPUs;
+# 3. the program idle, picking stopped, for 10 s: wake-ups a second and CPU.
 #   bench/picking.sh [build folder, default build/bench]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,13 +24,12 @@ echo "Each tick over 20 s:"
 "$build/bench/tintra_floor" 20 --report
 
 program=$(install_program "$build/tintra")
-"$program" 2>/dev/null &
-pid=$!
+start_program "$program" 2>/dev/null
 "$build/bench/tintra_floor" 40 &
 floor=$!
 sleep 3 # picking is on from the first second
-ticks=$(getconf CLK_TCK)
-cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Time on a core in nanoseconds, every thread's, as the scheduler counts it (not sampled at each tick).
+cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
 before=$(cpu "$pid")
 floor_before=$(cpu "$floor")
 start=$(date +%s%N)
@@ -37,15 +37,27 @@ sleep 30
 used=$(($(cpu "$pid") - before))
 floor_used=$(($(cpu "$floor") - floor_before))
 elapsed=$((($(date +%s%N) - start) / 1000000))
-memory=$(awk '/VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status")
-floor_memory=$(awk '/VmRSS/ {print int($2 / 1024)}' "/proc/$floor/status")
-kill "$pid" "$floor" "$scenery"
+memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$pid/status")
+floor_memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$floor/status")
+kill "$floor" "$scenery"
+
+# Every thread's switches off a core: each is a wake-up.
+switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+click_column_button 78 # the start and stop button
+idle_switches=$(switches "$pid")
+idle_cpu=$(cpu "$pid")
+sleep 10
+idle_switches=$(($(switches "$pid") - idle_switches))
+idle_cpu=$(($(cpu "$pid") - idle_cpu))
+kill "$pid"
 wait 2>/dev/null
 rm -rf "$(dirname "$program")"
-awk -v u="$used" -v f="$floor_used" -v hz="$ticks" -v ms="$elapsed" -v m="$memory" -v fm="$floor_memory" 'BEGIN {
+awk -v u="$used" -v f="$floor_used" -v ms="$elapsed" -v m="$memory" -v fm="$floor_memory" \
+  -v iw="$idle_switches" -v ic="$idle_cpu" 'BEGIN {
   s = ms / 1000
   printf "Picking for %.1f s side by side:\n", s
-  printf "  program  %.2f%% of one core, %d MB resident\n", 100 * u / hz / s, m
-  printf "  floor    %.2f%% of one core, %d MB resident\n", 100 * f / hz / s, fm
+  printf "  program  %.2f%% of one core, %s MB resident\n", 100 * u / 1e9 / s, m
+  printf "  floor    %.2f%% of one core, %s MB resident\n", 100 * f / 1e9 / s, fm
   if (f > 0) printf "  the program takes %.1f times the floor'\''s CPU\n", u / f
+  printf "Idle, picking stopped, for 10 s: %.1f wake-ups a second, %.3f%% of one core\n", iw / 10, 100 * ic / 1e9 / 10
 }'

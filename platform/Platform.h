@@ -10,6 +10,7 @@ class LinkOpener;
 class PageFetcher;
 class WebViews;
 class SingleCopy;
+class DirectViews;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -25,4 +26,5 @@ public:
     virtual PageFetcher& Fetcher() = 0;
     virtual WebViews& Views() = 0;
     virtual SingleCopy& Copies() = 0;
+    virtual DirectViews& Direct() = 0;
 };

@@ -28,4 +28,8 @@ public:
 
     // The monitors, the primary one first.
     virtual QList<Monitor> Monitors() const = 0;
+
+    // Whether anything was drawn in the region (in device pixels) since the last call; true where that
+    // cannot be known. Drawing elsewhere, such as the program's own windows, does not count.
+    virtual bool ScreenChanged(const QRect& region) = 0;
 };

@@ -3,7 +3,7 @@
 # this machine lacks. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libxcb1-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
+packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
           qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript qt6-translations-l10n
           libjpeg-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2
           x11-utils)

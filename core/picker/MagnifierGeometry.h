@@ -13,6 +13,7 @@ struct ZoomPlan {
     ScreenRect Source;    // the screen area that fills the view
     int CentreX, CentreY; // the pointer's pixel in view coordinates
     int ArmX, ArmY;       // half lengths of the horizontal and vertical arms
+    bool operator==(const ZoomPlan&) const = default;
 };
 
 // For the pointer at (x, y), a view of viewWidth by viewHeight at zoom level 1 to 4 (two to eight

@@ -3,6 +3,7 @@
 #include "core/colour/FakeSystemColours.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDesktopWindows.h"
+#include "platform/fake/FakeDirectViews.h"
 #include "platform/fake/FakeFileDialogs.h"
 #include "platform/fake/FakeFolders.h"
 #include "platform/fake/FakeLinkOpener.h"
@@ -25,6 +26,7 @@ public:
     FakePageFetcher FetcherFake;
     FakeWebViews ViewsFake;
     FakeSingleCopy CopiesFake;
+    FakeDirectViews DirectFake;
     // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
     // browser.
     PageFetcher* FetcherOverride = nullptr;
@@ -40,4 +42,5 @@ public:
     PageFetcher& Fetcher() override { return FetcherOverride ? *FetcherOverride : FetcherFake; }
     WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
     SingleCopy& Copies() override { return CopiesFake; }
+    DirectViews& Direct() override { return DirectFake; }
 };

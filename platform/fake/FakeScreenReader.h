@@ -2,6 +2,8 @@
 
 #include "platform/ScreenReader.h"
 
+#include <QRegion>
+
 // A desktop that is a picture: its pixels are the monitors', from (0, 0), and the pointer is wherever
 // a test puts it. One monitor the picture's size, unless a test lays out others.
 class FakeScreenReader final : public ScreenReader {
@@ -10,6 +12,9 @@ public:
     QPoint Pointer;
     QList<Monitor> Layout;
     bool Unreadable = false;
+    // Where the screen was drawn on since the reader last looked; everywhere until a test says otherwise.
+    QRegion Drawn = QRect(-100000, -100000, 200000, 200000);
+    int Grabs = 0;
     int PixelReads = 0;
 
     QPoint PointerPosition() const override { return Pointer; }
@@ -25,6 +30,7 @@ public:
     }
 
     QImage GrabRegion(const QRect& region) override {
+        ++Grabs;
         if (Unreadable)
             return {};
         QImage part(region.size(), QImage::Format_RGB32);
@@ -34,6 +40,12 @@ public:
                 if (Screen.valid(region.x() + x, region.y() + y))
                     part.setPixel(x, y, Screen.pixel(region.x() + x, region.y() + y));
         return part;
+    }
+
+    bool ScreenChanged(const QRect& region) override {
+        const bool changed = Drawn.intersects(region);
+        Drawn = QRegion();
+        return changed;
     }
 
     QList<Monitor> Monitors() const override {

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/posix/SocketSingleCopy.h"
+#include "platform/qt/ProcessPageFetcher.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDesktopWindows.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFolders.h"
 #include "platform/qt/QtLinkOpener.h"
-#include "platform/qt/ProcessPageFetcher.h"
 #include "platform/qt/QtScreenReader.h"
 #include "platform/qt/QtSystemColours.h"
 #include "platform/qt/QtWebViews.h"
-#include "platform/posix/SocketSingleCopy.h"
+#include "platform/x11/XcbDirectViews.h"
 
 // The desktop as Qt reaches it.
 class QtPlatform final : public Platform {
@@ -25,6 +26,7 @@ public:
     PageFetcher& Fetcher() override { return fetcher_; }
     WebViews& Views() override { return views_; }
     SingleCopy& Copies() override { return copies_; }
+    DirectViews& Direct() override { return direct_; }
 
 private:
     QtScreenReader screen_;
@@ -37,4 +39,5 @@ private:
     ProcessPageFetcher fetcher_;
     QtWebViews views_;
     SocketSingleCopy copies_;
+    XcbDirectViews direct_;
 };

@@ -37,6 +37,8 @@ QList<Monitor> QtScreenReader::Monitors() const {
     return monitors;
 }
 
+bool QtScreenReader::ScreenChanged(const QRect& region) { return !x11_.Available() || x11_.Changed(region); }
+
 QPoint QtScreenReader::PointerPosition() const {
     if (const auto pointer = x11_.Pointer())
         return *pointer;
@@ -55,7 +57,7 @@ std::optional<ColorValue> QtScreenReader::ScreenPixelSource(int x, int y) {
 
 QImage QtScreenReader::GrabRegion(const QRect& region) {
     if (x11_.Available())
-        return x11_.Grab(region).value_or(QImage());
+        return x11_.Grab(region).value_or(QImage()); // shares memory with the next grab
     // Through Qt: each monitor's part, grabbed in the toolkit's pixels and drawn back at device size.
     QImage image(region.size(), QImage::Format_RGB32);
     image.fill(Qt::black);

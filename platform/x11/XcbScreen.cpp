@@ -5,8 +5,11 @@
 #include <bit>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/damage.h>
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -32,107 +35,205 @@ struct Channel {
 struct ReplyDeleter {
     void operator()(void* reply) const { std::free(reply); }
 };
+template <class Reply>
+using ReplyPtr = std::unique_ptr<Reply, ReplyDeleter>;
+
+const xcb_visualtype_t* RootVisual(const xcb_screen_t* screen) {
+    for (auto depth = xcb_screen_allowed_depths_iterator(screen); depth.rem; xcb_depth_next(&depth))
+        for (auto type = xcb_depth_visuals_iterator(depth.data); type.rem; xcb_visualtype_next(&type))
+            if (type.data->visual_id == screen->root_visual)
+                return type.data;
+    return nullptr;
+}
 
 } // namespace
 
 struct XcbScreen::Root {
-    xcb_connection_t* Connection;
-    xcb_window_t Window;
+    xcb_connection_t* Connection = nullptr;
+    xcb_window_t Window = 0;
     QRect Bounds;
-    int BitsPerPixel;
-    bool LeastSignificantFirst;
+    int BitsPerPixel = 0;
+    bool LeastSignificantFirst = true;
     Channel Red, Green, Blue;
-    // Pixels stored as Qt's RGB32 already: rows are copied as they come.
+    // Shared memory the server writes grabs into; none where the server has no MIT-SHM.
+    bool Shared = false;
+    xcb_shm_seg_t Segment = 0;
+    uint8_t* Memory = nullptr;
+    size_t MemoryBytes = 0;
+    // Damage reports on the root window; none where the server has no DAMAGE.
+    uint8_t DamageEvent = 0;
+    xcb_damage_damage_t Damage = 0;
+
+    ~Root() {
+        if (Memory)
+            shmdt(Memory);
+        if (Connection)
+            xcb_disconnect(Connection);
+    }
+
+    // Pixels stored as Qt's RGB32 already: they are used as they come.
     bool AsIs() const {
         return BitsPerPixel == 32 && LeastSignificantFirst && Red.Mask == 0xff0000 && Green.Mask == 0xff00 &&
                Blue.Mask == 0xff;
     }
+
+    // Shared memory of at least that many bytes, attached on both sides; false where there is none.
+    bool ShareAtLeast(size_t bytes) {
+        if (MemoryBytes >= bytes)
+            return true;
+        if (Memory) {
+            xcb_shm_detach(Connection, Segment);
+            shmdt(Memory);
+            Memory = nullptr;
+            MemoryBytes = 0;
+        }
+        const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+        if (id < 0)
+            return false;
+        void* memory = shmat(id, nullptr, 0);
+        Segment = xcb_generate_id(Connection);
+        const bool attached =
+            memory != reinterpret_cast<void*>(-1) &&
+            !xcb_request_check(Connection, xcb_shm_attach_checked(Connection, Segment, uint32_t(id), 0));
+        shmctl(id, IPC_RMID, nullptr); // freed once both sides let go
+        if (!attached) {
+            if (memory != reinterpret_cast<void*>(-1))
+                shmdt(memory);
+            return false;
+        }
+        Memory = static_cast<uint8_t*>(memory);
+        MemoryBytes = bytes;
+        return true;
+    }
 };
 
 XcbScreen::XcbScreen() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
+    // Only the server Qt shows the windows on: under Wayland, an X server for older programs may be
+    // there too, but its root window is not what the user sees.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_setup_t* setup = xcb_get_setup(connection);
+    auto root = std::make_unique<Root>();
+    root->Connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(root->Connection))
+        return;
+    const xcb_setup_t* setup = xcb_get_setup(root->Connection);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
-    if (!screen)
-        return;
-    const xcb_visualtype_t* visual = nullptr;
-    for (auto depth = xcb_screen_allowed_depths_iterator(screen); depth.rem && !visual;
-         xcb_depth_next(&depth))
-        for (auto type = xcb_depth_visuals_iterator(depth.data); type.rem; xcb_visualtype_next(&type))
-            if (type.data->visual_id == screen->root_visual) {
-                visual = type.data;
-                break;
-            }
+    const xcb_visualtype_t* visual = screen ? RootVisual(screen) : nullptr;
     if (!visual ||
         (visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR && visual->_class != XCB_VISUAL_CLASS_DIRECT_COLOR))
         return;
-    int bitsPerPixel = 0;
     for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format))
         if (format.data->depth == screen->root_depth)
-            bitsPerPixel = format.data->bits_per_pixel;
-    if (bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32)
+            root->BitsPerPixel = format.data->bits_per_pixel;
+    if (root->BitsPerPixel != 16 && root->BitsPerPixel != 24 && root->BitsPerPixel != 32)
         return;
-    static const Root root{connection,
-                           screen->root,
-                           QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels),
-                           bitsPerPixel,
-                           setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST,
-                           Channel(visual->red_mask),
-                           Channel(visual->green_mask),
-                           Channel(visual->blue_mask)};
-    root_ = &root;
+    root->Window = screen->root;
+    root->Bounds = QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+    root->LeastSignificantFirst = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    root->Red = Channel(visual->red_mask);
+    root->Green = Channel(visual->green_mask);
+    root->Blue = Channel(visual->blue_mask);
+
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(root->Connection, &xcb_shm_id);
+    root->Shared = shm && shm->present;
+    const xcb_query_extension_reply_t* damage = xcb_get_extension_data(root->Connection, &xcb_damage_id);
+    if (damage && damage->present &&
+        ReplyPtr<xcb_damage_query_version_reply_t>(xcb_damage_query_version_reply(
+            root->Connection, xcb_damage_query_version(root->Connection, 1, 1), nullptr))) {
+        root->DamageEvent = damage->first_event;
+        root->Damage = xcb_generate_id(root->Connection);
+        // Each newly drawn rectangle is reported; left unread while picking is off, the reports stop by
+        // themselves once the damage covers whatever is drawn again and again.
+        xcb_damage_create(root->Connection, root->Damage, root->Window,
+                          XCB_DAMAGE_REPORT_LEVEL_DELTA_RECTANGLES);
+        xcb_flush(root->Connection);
+    }
+    root_ = std::move(root);
 }
+
+XcbScreen::~XcbScreen() = default;
 
 std::optional<QPoint> XcbScreen::Pointer() const {
     if (!root_)
         return std::nullopt;
-    const std::unique_ptr<xcb_query_pointer_reply_t, ReplyDeleter> reply(xcb_query_pointer_reply(
+    const ReplyPtr<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(
         root_->Connection, xcb_query_pointer(root_->Connection, root_->Window), nullptr));
     if (!reply)
         return std::nullopt;
     return QPoint(reply->root_x, reply->root_y);
 }
 
-std::optional<QImage> XcbScreen::Grab(const QRect& region) const {
+bool XcbScreen::Changed(const QRect& region) {
+    if (!root_ || !root_->Damage)
+        return true;
+    bool damaged = false, reported = false;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(root_->Connection)) {
+        if ((event->response_type & 0x7f) == root_->DamageEvent + XCB_DAMAGE_NOTIFY) {
+            const auto& area = reinterpret_cast<const xcb_damage_notify_event_t*>(event)->area;
+            damaged |= region.intersects(QRect(area.x, area.y, area.width, area.height));
+            reported = true;
+        }
+        std::free(event);
+    }
+    if (reported) { // each new rectangle is reported only while the damage is cleared
+        xcb_damage_subtract(root_->Connection, root_->Damage, XCB_NONE, XCB_NONE);
+        xcb_flush(root_->Connection);
+    }
+    return damaged;
+}
+
+std::optional<QImage> XcbScreen::Grab(const QRect& region) {
     if (!root_ || region.isEmpty())
         return std::nullopt;
+    Root& root = *root_;
     // The parts outside the root window are black; the request asks for the part inside only.
-    const QRect inside = region & root_->Bounds;
+    const QRect inside = region & root.Bounds;
+    const qsizetype rowBytes = (qsizetype(inside.width()) * root.BitsPerPixel + 31) / 32 * 4;
+    const uint8_t* data = nullptr;
+    ReplyPtr<xcb_get_image_reply_t> copied;
+    if (!inside.isEmpty()) {
+        const auto x = int16_t(inside.x()), y = int16_t(inside.y());
+        const auto width = uint16_t(inside.width()), height = uint16_t(inside.height());
+        if (root.Shared && root.ShareAtLeast(size_t(rowBytes) * height)) {
+            if (!ReplyPtr<xcb_shm_get_image_reply_t>(xcb_shm_get_image_reply(
+                    root.Connection,
+                    xcb_shm_get_image(root.Connection, root.Window, x, y, width, height, ~0u,
+                                      XCB_IMAGE_FORMAT_Z_PIXMAP, root.Segment, 0),
+                    nullptr)))
+                return std::nullopt;
+            data = root.Memory;
+        } else {
+            copied.reset(xcb_get_image_reply(root.Connection,
+                                             xcb_get_image(root.Connection, XCB_IMAGE_FORMAT_Z_PIXMAP,
+                                                           root.Window, x, y, width, height, ~0u),
+                                             nullptr));
+            if (!copied || xcb_get_image_data_length(copied.get()) < rowBytes * inside.height())
+                return std::nullopt;
+            data = xcb_get_image_data(copied.get());
+        }
+    }
+    // The usual case: the picture is the shared memory itself, no copy made.
+    if (inside == region && root.AsIs() && !copied)
+        return QImage(data, region.width(), region.height(), rowBytes, QImage::Format_RGB32);
+
     QImage image(region.size(), QImage::Format_RGB32);
     if (inside != region)
         image.fill(Qt::black);
-    if (inside.isEmpty())
-        return image;
-    const std::unique_ptr<xcb_get_image_reply_t, ReplyDeleter> reply(xcb_get_image_reply(
-        root_->Connection,
-        xcb_get_image(root_->Connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root_->Window, int16_t(inside.x()),
-                      int16_t(inside.y()), uint16_t(inside.width()), uint16_t(inside.height()), ~0u),
-        nullptr));
-    if (!reply)
-        return std::nullopt;
-    const int bytesPerPixel = root_->BitsPerPixel / 8;
-    // Rows are padded to whole 32-bit units.
-    const qsizetype rowBytes = (qsizetype(inside.width()) * root_->BitsPerPixel + 31) / 32 * 4;
-    if (xcb_get_image_data_length(reply.get()) < rowBytes * inside.height())
-        return std::nullopt;
-    const uint8_t* data = xcb_get_image_data(reply.get());
+    const int bytesPerPixel = root.BitsPerPixel / 8;
     const QPoint at = inside.topLeft() - region.topLeft();
     for (int y = 0; y < inside.height(); ++y) {
         const uint8_t* from = data + y * rowBytes;
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(at.y() + y)) + at.x();
-        if (root_->AsIs()) {
+        if (root.AsIs()) {
             std::memcpy(to, from, size_t(inside.width()) * 4);
             continue;
         }
         for (int x = 0; x < inside.width(); ++x, from += bytesPerPixel) {
             uint32_t pixel = 0;
             for (int byte = 0; byte < bytesPerPixel; ++byte)
-                pixel |= uint32_t(from[root_->LeastSignificantFirst ? byte : bytesPerPixel - 1 - byte])
+                pixel |= uint32_t(from[root.LeastSignificantFirst ? byte : bytesPerPixel - 1 - byte])
                          << (8 * byte);
-            to[x] = qRgb(root_->Red.Value(pixel), root_->Green.Value(pixel), root_->Blue.Value(pixel));
+            to[x] = qRgb(root.Red.Value(pixel), root.Green.Value(pixel), root.Blue.Value(pixel));
         }
     }
     return image;

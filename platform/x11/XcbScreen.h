@@ -4,20 +4,29 @@
 #include <QPoint>
 #include <QRect>
 
+#include <memory>
 #include <optional>
 
-// The X11 root window read directly, in its device pixels: the pointer with one request, a rectangle
-// of pixels with one request, in any true-colour pixel format the server keeps (16, 24 and 30 bits
-// among them). Gives nothing where it cannot: not on X11, or a root window of colour-mapped pixels.
+// The X11 root window read directly, on a connection of its own, in the screen's device pixels: the
+// pointer with one request; a rectangle of pixels with one request, through shared memory where the
+// server offers it, in any true-colour pixel format (16, 24 and 30 bits among them); and whether
+// anything in a region changed since the last look, from the server's damage reports. Gives nothing
+// where it cannot: no X server, or a root window of colour-mapped pixels.
 class XcbScreen {
 public:
     XcbScreen();
+    ~XcbScreen();
+    XcbScreen(const XcbScreen&) = delete;
+    XcbScreen& operator=(const XcbScreen&) = delete;
 
     bool Available() const { return root_ != nullptr; }
     std::optional<QPoint> Pointer() const;
-    std::optional<QImage> Grab(const QRect& region) const;
+    // The picture may share its memory with the next grab: use it before grabbing again.
+    std::optional<QImage> Grab(const QRect& region);
+    // Whether anything drew in the region since the last call; always true without damage reports.
+    bool Changed(const QRect& region);
 
 private:
     struct Root;
-    const Root* root_ = nullptr;
+    std::unique_ptr<Root> root_;
 };

@@ -28,12 +28,13 @@ pick_case() {
   window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
   sleep 3.5 # picking starts after a second and samples a second later
 
-  # The magnifier's view is at (117, 378) in the client area, 367 by 174, in the toolkit's pixels.
+  # The magnifier's view is at (117, 378) in the client area, 367 by 174, in the toolkit's pixels; its
+  # own window's corner may round a pixel or two either way, so look well clear of the cross-hair.
   local left top
   read -r left top < <(client_origin)
   local centre
   centre=$(awk -v l="$left" -v t="$top" -v s="$scale" \
-    'BEGIN {printf "%d,%d", l + (117 + 367 / 2) * s + 3, t + (378 + 174 / 2) * s + 3}')
+    'BEGIN {printf "%d,%d", l + (117 + 367 / 2) * s + 8, t + (378 + 174 / 2) * s + 8}')
   local seen
   seen=$("$probe" "$centre")
   [ "$seen" = FF0000 ] || fail "$label: the magnifier's middle shows $seen"

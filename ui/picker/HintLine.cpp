@@ -1,11 +1,10 @@
 #include "ui/picker/HintLine.h"
 
 #include "core/picker/ColourPicker.h"
+#include "ui/controls/CentredText.h"
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/WindowColours.h"
 #include "ui/controls/WindowFonts.h"
-
-#include <QLabel>
 
 HintLine::HintLine(const ColourPicker& picker, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PnlBottom"));
@@ -23,15 +22,17 @@ HintLine::HintLine(const ColourPicker& picker, QWidget* parent) : QWidget(parent
     middle->setObjectName(QStringLiteral("PnlHintPnl"));
     line->addWidget(middle, DockLayout::Client);
 
-    text_ = new QLabel(middle);
+    text_ = new CentredText(middle);
     text_->setObjectName(QStringLiteral("LblHnit"));
-    text_->setFont(SongTi(12));
-    text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    text_->setWordWrap(true);
+    // Redrawn at every move of the pointer while picking: no ligatures or kerning to work out, which
+    // this font's Chinese and Latin letters and digits do not have anyway.
+    QFont font = SongTi(12);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    text_->setFont(font);
     QPalette red = text_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     text_->setPalette(red);
     (new DockLayout(middle))->addWidget(text_, DockLayout::Client);
-    text_->setText(picker.Hint());
-    connect(&picker, &ColourPicker::HintChanged, text_, [this, &picker] { text_->setText(picker.Hint()); });
+    text_->SetText(picker.Hint());
+    connect(&picker, &ColourPicker::HintChanged, text_, [this, &picker] { text_->SetText(picker.Hint()); });
 }

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class ColourPicker;
-class QLabel;
+class CentredText;
 
 // The hint line at the window's foot: red, centred, word-wrapped, between empty spacers.
 class HintLine : public QWidget {
@@ -12,5 +12,5 @@ public:
     HintLine(const ColourPicker& picker, QWidget* parent);
 
 private:
-    QLabel* text_;
+    CentredText* text_;
 };

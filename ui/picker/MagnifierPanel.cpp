@@ -5,6 +5,7 @@
 #include "core/picker/MagnifierGeometry.h"
 #include "core/windows/Messages.h"
 #include "platform/DesktopWindows.h"
+#include "platform/DirectViews.h"
 #include "platform/Platform.h"
 #include "platform/ScreenReader.h"
 #include "ui/controls/DockLayout.h"
@@ -118,6 +119,8 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     ShowZoom();
 }
 
+MagnifierPanel::~MagnifierPanel() = default;
+
 void MagnifierPanel::ShowZoom() {
     factor_->setText(QString::asprintf("%d", 2 * picker_.ZoomLevel()));
     findChild<QSlider*>(QStringLiteral("Slider"))->setValue(picker_.ZoomLevel());
@@ -127,10 +130,11 @@ bool MagnifierPanel::TimerShowZoomTimer() {
     bool drew = false;
     RunGuarded(
         [&] {
+            // One look at the pointer, in the screen's device pixels, serves the whole tick.
+            const QPoint pointer = platform_.Screen().PointerPosition();
+            const bool minimised = platform_.Windows().IsMinimised(&mainWindow_);
             bool read = true;
-            if (!platform_.Windows().IsMinimised(&mainWindow_)) {
-                // The pointer, the monitors and the window's frame, all in the screen's device pixels.
-                const QPoint pointer = platform_.Screen().PointerPosition();
+            if (!minimised) {
                 const QList<Monitor> monitors = platform_.Screen().Monitors();
                 if (ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer)) {
                     DrawHint();
@@ -140,19 +144,22 @@ bool MagnifierPanel::TimerShowZoomTimer() {
                     read = enlarged.has_value();
                     drew = enlarged.value_or(false);
                 }
-                QCoreApplication::processEvents();
             }
-            const QPoint pointer = platform_.Screen().PointerPosition();
             QString position = QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y());
             if (!read)
                 position += QStringLiteral("，") + QString::fromStdString(MsgScreenUnreadable);
             picker_.SetHint(position);
+            // What was drawn shows now, the view and the position line in one pass; a tick that drew
+            // nothing leaves the rest to the event loop.
+            if (drew)
+                QCoreApplication::processEvents();
         },
         [this] { picker_.Picking.StopTimers(); });
     return drew;
 }
 
 void MagnifierPanel::DrawHint() {
+    shown_.reset(); // the hint stands over the picture: the next enlargement draws anew
     QImage& canvas = view_->Canvas();
     QPainter painter(&canvas);
     QFont font = SongTi(12);
@@ -176,7 +183,8 @@ void MagnifierPanel::DrawHint() {
 std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors) {
     if (view_->isHidden())
         view_->show();
-    show();
+    if (isHidden())
+        show();
 
     // The view is drawn in device pixels, so each screen pixel shows as a block of 2 to 8 of them
     // whatever the window's scale, with no second scaling to blur it.
@@ -186,21 +194,35 @@ std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<
     const ZoomPlan plan = PlanZoom(
         pointer.x(), pointer.y(), canvas.width(), canvas.height(), picker_.ZoomLevel(),
         {bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()});
+    // The view would show the same place: unless something was drawn there, it shows the same picture,
+    // and the screen is not even read.
+    ScreenReader& screen = platform_.Screen();
     const ScreenRect& s = plan.Source;
-    const QImage source = platform_.Screen().GrabRegion(QRect(s.Left, s.Top, s.Width(), s.Height()));
+    const QRect region(s.Left, s.Top, s.Width(), s.Height());
+    const bool changed = screen.ScreenChanged(region);
+    const bool samePlace = shown_ && shown_->Plan == plan && shown_->Size == canvas.size();
+    if (samePlace && !changed)
+        return false;
+    const QImage source = screen.GrabRegion(region);
     if (source.isNull())
         return std::nullopt;
-    if (frame_.size() != canvas.size())
-        frame_ = QImage(canvas.size(), QImage::Format_RGB32);
-    StretchInto(source, frame_);
-    DrawArm(frame_, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
-    DrawArm(frame_, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
-
-    // The view is overwritten on every tick, but the desktop is asked to show it again only when it
-    // changed: a resting pointer over a still screen costs no repaint.
-    if (frame_ == canvas)
+    if (samePlace && source == shown_->Source)
         return false;
-    std::memcpy(canvas.bits(), frame_.constBits(), frame_.sizeInBytes());
-    view_->update();
+    shown_ = Shown{plan, canvas.size(), source.copy()}; // the grab's memory is the next grab's
+
+    StretchInto(source, canvas);
+    DrawArm(canvas, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
+    DrawArm(canvas, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
+    Present();
     return true;
+}
+
+void MagnifierPanel::Present() {
+    if (!directTried_ && view_->isVisible()) {
+        directTried_ = true;
+        direct_ = platform_.Direct().Create(view_);
+    }
+    // Qt still paints the view when its window is uncovered, from the same canvas.
+    if (!direct_ || !direct_->Put(view_->Canvas()))
+        view_->update();
 }

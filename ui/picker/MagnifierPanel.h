@@ -1,13 +1,16 @@
 #pragma once
 
+#include "core/picker/MagnifierGeometry.h"
 #include "core/picker/ScreenGeometry.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class ColourPicker;
+class DirectView;
 class ImageControl;
 class Platform;
 class QLabel;
@@ -19,6 +22,7 @@ class MagnifierPanel : public QWidget {
     Q_OBJECT
 public:
     MagnifierPanel(ColourPicker& picker, Platform& platform, const QWidget& mainWindow, QWidget* parent);
+    ~MagnifierPanel() override;
 
     // True when the view was drawn anew: a resting pointer over a still screen draws nothing.
     bool TimerShowZoomTimer();
@@ -29,11 +33,22 @@ private:
     // last picture.
     std::optional<bool> DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors);
     void ShowZoom();
+    void Present();
 
     ColourPicker& picker_;
     Platform& platform_;
     const QWidget& mainWindow_;
     ImageControl* view_;
+    // Where the desktop allows it, enlargements go to the screen past Qt's painting; made when first
+    // needed, once the window is up.
+    std::unique_ptr<DirectView> direct_;
+    bool directTried_ = false;
     QLabel* factor_;
-    QImage frame_; // the enlargement being made, kept so that its memory is reused
+    // What the view shows: where it reads the screen, at what size, and the pixels it read there.
+    struct Shown {
+        ZoomPlan Plan;
+        QSize Size;
+        QImage Source;
+    };
+    std::optional<Shown> shown_;
 };

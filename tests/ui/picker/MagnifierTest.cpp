@@ -1,6 +1,7 @@
 #include "../ProgramFixture.h"
 
 #include "core/picker/MagnifierGeometry.h"
+#include "ui/controls/CentredText.h"
 #include "ui/controls/ImageControl.h"
 #include "ui/controls/SpeedButton.h"
 #include "ui/picker/MagnifierPanel.h"
@@ -50,7 +51,7 @@ protected:
         EXPECT_EQ(wrong, 0);
     }
 
-    QString Hint() { return Find<QLabel>("LblHnit")->text(); }
+    QString Hint() { return Find<CentredText>("LblHnit")->Text(); }
 
     void ZoomTick(QPoint pointer) {
         screen.Pointer = pointer;
@@ -122,6 +123,30 @@ TEST_F(MagnifierTest, OverTheMainWindowTheHintStandsOverTheLastPicture) {
     // The column just right of the window and the row just below it are outside.
     ZoomTick({frame.left() + frame.width(), frame.top()});
     EXPECT_NE(View(), hinted);
+}
+
+// A resting pointer over a still screen costs no read; drawing in the part the view shows is seen at
+// the next tick, and drawing elsewhere (such as the program's own windows) is not.
+TEST_F(MagnifierTest, OnlyDrawingInTheEnlargedPartIsReadAgain) {
+    SetViewWidth(360);
+    auto* panel = Find<MagnifierPanel>("PnlZoom");
+    ZoomTick({960, 540}); // shows (870, 496) to (1050, 584)
+    const int grabs = screen.Grabs;
+    EXPECT_FALSE(panel->TimerShowZoomTimer());
+    EXPECT_EQ(screen.Grabs, grabs);
+
+    screen.Drawn = QRect(0, 0, 500, 500);
+    EXPECT_FALSE(panel->TimerShowZoomTimer());
+    EXPECT_EQ(screen.Grabs, grabs);
+
+    screen.Screen.setPixel(1049, 583, qRgb(1, 2, 3)); // the bottom-right pixel shown
+    screen.Drawn = QRect(1049, 583, 1, 1);
+    EXPECT_TRUE(panel->TimerShowZoomTimer());
+    EXPECT_EQ(View().pixel(359, 173), qRgb(1, 2, 3));
+
+    screen.Drawn = QRect(1049, 583, 1, 1); // drawn again, the same
+    EXPECT_FALSE(panel->TimerShowZoomTimer());
+    EXPECT_EQ(screen.Grabs, grabs + 2);
 }
 
 TEST_F(MagnifierTest, AMinimisedProgramOnlyUpdatesThePosition) {

@@ -1,6 +1,7 @@
 #include "../ProgramFixture.h"
 
 #include "core/persistence/FileStore.h"
+#include "ui/controls/CentredText.h"
 #include "ui/controls/DockSplitter.h"
 #include "ui/controls/SpeedButton.h"
 #include "ui/windows/WebBanner.h"
@@ -285,7 +286,7 @@ TEST_F(MainWindowTest, ColourListFilesAreChosenInTheDialogsAndFailuresAreSaid) {
     platform.DialogsFake.SaveAnswer = "/proc/tintra.colors";
     Action("N8")->trigger();
     EXPECT_FALSE(QFile::exists("/proc/tintra.colors"));
-    EXPECT_TRUE(Find<QLabel>("LblHnit")->text().startsWith("无法保存/proc/tintra.colors"));
+    EXPECT_TRUE(Find<CentredText>("LblHnit")->Text().startsWith("无法保存/proc/tintra.colors"));
 }
 
 TEST(Program, TheStoredPlaceIsNotUsedAndAnotherCopyLeavesTheFilesAlone) {

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "core/picker/ColourPicker.h"
 #include "platform/fake/FakePlatform.h"
+#include "ui/controls/CentredText.h"
 #include "ui/controls/RowText.h"
 #include "ui/picker/MainWindow.h"
 #include "ui/windows/AboutWindow.h"
@@ -33,6 +34,8 @@ protected:
                 continue;
             if (auto* label = qobject_cast<QLabel*>(widget))
                 CheckLabel(label);
+            else if (auto* text = qobject_cast<CentredText*>(widget))
+                Check(text, text->Text(), text->TextBox(), text->rect());
             else if (auto* edit = qobject_cast<QLineEdit*>(widget))
                 CheckEdit(edit);
             else if (auto* view = qobject_cast<QAbstractItemView*>(widget))
@@ -162,9 +165,9 @@ TEST_F(TextFitTest, EveryTextShowsWholeInEveryWindow) {
     picker.Favourites.InsertTop(QStringLiteral("255,255,255"), QStringLiteral("16777215"));
     picker.Current.ShowAsCurrentColor(PackRgb(255, 255, 255));
     picker.BtnCopyColorClick(); // the hint line says that "#FFFFFF" was copied, on two lines
-    const auto* hint = window.findChild<QLabel*>(QStringLiteral("LblHnit"));
-    ASSERT_TRUE(hint->text().contains(QStringLiteral("#FFFFFF")));
-    ASSERT_GT(hint->fontMetrics().horizontalAdvance(hint->text()), hint->width());
+    const auto* hint = window.findChild<CentredText*>(QStringLiteral("LblHnit"));
+    ASSERT_TRUE(hint->Text().contains(QStringLiteral("#FFFFFF")));
+    ASSERT_GT(hint->fontMetrics().horizontalAdvance(hint->Text()), hint->width());
 
     picker.Picking.SwitchPickingOn(); // the magnifier panel shows
     CheckWindow(&window);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+
+#include <memory>
+
+class QWidget;
+
+// A control whose pictures go straight into its own window on the screen, pixel for pixel, past the
+// toolkit's painting and the waits that come with it: for a view redrawn forty times a second.
+class DirectView {
+public:
+    virtual ~DirectView() = default;
+    // Shows a picture in device pixels the size of the control's window; false when the window is not
+    // on the screen yet (or no longer), where the toolkit must paint it when it is.
+    virtual bool Put(const QImage& picture) = 0;
+};
+
+// Makes direct views where the desktop allows it; none elsewhere, where the toolkit paints as usual.
+class DirectViews {
+public:
+    virtual ~DirectViews() = default;
+    virtual std::unique_ptr<DirectView> Create(QWidget* control) = 0;
+};

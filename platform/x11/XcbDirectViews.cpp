@@ -1,0 +1,129 @@
+#include "platform/x11/XcbDirectViews.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+class XcbDirectView final : public DirectView {
+public:
+    XcbDirectView(xcb_connection_t* x, const QWidget& control, uint8_t depth)
+        : x_(x), control_(control), window_(xcb_window_t(control.winId())), depth_(depth) {
+        pen_ = xcb_generate_id(x_);
+        xcb_create_gc(x_, pen_, window_, 0, nullptr);
+    }
+
+    ~XcbDirectView() override {
+        for (Buffer& buffer : buffers_)
+            Release(buffer);
+        xcb_free_gc(x_, pen_);
+        xcb_flush(x_);
+    }
+
+    bool Put(const QImage& picture) override {
+        // A put before the server shows the window is lost, and Qt's first paint of it would cover it.
+        if (!control_.windowHandle() || !control_.windowHandle()->isExposed())
+            return false;
+        const int width = picture.width(), height = picture.height();
+        const size_t rowBytes = size_t(width) * 4;
+        Buffer& buffer = buffers_[next_];
+        next_ = 1 - next_;
+        if (buffer.Bytes < rowBytes * height && !Share(buffer, rowBytes * height))
+            return false;
+        if (picture.bytesPerLine() == qsizetype(rowBytes)) {
+            std::memcpy(buffer.Memory, picture.constBits(), rowBytes * height);
+        } else {
+            for (int y = 0; y < height; ++y)
+                std::memcpy(buffer.Memory + y * rowBytes, picture.constScanLine(y), rowBytes);
+        }
+        xcb_shm_put_image(x_, window_, pen_, uint16_t(width), uint16_t(height), 0, 0, uint16_t(width),
+                          uint16_t(height), 0, 0, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, buffer.Segment, 0);
+        xcb_flush(x_);
+        return true;
+    }
+
+private:
+    struct Buffer {
+        xcb_shm_seg_t Segment = 0;
+        uint8_t* Memory = nullptr;
+        size_t Bytes = 0;
+    };
+
+    void Release(Buffer& buffer) {
+        if (!buffer.Memory)
+            return;
+        xcb_shm_detach(x_, buffer.Segment);
+        shmdt(buffer.Memory);
+        buffer = {};
+    }
+
+    bool Share(Buffer& buffer, size_t bytes) {
+        Release(buffer);
+        const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+        if (id < 0)
+            return false;
+        void* memory = shmat(id, nullptr, 0);
+        const xcb_shm_seg_t segment = xcb_generate_id(x_);
+        const bool attached = memory != reinterpret_cast<void*>(-1) &&
+                              !xcb_request_check(x_, xcb_shm_attach_checked(x_, segment, uint32_t(id), 0));
+        shmctl(id, IPC_RMID, nullptr); // freed once both sides let go
+        if (!attached) {
+            if (memory != reinterpret_cast<void*>(-1))
+                shmdt(memory);
+            return false;
+        }
+        buffer = {segment, static_cast<uint8_t*>(memory), bytes};
+        return true;
+    }
+
+    xcb_connection_t* x_;
+    const QWidget& control_;
+    xcb_window_t window_;
+    uint8_t depth_;
+    xcb_gcontext_t pen_ = 0;
+    std::array<Buffer, 2> buffers_;
+    int next_ = 0;
+};
+
+// Pictures are Qt's RGB32, which is the server's own pixel format only for 24 bits kept in 32.
+bool KeepsPicturePixels(const xcb_setup_t* setup, uint8_t depth) {
+    if (depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
+        return false;
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format))
+        if (format.data->depth == depth)
+            return format.data->bits_per_pixel == 32;
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<DirectView> XcbDirectViews::Create(QWidget* control) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11)
+        return nullptr;
+    xcb_connection_t* x = x11->connection();
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(x, &xcb_shm_id);
+    if (!shm || !shm->present)
+        return nullptr;
+    // A window of the control's own, inside windows of its parents' (Qt places a native window only
+    // within a native parent), and none for the controls beside them.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    control->setAttribute(Qt::WA_NativeWindow);
+    const auto window = xcb_window_t(control->winId());
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
+    const uint8_t depth = geometry ? geometry->depth : 0;
+    std::free(geometry);
+    if (!KeepsPicturePixels(xcb_get_setup(x), depth))
+        return nullptr;
+    return std::make_unique<XcbDirectView>(x, *control, depth);
+}

@@ -1,0 +1,49 @@
+#include "ui/controls/CentredText.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QTextOption>
+
+CentredText::CentredText(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent); // nothing under it needs painting first
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    layout_.setTextOption(centred);
+}
+
+void CentredText::SetText(const QString& text) {
+    if (text == layout_.text())
+        return;
+    layout_.setText(text);
+    Layout();
+}
+
+QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }
+
+void CentredText::Layout() {
+    layout_.setFont(font());
+    layout_.beginLayout();
+    qreal top = 0;
+    for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+        line.setLineWidth(width());
+        line.setPosition({0, top});
+        top += line.height();
+    }
+    layout_.endLayout();
+    update();
+}
+
+void CentredText::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    layout_.draw(&painter, {0, 0});
+}
+
+void CentredText::resizeEvent(QResizeEvent*) { Layout(); }
+
+void CentredText::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        Layout();
+    QWidget::changeEvent(event);
+}

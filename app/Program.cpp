@@ -6,6 +6,7 @@
 #include "platform/DesktopWindows.h"
 #include "platform/Folders.h"
 #include "platform/Platform.h"
+#include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
 #include "platform/SingleCopy.h"
 #include "ui/controls/QtColor.h"
@@ -29,11 +30,48 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
     if (!platform.Copies().Claim(folders_.Write))
         return;
     settings_.LoadSettings(folders_);
+    ConnectScreenAccess();
     // The main window comes first: the help and about windows made after it read texts it shows.
     window_ = std::make_unique<MainWindow>(picker_, platform);
     window_->CreateHelpAndAbout();
     window_->ReportFileProblems(settings_.ReadProblems());
     platform.Copies().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
+}
+
+namespace {
+
+PickingWay PickingWayOf(ScreenAccess::Way way) {
+    switch (way) {
+    case ScreenAccess::Way::Live:
+        return PickingWay::Live;
+    case ScreenAccess::Way::PickMode:
+        return PickingWay::PickMode;
+    case ScreenAccess::Way::OneShot:
+        return PickingWay::OneShot;
+    case ScreenAccess::Way::None:
+        break;
+    }
+    return PickingWay::None;
+}
+
+} // namespace
+
+void Program::ConnectScreenAccess() {
+    ScreenAccess& access = platform_.Access();
+    picker_.SetPickingWay(PickingWayOf(access.Kind()), access.Reason());
+    access.SetRestoreToken(picker_.Picking.AccessToken());
+    PickLoop& picking = picker_.Picking;
+    QObject::connect(&picking, &PickLoop::PickingChanged, &access,
+                     [&access, &picking] { picking.PickingOn() ? access.Start() : access.Stop(); });
+    QObject::connect(&picking, &PickLoop::OneShotRequested, &access, &ScreenAccess::Start);
+    QObject::connect(&access, &ScreenAccess::Picked, &picker_, &ColourPicker::TakePickedColour);
+    QObject::connect(&access, &ScreenAccess::Ended, &picking, &PickLoop::SwitchPickingOff);
+    QObject::connect(&access, &ScreenAccess::Refused, &picker_, &ColourPicker::PickingRefused);
+    QObject::connect(&access, &ScreenAccess::Explain, &picker_, [this](const QString& text) {
+        picker_.SetAccessNote(text);
+        picker_.SetHint(text);
+    });
+    QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &picking, &PickLoop::SetAccessToken);
 }
 
 Program::~Program() {

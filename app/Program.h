@@ -31,6 +31,9 @@ public:
     const QStringList& End();
 
 private:
+    // Picking goes the way the desktop's screen access allows, and that access follows picking.
+    void ConnectScreenAccess();
+
     Platform& platform_;
     ColourPicker picker_;
     SettingsStore settings_;

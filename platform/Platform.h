@@ -1,6 +1,7 @@
 #pragma once
 
 class ScreenReader;
+class ScreenAccess;
 class SystemColours;
 class Clipboard;
 class DesktopWindows;
@@ -17,6 +18,7 @@ class Platform {
 public:
     virtual ~Platform() = default;
     virtual ScreenReader& Screen() = 0;
+    virtual ScreenAccess& Access() = 0;
     virtual SystemColours& Colours() = 0;
     virtual DesktopWindows& Windows() = 0;
     virtual Clipboard& Clip() = 0;

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr std::string_view Section = "default";
+constexpr std::string_view ScreenShareTokenKey = "ScreenShareToken";
 const QString SettingsName = QStringLiteral("default");
 const QString ColorsName = QStringLiteral("colors");
 const QString FavName = QStringLiteral("fav");
@@ -55,6 +56,8 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
         picker_.Clipboard.SetPasteType(RowOrNone(settings_.ReadInteger(Section, "PasteType", 0), 2));
         picker_.Current.SetFormat(RowOrNone(settings_.ReadInteger(Section, "ColorValType", 0), 6));
         picker_.ApplyAlwaysOnTop(settings_.ReadBool(Section, "AlwaysOnTop", true));
+        picker_.Picking.SetAccessToken(
+            QString::fromStdString(settings_.ReadString(Section, ScreenShareTokenKey).value_or("")));
 
         // Each list is read on its own, so one that cannot be read costs no other.
         picker_.History.Clear();
@@ -94,6 +97,10 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
             settings_.WriteInteger(Section, "top", windowPosition.y());
             settings_.WriteInteger(Section, "CbColorPre", picker_.Current.PrefixTag());
             settings_.WriteBool(Section, "AlwaysOnTop", picker_.AlwaysOnTop());
+            // Written only on desktops that gave one, so that other files stay as they were.
+            const std::string token = picker_.Picking.AccessToken().toStdString();
+            if (!token.empty() || settings_.ReadString(Section, ScreenShareTokenKey))
+                settings_.WriteString(Section, ScreenShareTokenKey, token);
             const std::string bytes = settings_.Bytes();
             WriteFileAtomically(folders_.Write + SettingsName,
                                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));

@@ -9,8 +9,50 @@ ColourPicker::ColourPicker(const SystemColours& systemColours, QObject* parent)
     : QObject(parent), Current(systemColours), History(systemColours), Favourites(systemColours),
       Clipboard(Current), Adjuster(Current, Clipboard), Picking(Current, History, Clipboard) {
     connect(&Clipboard, &ClipboardOutput::Copied, this, &ColourPicker::SetHint);
-    connect(&Picking, &PickLoop::ScreenUnreadable, this,
-            [this] { SetHint(QString::fromStdString(MsgScreenUnreadable)); });
+    connect(&Picking, &PickLoop::ScreenUnreadable, this, [this] {
+        SetHint(accessNote_.isEmpty() ? QString::fromStdString(MsgScreenUnreadable) : accessNote_);
+    });
+    connect(&Picking, &PickLoop::WaitingForButton, this, [this] { SetHint(startHint_); });
+    connect(&Picking, &PickLoop::AccessMissing, this, [this] { SetHint(startHint_); });
+}
+
+void ColourPicker::SetPickingWay(PickingWay way, const QString& reason) {
+    Picking.SetWay(way);
+    switch (way) {
+    case PickingWay::Live:
+        startHint_.clear();
+        break;
+    case PickingWay::PickMode:
+        startHint_ = QString::fromStdString(MsgPickModeHowTo);
+        break;
+    case PickingWay::OneShot:
+        startHint_ = QString::fromStdString(MsgOneShotHowTo);
+        break;
+    case PickingWay::None:
+        startHint_ = QString::fromStdString(MsgNoScreenAccess);
+        if (!reason.isEmpty())
+            startHint_ += QStringLiteral("：") + reason;
+        break;
+    }
+}
+
+void ColourPicker::TakePickedColour(ColorValue colour) {
+    RunGuarded([=, this] {
+        Picking.SwitchPickingOff();
+        Current.ShowAsCurrentColor(colour);
+        if (!History.RepeatRuleHolds(colour))
+            History.AddToHistory(Current.Text(), Current.Color());
+        Clipboard.PaintCopySample();
+        SyncAdjusterBars();
+        Clipboard.CopyColorToClipboard();
+    });
+}
+
+void ColourPicker::PickingRefused(const QString& why) {
+    RunGuarded([=, this] {
+        Picking.SwitchPickingOff();
+        SetHint(why);
+    });
 }
 
 void ColourPicker::SetHint(const QString& text) {

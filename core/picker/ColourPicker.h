@@ -42,6 +42,19 @@ public:
     // A stored setting goes through the click, so the window's band always follows the state.
     void ApplyAlwaysOnTop(bool onTop);
 
+    // How picking reaches the screen here; where there is no way, the desktop's reason (if any) for
+    // the hint line.
+    void SetPickingWay(PickingWay way, const QString& reason = {});
+    // Said after the position while the screen cannot be read: what the desktop waits for, if anything.
+    const QString& AccessNote() const { return accessNote_; }
+    void SetAccessNote(const QString& note) { accessNote_ = note; }
+    // A colour chosen with a click in the pick mode or with the desktop's tool: it goes into the
+    // history (unless it repeats the focused row) and becomes current, copied as a history click
+    // copies; the pick mode ends.
+    void TakePickedColour(ColorValue colour);
+    // The desktop or the user refused the screen: picking goes off, and the hint line says why.
+    void PickingRefused(const QString& why);
+
     // The palette panel, with the adjuster, shows exactly while picking is off.
     bool PaletteShown() const { return !Picking.PickingOn(); }
 
@@ -66,6 +79,8 @@ signals:
 
 private:
     QString hint_;
+    QString startHint_;
+    QString accessNote_;
     int zoomLevel_ = 1;
     bool alwaysOnTop_ = false;
 };

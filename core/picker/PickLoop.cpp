@@ -16,7 +16,10 @@ void PickLoop::TimerGetColorTimer() {
             if (firstTick_) {
                 // The first tick switches picking on and drops the rows the last run left.
                 firstTick_ = false;
-                SwitchPickingOn();
+                if (way_ == PickingWay::Live)
+                    SwitchPickingOn();
+                else
+                    emit WaitingForButton();
                 history_.ClearRows();
                 TimerGetColor.SetInterval(1000);
                 return;
@@ -47,6 +50,14 @@ void PickLoop::StopTimers() {
 
 void PickLoop::BtnStartGetColorClick() {
     RunGuarded([this] {
+        if (way_ == PickingWay::OneShot) {
+            emit OneShotRequested();
+            return;
+        }
+        if (way_ == PickingWay::None) {
+            emit AccessMissing();
+            return;
+        }
         TogglePickState();
         TimerShowZoom.SetEnabled(on_);
         TimerGetColor.SetEnabled(true);
@@ -65,6 +76,8 @@ void PickLoop::SwitchPickingOn() {
 }
 
 void PickLoop::SwitchPickingOff() {
+    if (way_ == PickingWay::OneShot || way_ == PickingWay::None)
+        return; // never on, and the button would ask for a pick
     on_ = true;
     BtnStartGetColorClick();
 }

@@ -4,6 +4,7 @@
 #include "core/picker/Timer.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -12,9 +13,19 @@ class ClipboardOutput;
 class CurrentColour;
 class HistoryList;
 
+// How picking reaches the screen on this desktop.
+enum class PickingWay {
+    Live,     // the pointer and its pixel whenever picking is on
+    PickMode, // while picking is on, in a pick mode that a click or Esc ends
+    OneShot,  // the desktop's own tool picks one colour at each press of the button
+    None,     // not at all
+};
+
 // Picking: once a second while it is on, the colour under the pointer becomes the current colour and,
 // when it differs from the history's focused row, a new history row. The start/stop button switches
-// it, and with it the magnifier's timer; the first tick switches it on.
+// it, and with it the magnifier's timer; the first tick switches it on where the desktop lets the
+// program read the screen live. Elsewhere picking waits for the button: a pick mode takes over the
+// whole screen, which must never happen by itself, and a one-shot pick is a press of the button.
 class PickLoop : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +41,12 @@ public:
     bool Switched() const { return switched_; }
     // True from the start until the first tick has switched picking on.
     bool FirstTick() const { return firstTick_; }
+
+    PickingWay Way() const { return way_; }
+    void SetWay(PickingWay way) { way_ = way; }
+    // The desktop's key to skip its question about sharing the screen, kept with the settings.
+    const QString& AccessToken() const { return accessToken_; }
+    void SetAccessToken(const QString& token) { accessToken_ = token; }
 
     // The colour of the screen pixel under the pointer, as the desktop gives it; nothing where the
     // screen cannot be read.
@@ -47,6 +64,12 @@ signals:
     void PickingChanged();
     // A tick found the screen unreadable and took no colour.
     void ScreenUnreadable();
+    // The first tick left picking off: the button starts it (or cannot).
+    void WaitingForButton();
+    // The button asks the desktop's tool for one colour.
+    void OneShotRequested();
+    // The button was pressed where the screen cannot be read at all.
+    void AccessMissing();
 
 private:
     void TogglePickState();
@@ -57,4 +80,6 @@ private:
     bool on_ = false;
     bool switched_ = false;
     bool firstTick_ = true;
+    PickingWay way_ = PickingWay::Live;
+    QString accessToken_;
 };

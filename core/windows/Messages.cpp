@@ -24,6 +24,9 @@ std::string MsgRandomPickHint;
 std::string MsgCannotRead;
 std::string MsgCannotSave;
 std::string MsgScreenUnreadable;
+std::string MsgPickModeHowTo;
+std::string MsgOneShotHowTo;
+std::string MsgNoScreenAccess;
 
 void SelectLanguage(int language) {
     switch (language) {
@@ -60,6 +63,9 @@ void FillProgramMessages() {
     MsgCannotRead = "无法读取%s（%s），文件保持原样";
     MsgCannotSave = "无法保存%s（%s），文件保持原样";
     MsgScreenUnreadable = "此处无法读取屏幕上的颜色";
+    MsgPickModeHowTo = "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出";
+    MsgOneShotHowTo = "点击“开始取色”，用桌面的取色工具选定一个颜色";
+    MsgNoScreenAccess = "此桌面不允许本程序读取屏幕上的颜色";
 }
 
 void InitMessages() {

@@ -30,6 +30,11 @@ extern std::string MsgCannotRead;
 extern std::string MsgCannotSave;
 // Where the desktop does not let the program read its pixels.
 extern std::string MsgScreenUnreadable;
+// Where picking waits for the button: how to start the pick mode or the desktop's colour tool, and
+// why it cannot start at all (a back end's own reason follows).
+extern std::string MsgPickModeHowTo;
+extern std::string MsgOneShotHowTo;
+extern std::string MsgNoScreenAccess;
 
 // 1 traditional Chinese, 2 English, anything else simplified Chinese.
 void SelectLanguage(int language);

@@ -8,6 +8,7 @@
 #include "platform/fake/FakeFolders.h"
 #include "platform/fake/FakeLinkOpener.h"
 #include "platform/fake/FakePageFetcher.h"
+#include "platform/fake/FakeScreenAccess.h"
 #include "platform/fake/FakeScreenReader.h"
 #include "platform/fake/FakeSingleCopy.h"
 #include "platform/fake/FakeWebViews.h"
@@ -17,6 +18,7 @@
 class FakePlatform final : public Platform {
 public:
     FakeScreenReader ScreenFake;
+    FakeScreenAccess AccessFake;
     FakeSystemColours ColoursFake;
     FakeDesktopWindows WindowsFake;
     FakeClipboard ClipboardFake;
@@ -33,6 +35,7 @@ public:
     WebViews* ViewsOverride = nullptr;
 
     ScreenReader& Screen() override { return ScreenFake; }
+    ScreenAccess& Access() override { return AccessFake; }
     SystemColours& Colours() override { return ColoursFake; }
     DesktopWindows& Windows() override { return WindowsFake; }
     Clipboard& Clip() override { return ClipboardFake; }

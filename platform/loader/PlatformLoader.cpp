@@ -1,5 +1,28 @@
 #include "platform/loader/PlatformLoader.h"
 
+#include "platform/loader/FixedScreenAccess.h"
+#include "platform/loader/UnreadableScreen.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtScreenReader.h"
 
-std::unique_ptr<Platform> LoadPlatform() { return std::make_unique<QtPlatform>(); }
+namespace {
+
+// A Wayland session, whether Qt shows the windows there or through its X server for older programs:
+// that X server's root window is not what the user sees, so it is never read.
+bool WaylandSession() {
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+}
+
+ScreenBackEnd ChooseScreen() {
+    if (!WaylandSession()) {
+        auto reader = std::make_unique<QtScreenReader>();
+        const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
+        return {std::move(reader), std::make_unique<FixedScreenAccess>(ScreenAccess::Way::Live, name)};
+    }
+    return {std::make_unique<UnreadableScreen>(),
+            std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("-"))};
+}
+
+} // namespace
+
+std::unique_ptr<Platform> LoadPlatform() { return std::make_unique<QtPlatform>(ChooseScreen()); }

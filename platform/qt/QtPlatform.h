@@ -8,15 +8,27 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFolders.h"
 #include "platform/qt/QtLinkOpener.h"
-#include "platform/qt/QtScreenReader.h"
 #include "platform/qt/QtSystemColours.h"
 #include "platform/qt/QtWebViews.h"
+#include "platform/ScreenAccess.h"
+#include "platform/ScreenReader.h"
 #include "platform/x11/XcbDirectViews.h"
+
+#include <memory>
+
+// The screen's back end, chosen by the loader for the session the program runs in.
+struct ScreenBackEnd {
+    std::unique_ptr<ScreenReader> Reader;
+    std::unique_ptr<ScreenAccess> Access;
+};
 
 // The desktop as Qt reaches it.
 class QtPlatform final : public Platform {
 public:
-    ScreenReader& Screen() override { return screen_; }
+    explicit QtPlatform(ScreenBackEnd screen) : screen_(std::move(screen)) {}
+
+    ScreenReader& Screen() override { return *screen_.Reader; }
+    ScreenAccess& Access() override { return *screen_.Access; }
     SystemColours& Colours() override { return colours_; }
     DesktopWindows& Windows() override { return windows_; }
     Clipboard& Clip() override { return clipboard_; }
@@ -29,7 +41,7 @@ public:
     DirectViews& Direct() override { return direct_; }
 
 private:
-    QtScreenReader screen_;
+    ScreenBackEnd screen_;
     QtSystemColours colours_;
     QtDesktopWindows windows_;
     QtClipboard clipboard_;

@@ -12,6 +12,8 @@ public:
     QImage GrabRegion(const QRect& region) override;
     QList<Monitor> Monitors() const override;
     bool ScreenChanged(const QRect& region) override;
+    // Whether the reads go straight to the X server.
+    bool ReadsX11() const { return x11_.Available(); }
 
 private:
     XcbScreen x11_;

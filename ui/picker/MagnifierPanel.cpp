@@ -147,7 +147,9 @@ bool MagnifierPanel::TimerShowZoomTimer() {
             }
             QString position = QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y());
             if (!read)
-                position += QStringLiteral("，") + QString::fromStdString(MsgScreenUnreadable);
+                position += QStringLiteral("，") + (picker_.AccessNote().isEmpty()
+                                                        ? QString::fromStdString(MsgScreenUnreadable)
+                                                        : picker_.AccessNote());
             picker_.SetHint(position);
             // What was drawn shows now, the view and the position line in one pass; a tick that drew
             // nothing leaves the rest to the event loop.

@@ -99,6 +99,23 @@ TEST_F(SettingsStoreTest, AnIndexOutOfRangeIsSavedBackAsNoneAndOtherLinesStay) {
                               "top=500\r\nCbColorPre=0\r\nAlwaysOnTop=1\r\n[other]\nx=1\n");
 }
 
+TEST_F(SettingsStoreTest, TheScreenShareTokenIsKeptAndOldFilesStayAsTheyWere) {
+    Put("default", "[default]\r\nPasteType=1\r\n");
+    Start();
+    End();
+    EXPECT_FALSE(Get("default").contains("ScreenShareToken")); // no desktop gave one
+
+    Start().Picking.SetAccessToken("a1b2-c3");
+    End();
+    EXPECT_TRUE(Get("default").contains("ScreenShareToken=a1b2-c3\r\n"));
+    EXPECT_EQ(Start().Picking.AccessToken(), "a1b2-c3");
+
+    picker->Picking.SetAccessToken(""); // the desktop forgot the share: the key stays, empty
+    End();
+    EXPECT_TRUE(Get("default").contains("ScreenShareToken=\r\n"));
+    EXPECT_EQ(Start().Picking.AccessToken(), "");
+}
+
 TEST_F(SettingsStoreTest, FavouritesSurviveARestartHistoryRowsComeBackWithoutValues) {
     ColourPicker& p = Start();
     for (ColorValue colour : {255, 16711680}) {

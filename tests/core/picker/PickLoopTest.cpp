@@ -187,4 +187,62 @@ TEST(Timer, TicksReachTheHandler) {
     EXPECT_GE(ticks, 2);
 }
 
+TEST_F(PickLoopTest, TheFirstTickAndTheButtonGoTheWayTheDesktopAllows) {
+    const struct {
+        PickingWay Way;
+        bool OnAfterFirstTick, OnAfterButton;
+        int OneShots;
+        QString Hint; // after the first tick and after a press
+    } cases[] = {
+        {PickingWay::Live, true, false, 0, ""},
+        {PickingWay::PickMode, false, true, 0, "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出"},
+        {PickingWay::OneShot, false, false, 1, "点击“开始取色”，用桌面的取色工具选定一个颜色"},
+        {PickingWay::None, false, false, 0, "此桌面不允许本程序读取屏幕上的颜色：no capture protocol"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.Way));
+        FakeSystemColours colours;
+        ColourPicker fresh(colours);
+        fresh.SetPickingWay(c.Way, "no capture protocol");
+        int oneShots = 0;
+        QObject::connect(&fresh.Picking, &PickLoop::OneShotRequested, [&] { ++oneShots; });
+        fresh.Picking.ReadScreen = [] { return std::optional<ColorValue>(255); };
+
+        fresh.Picking.TimerGetColorTimer();
+        EXPECT_EQ(fresh.Picking.PickingOn(), c.OnAfterFirstTick);
+        EXPECT_EQ(fresh.Hint(), c.Hint);
+        fresh.Picking.TimerGetColorTimer(); // picking off: a tick reads nothing
+        EXPECT_EQ(fresh.Current.Text(), c.OnAfterFirstTick ? "#FF0000" : "_____");
+
+        fresh.Picking.BtnStartGetColorClick();
+        EXPECT_EQ(fresh.Picking.PickingOn(), c.OnAfterButton);
+        EXPECT_EQ(fresh.Picking.TimerShowZoom.Enabled(), c.OnAfterButton);
+        EXPECT_EQ(oneShots, c.OneShots);
+        fresh.Picking.SwitchPickingOff(); // what the end of a pick mode does
+        EXPECT_FALSE(fresh.Picking.PickingOn());
+    }
+}
+
+TEST_F(PickLoopTest, AColourPickedInThePickModeIsTakenAsAHistoryClickTakesIt) {
+    picker.SetPickingWay(PickingWay::PickMode);
+    StartPicking();
+    picker.Picking.BtnStartGetColorClick();
+    TickOn(Blue);
+    picker.TakePickedColour(Red);
+    EXPECT_FALSE(picker.Picking.PickingOn());
+    EXPECT_TRUE(picker.PaletteShown());
+    EXPECT_EQ(Rows(), (QStringList{"#FF0000", "#0000FF"}));
+    EXPECT_EQ(picker.Current.Text(), "#FF0000");
+    EXPECT_EQ(picker.Adjuster.Position(ColourAdjuster::Red), 255);
+    EXPECT_EQ(LastText(), "#FF0000");
+
+    picker.TakePickedColour(Red); // the same colour again repeats the focused row
+    EXPECT_EQ(Rows().size(), 2);
+
+    picker.Picking.BtnStartGetColorClick();
+    picker.PickingRefused("the screen went away");
+    EXPECT_FALSE(picker.Picking.PickingOn());
+    EXPECT_EQ(picker.Hint(), "the screen went away");
+}
+
 } // namespace

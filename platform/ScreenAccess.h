@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/colour/ColorValue.h"
+
+#include <QObject>
+#include <QString>
+
+// How the desktop lets the program at its screen, and the steps some desktops take first: the screen
+// reader reads only what this grants.
+class ScreenAccess : public QObject {
+    Q_OBJECT
+public:
+    enum class Way {
+        Live,     // the pointer and the pixels any time picking is on (after a first yes, on some desktops)
+        PickMode, // only while a pick mode the user starts is up; a click or Esc ends it
+        OneShot,  // one colour at a time, picked with the desktop's own tool: no magnifier, no sampling
+        None,     // not at all
+    };
+
+    virtual Way Kind() const = 0;
+    // The back end, as the about window names it.
+    virtual QString Name() const = 0;
+    // Where there is no way: why, in a few words the hint line adds to its own.
+    virtual QString Reason() const { return {}; }
+
+    // Picking switched on: a live way may ask the user first (Refused follows a no); a pick mode opens;
+    // a one-shot asks the desktop for a colour (Picked or Refused follows).
+    virtual void Start() = 0;
+    // Picking switched off: a pick mode closes, and says nothing more.
+    virtual void Stop() = 0;
+
+    // A key the desktop gave to skip its question next time, kept in the settings file.
+    virtual void SetRestoreToken(const QString&) {}
+
+signals:
+    // A click in the pick mode, or the desktop's tool, chose this colour.
+    void Picked(ColorValue colour);
+    // The user left the pick mode (Esc) or it closed under the program.
+    void Ended();
+    // The user or the desktop said no, or the screen went away: why, for the hint line.
+    void Refused(const QString& why);
+    // Something to tell the user before the desktop asks them.
+    void Explain(const QString& text);
+    void RestoreTokenChanged(const QString& token);
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/ScreenAccess.h"
+
+// A desktop whose screen access a test chooses and drives.
+class FakeScreenAccess final : public ScreenAccess {
+public:
+    Way KindFake = Way::Live;
+    QString ReasonFake;
+    int Starts = 0, Stops = 0;
+    QString Token;
+
+    Way Kind() const override { return KindFake; }
+    QString Name() const override { return QStringLiteral("fake"); }
+    QString Reason() const override { return ReasonFake; }
+    void Start() override { ++Starts; }
+    void Stop() override { ++Stops; }
+    void SetRestoreToken(const QString& token) override { Token = token; }
+};

@@ -58,7 +58,7 @@ PickingWay PickingWayOf(ScreenAccess::Way way) {
 
 void Program::ConnectScreenAccess() {
     ScreenAccess& access = platform_.Access();
-    picker_.SetPickingWay(PickingWayOf(access.Kind()), access.Reason());
+    picker_.SetPickingWay(PickingWayOf(access.Kind()), access.Reason(), access.Name());
     access.SetRestoreToken(picker_.Picking.AccessToken());
     PickLoop& picking = picker_.Picking;
     QObject::connect(&picking, &PickLoop::PickingChanged, &access,

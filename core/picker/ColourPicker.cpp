@@ -16,7 +16,7 @@ ColourPicker::ColourPicker(const SystemColours& systemColours, QObject* parent)
     connect(&Picking, &PickLoop::AccessMissing, this, [this] { SetHint(startHint_); });
 }
 
-void ColourPicker::SetPickingWay(PickingWay way, const QString& reason) {
+void ColourPicker::SetPickingWay(PickingWay way, const QString& reason, const QString& backEnd) {
     Picking.SetWay(way);
     switch (way) {
     case PickingWay::Live:
@@ -34,6 +34,9 @@ void ColourPicker::SetPickingWay(PickingWay way, const QString& reason) {
             startHint_ += QStringLiteral("：") + reason;
         break;
     }
+    // Where picking is not as usual, the hint says which desktop back end it goes through.
+    if (way != PickingWay::Live && !backEnd.isEmpty())
+        startHint_ += QStringLiteral("（") + backEnd + QStringLiteral("）");
 }
 
 void ColourPicker::TakePickedColour(ColorValue colour) {

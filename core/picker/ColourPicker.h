@@ -42,9 +42,9 @@ public:
     // A stored setting goes through the click, so the window's band always follows the state.
     void ApplyAlwaysOnTop(bool onTop);
 
-    // How picking reaches the screen here; where there is no way, the desktop's reason (if any) for
-    // the hint line.
-    void SetPickingWay(PickingWay way, const QString& reason = {});
+    // How picking reaches the screen here, through which back end; where there is no way, the
+    // desktop's reason (if any) for the hint line.
+    void SetPickingWay(PickingWay way, const QString& reason = {}, const QString& backEnd = {});
     // Said after the position while the screen cannot be read: what the desktop waits for, if anything.
     const QString& AccessNote() const { return accessNote_; }
     void SetAccessNote(const QString& note) { accessNote_ = note; }

@@ -27,6 +27,8 @@ std::string MsgScreenUnreadable;
 std::string MsgPickModeHowTo;
 std::string MsgOneShotHowTo;
 std::string MsgNoScreenAccess;
+std::string MsgNoCaptureOffered;
+std::string MsgMoveToPick;
 
 void SelectLanguage(int language) {
     switch (language) {
@@ -66,6 +68,8 @@ void FillProgramMessages() {
     MsgPickModeHowTo = "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出";
     MsgOneShotHowTo = "点击“开始取色”，用桌面的取色工具选定一个颜色";
     MsgNoScreenAccess = "此桌面不允许本程序读取屏幕上的颜色";
+    MsgNoCaptureOffered = "桌面没有提供读取屏幕的接口";
+    MsgMoveToPick = "移动鼠标开始取色";
 }
 
 void InitMessages() {

@@ -35,6 +35,9 @@ extern std::string MsgScreenUnreadable;
 extern std::string MsgPickModeHowTo;
 extern std::string MsgOneShotHowTo;
 extern std::string MsgNoScreenAccess;
+extern std::string MsgNoCaptureOffered;
+// The pick mode is up, and the desktop has not yet said where the pointer is.
+extern std::string MsgMoveToPick;
 
 // 1 traditional Chinese, 2 English, anything else simplified Chinese.
 void SelectLanguage(int language);

@@ -1,9 +1,11 @@
 #include "platform/loader/PlatformLoader.h"
 
+#include "core/windows/Messages.h"
 #include "platform/loader/FixedScreenAccess.h"
 #include "platform/loader/UnreadableScreen.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtScreenReader.h"
+#include "platform/wayland/WlrScreen.h"
 
 namespace {
 
@@ -19,8 +21,11 @@ ScreenBackEnd ChooseScreen() {
         const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
         return {std::move(reader), std::make_unique<FixedScreenAccess>(ScreenAccess::Way::Live, name)};
     }
+    if (std::shared_ptr<WlrScreen> wlroots = WlrScreen::Open())
+        return {wlroots, wlroots};
     return {std::make_unique<UnreadableScreen>(),
-            std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("-"))};
+            std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland"),
+                                                QString::fromStdString(MsgNoCaptureOffered))};
 }
 
 } // namespace

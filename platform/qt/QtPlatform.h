@@ -16,10 +16,11 @@
 
 #include <memory>
 
-// The screen's back end, chosen by the loader for the session the program runs in.
+// The screen's back end, chosen by the loader for the session the program runs in; one object may
+// be both.
 struct ScreenBackEnd {
-    std::unique_ptr<ScreenReader> Reader;
-    std::unique_ptr<ScreenAccess> Access;
+    std::shared_ptr<ScreenReader> Reader;
+    std::shared_ptr<ScreenAccess> Access;
 };
 
 // The desktop as Qt reaches it.

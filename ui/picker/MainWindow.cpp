@@ -300,6 +300,7 @@ void MainWindow::Connect() {
     connect(action("MnDemo"), &QAction::triggered, this, &MainWindow::MnDemoClick);
 
     connect(&picker.Picking, &PickLoop::PickingChanged, this, &MainWindow::ShowPicking);
+    connect(&picker.Picking, &PickLoop::WaitingForButton, this, &MainWindow::ShowPicking);
     connect(&picker.Current, &CurrentColour::FormatChanged, this, &MainWindow::ShowFormat);
     connect(&picker.Current, &CurrentColour::PrefixChanged, this, &MainWindow::ShowPrefix);
     connect(&picker.Clipboard, &ClipboardOutput::PasteTypeChanged, this, [this] {

@@ -195,15 +195,16 @@ TEST_F(PickLoopTest, TheFirstTickAndTheButtonGoTheWayTheDesktopAllows) {
         QString Hint; // after the first tick and after a press
     } cases[] = {
         {PickingWay::Live, true, false, 0, ""},
-        {PickingWay::PickMode, false, true, 0, "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出"},
-        {PickingWay::OneShot, false, false, 1, "点击“开始取色”，用桌面的取色工具选定一个颜色"},
-        {PickingWay::None, false, false, 0, "此桌面不允许本程序读取屏幕上的颜色：no capture protocol"},
+        {PickingWay::PickMode, false, true, 0,
+         "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出（wlr）"},
+        {PickingWay::OneShot, false, false, 1, "点击“开始取色”，用桌面的取色工具选定一个颜色（wlr）"},
+        {PickingWay::None, false, false, 0, "此桌面不允许本程序读取屏幕上的颜色：no capture protocol（wlr）"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.Way));
         FakeSystemColours colours;
         ColourPicker fresh(colours);
-        fresh.SetPickingWay(c.Way, "no capture protocol");
+        fresh.SetPickingWay(c.Way, "no capture protocol", "wlr");
         int oneShots = 0;
         QObject::connect(&fresh.Picking, &PickLoop::OneShotRequested, [&] { ++oneShots; });
         fresh.Picking.ReadScreen = [] { return std::optional<ColorValue>(255); };

@@ -2,7 +2,8 @@
 # Runs a command on a headless wlroots desktop of its own: a compositor with one output of the given
 # size, a private session bus and a pointer, the whole stopped by process id when the command ends.
 # The compositor will not run as root, so there it runs as an unprivileged user, and the command runs
-# as the caller. Exits 77 (skipped) where no such compositor is installed.
+# as the caller. Exits 77 (skipped) where no such compositor is installed. SWAY_OUTPUTS=2 adds a second
+# output, at scale 2, left of the first.
 #   with-sway.sh VIRTUAL_POINTER_PROGRAM COMMAND...
 set -u
 command -v sway >/dev/null || { echo "SKIP: no sway here"; exit 77; }
@@ -18,6 +19,7 @@ if [ "$(id -u)" = 0 ]; then
 fi
 cat >"$runtime/config" <<'CONFIG'
 output HEADLESS-1 resolution 1280x800 position 0 0 bg #FF0000 solid_color
+output HEADLESS-2 resolution 1600x1200 position -800 0 scale 2 bg #0000FF solid_color
 default_border none
 focus_follows_mouse no
 seat * hide_cursor 0
@@ -27,8 +29,10 @@ chmod 644 "$runtime/config"
 
 pids=()
 stop_all() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  # One at a time, each given a moment: the bus session ends by itself, and its bus with it, once the
+  # compositor has.
   for p in "${pids[@]}"; do
+    kill "$p" 2>/dev/null
     for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.05; done
     kill -9 "$p" 2>/dev/null
   done
@@ -36,8 +40,8 @@ stop_all() {
 }
 trap stop_all EXIT
 
-export XDG_RUNTIME_DIR=$runtime WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
-export WLR_HEADLESS_OUTPUTS=1 HOME=$runtime
+export XDG_RUNTIME_DIR=$runtime WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=${WLR_RENDERER:-pixman}
+export WLR_HEADLESS_OUTPUTS=${SWAY_OUTPUTS:-1} HOME=$runtime
 unset DISPLAY WAYLAND_DISPLAY
 "${as_user[@]}" dbus-run-session -- sway -c "$runtime/config" >"$runtime/sway.log" 2>&1 &
 pids+=($!)
@@ -53,6 +57,10 @@ if [ -z "${socket:-}" ]; then
   exit 1
 fi
 export SWAYSOCK=$socket WAYLAND_DISPLAY=$display XDG_SESSION_TYPE=wayland
+# The compositor's own id is in its socket's name; it goes first, and the bus session ends with it.
+compositor=${socket%.sock}
+compositor=${compositor##*.}
+pids=("$compositor" "${pids[@]}")
 
 coproc POINTER { "$pointer_program"; }
 pids+=($POINTER_PID)

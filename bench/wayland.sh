@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Picking's cost on a wlroots desktop against the same picking on X11, in one run: each desktop headless
+# (sway, Xvfb with a window manager) at 1280x800, the program picking for 20 s while the pointer moves
+# every 56 ms and the screen changes colour every 280 ms. Prints the CPU of one core taken by the
+# program, and on Wayland by the compositor too, which makes the copies the program asks for.
+#   bench/wayland.sh [build folder with the tests, default build/test]
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-$here/../build/test}
+seconds=20
+colours=(FF0000 00FF00 0000FF FFFF00 00FFFF)
+cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
+
+case "${INSIDE:-}" in
+wayland)
+  source "$here/../tests/e2e/lib.sh"
+  program=$(install_program "$build/tintra")
+  QT_QPA_PLATFORM=wayland "$program" 2>/dev/null &
+  pid=$!
+  sleep 2
+  read -r left top < <(swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    if node.get("pid") == int(sys.argv[1]): print(node["rect"]["x"], node["rect"]["y"])
+    for child in node.get("nodes", []) + node.get("floating_nodes", []): walk(child)
+walk(json.load(sys.stdin))' "$pid")
+  swaymsg -q "seat - cursor set $((left + 60)) $((top + 163))"
+  swaymsg -q "seat - cursor press button1"
+  swaymsg -q "seat - cursor release button1"
+  compositor=${SWAYSOCK%.sock}
+  compositor=${compositor##*.}
+  move() { swaymsg -q "seat - cursor set $1 $2"; }
+  paint() { swaymsg -q "output * bg #$1 solid_color"; }
+  ;;
+x11)
+  source "$here/../tests/e2e/lib.sh"
+  program=$(install_program "$build/tintra")
+  start_program "$program" 2>/dev/null
+  sleep 2 # picking is on from the first second
+  compositor=
+  move() { xdotool mousemove "$1" "$2"; }
+  paint() { xsetroot -solid "#$1"; }
+  ;;
+*)
+  echo "On a wlroots desktop (pick mode):"
+  INSIDE=wayland "$here/../tests/e2e/with-sway.sh" "$build/tests/tintra_virtual_pointer" "$0" "$build"
+  echo "On X11:"
+  INSIDE=x11 XVFB_SCREEN=1280x800x24 "$here/../tests/e2e/with-xvfb.sh" --wm "$0" "$build"
+  exit
+  ;;
+esac
+
+before=$(cpu "$pid")
+[ -n "$compositor" ] && compositor_before=$(cpu "$compositor")
+start=$(date +%s%N)
+step=0
+while [ $(($(date +%s%N) - start)) -lt $((seconds * 1000000000)) ]; do
+  move $((100 + (step * 37) % 900)) $((560 + (step * 23) % 200))
+  [ $((step % 5)) = 0 ] && paint "${colours[$(((step / 5) % 5))]}"
+  step=$((step + 1))
+  sleep 0.056
+done
+elapsed=$((($(date +%s%N) - start) / 1000000))
+used=$(($(cpu "$pid") - before))
+[ -n "$compositor" ] && compositor_used=$(($(cpu "$compositor") - compositor_before))
+kill "$pid"
+wait "$pid" 2>/dev/null
+rows=$(tr -d '\r' <"$(dirname "$program")/colors" | wc -l)
+awk -v u="$used" -v c="${compositor_used:-}" -v ms="$elapsed" -v rows="$rows" 'BEGIN {
+  s = ms / 1000
+  printf "  program     %.2f%% of one core over %.1f s (%d history rows taken)\n", 100 * u / 1e9 / s, s, rows
+  if (c != "") printf "  compositor  %.2f%% of one core\n", 100 * c / 1e9 / s
+}'
+rm -rf "$(dirname "$program")"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Picking's cost on a wlroots desktop against the same picking on X11, in one run: each desktop headless
 # (sway, Xvfb with a window manager) at 1280x800, the program picking for 20 s while the pointer moves
-# every 56 ms and the screen changes colour every 280 ms. Prints the CPU of one core taken by the
-# program, and on Wayland by the compositor too, which makes the copies the program asks for.
+# every 56 ms and the screen changes colour every 280 ms, then 10 s more with the pointer resting on a
+# still screen. Prints the CPU of one core taken by the program, and on Wayland by the compositor too,
+# which makes the copies the program asks for.
 #   bench/wayland.sh [build folder with the tests, default build/test]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -63,12 +64,24 @@ done
 elapsed=$((($(date +%s%N) - start) / 1000000))
 used=$(($(cpu "$pid") - before))
 [ -n "$compositor" ] && compositor_used=$(($(cpu "$compositor") - compositor_before))
+
+sleep 1
+resting=$(cpu "$pid")
+[ -n "$compositor" ] && compositor_resting=$(cpu "$compositor")
+sleep 10
+resting=$(($(cpu "$pid") - resting))
+[ -n "$compositor" ] && compositor_resting=$(($(cpu "$compositor") - compositor_resting))
 kill "$pid"
 wait "$pid" 2>/dev/null
 rows=$(tr -d '\r' <"$(dirname "$program")/colors" | wc -l)
-awk -v u="$used" -v c="${compositor_used:-}" -v ms="$elapsed" -v rows="$rows" 'BEGIN {
+awk -v u="$used" -v c="${compositor_used:-}" -v ms="$elapsed" -v rows="$rows" -v r="$resting" \
+  -v cr="${compositor_resting:-}" 'BEGIN {
   s = ms / 1000
-  printf "  program     %.2f%% of one core over %.1f s (%d history rows taken)\n", 100 * u / 1e9 / s, s, rows
-  if (c != "") printf "  compositor  %.2f%% of one core\n", 100 * c / 1e9 / s
+  printf "  moving   program %.2f%%", 100 * u / 1e9 / s
+  if (c != "") printf ", compositor %.2f%%", 100 * c / 1e9 / s
+  printf " of one core over %.1f s (%d history rows taken)\n", s, rows
+  printf "  resting  program %.2f%%", 100 * r / 1e9 / 10
+  if (cr != "") printf ", compositor %.2f%%", 100 * cr / 1e9 / 10
+  printf " of one core over 10 s\n"
 }'
 rm -rf "$(dirname "$program")"

@@ -3,6 +3,8 @@
 #include "core/windows/Messages.h"
 #include "platform/loader/FixedScreenAccess.h"
 #include "platform/loader/UnreadableScreen.h"
+#include "platform/portal/PortalColourPick.h"
+#include "platform/portal/PortalScreenCast.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtScreenReader.h"
 #include "platform/wayland/WlrScreen.h"
@@ -21,8 +23,16 @@ ScreenBackEnd ChooseScreen() {
         const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
         return {std::move(reader), std::make_unique<FixedScreenAccess>(ScreenAccess::Way::Live, name)};
     }
+    // Without a question where the desktop allows it, then live after the user's yes, then one colour
+    // at a time with the desktop's own tool.
     if (std::shared_ptr<WlrScreen> wlroots = WlrScreen::Open())
         return {wlroots, wlroots};
+    if (PortalScreenCast::Offered()) {
+        auto cast = std::make_shared<PortalScreenCast>();
+        return {cast, cast};
+    }
+    if (PortalColourPick::Offered())
+        return {std::make_unique<UnreadableScreen>(), std::make_unique<PortalColourPick>()};
     return {std::make_unique<UnreadableScreen>(),
             std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland"),
                                                 QString::fromStdString(MsgNoCaptureOffered))};

@@ -1,0 +1,76 @@
+#include "platform/portal/PortalColourPick.h"
+
+#include "platform/portal/PortalRequest.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const QString ScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
+constexpr uint PickColorSince = 2; // the portal's version that first has the colour tool
+constexpr int ProbeMilliseconds = 100;
+
+const QString CancelledText = QStringLiteral("未选定颜色");
+const QString FailedText = QStringLiteral("桌面的取色工具未能取色");
+
+// The portal's colour is three fractions, red first.
+std::optional<ColorValue> ColourOf(const QVariant& value) {
+    if (!value.canConvert<QDBusArgument>())
+        return std::nullopt;
+    const auto rgb = value.value<QDBusArgument>();
+    if (rgb.currentSignature() != QLatin1String("(ddd)"))
+        return std::nullopt;
+    double red = 0, green = 0, blue = 0;
+    rgb.beginStructure();
+    rgb >> red >> green >> blue;
+    rgb.endStructure();
+    const auto channel = [](double fraction) {
+        return int(std::lround(std::clamp(fraction, 0.0, 1.0) * 255));
+    };
+    return PackRgb(channel(red), channel(green), channel(blue));
+}
+
+} // namespace
+
+PortalColourPick::PortalColourPick(const QDBusConnection& bus) : bus_(bus) {}
+
+bool PortalColourPick::Offered(const QDBusConnection& bus) {
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(PortalRequest::Service, PortalRequest::DesktopPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << ScreenshotInterface << QStringLiteral("version");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, ProbeMilliseconds);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    return qdbus_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toUInt() >= PickColorSince;
+}
+
+QString PortalColourPick::Name() const { return QStringLiteral("Screenshot portal"); }
+
+void PortalColourPick::Start() {
+    if (request_)
+        return;
+    request_ =
+        new PortalRequest(bus_, ScreenshotInterface, QStringLiteral("PickColor"), {QString()}, {}, this);
+    connect(request_, &PortalRequest::Answered, this, [this](uint code, const QVariantMap& results) {
+        request_->deleteLater();
+        request_ = nullptr;
+        const auto colour = code == 0 ? ColourOf(results.value(QStringLiteral("color"))) : std::nullopt;
+        if (colour)
+            emit Picked(*colour);
+        else
+            emit Refused(code == 1 ? CancelledText : FailedText);
+    });
+}
+
+void PortalColourPick::Stop() {
+    delete request_;
+    request_ = nullptr;
+}

@@ -1,0 +1,233 @@
+// The portal back ends against a stand-in portal and a real PipeWire daemon on a private bus.
+#include "PortalRig.h"
+#include "StandInScreen.h"
+
+#include "platform/portal/PortalColourPick.h"
+#include "platform/portal/PortalScreenCast.h"
+
+#include <gtest/gtest.h>
+
+#include <QDBusArgument>
+
+#include <set>
+
+namespace {
+
+// What a back end said, in order.
+struct Heard {
+    QStringList Explained, Refused, Tokens;
+    QList<ColorValue> Picked;
+    int DialogsWhenExplained = -1;
+
+    Heard(ScreenAccess& access, PortalRig& rig) {
+        QObject::connect(&access, &ScreenAccess::Explain, [this, &rig](const QString& text) {
+            Explained.append(text);
+            DialogsWhenExplained = rig.Seen().value("dialogs").toInt();
+        });
+        QObject::connect(&access, &ScreenAccess::Refused,
+                         [this](const QString& why) { Refused.append(why); });
+        QObject::connect(&access, &ScreenAccess::RestoreTokenChanged,
+                         [this](const QString& token) { Tokens.append(token); });
+        QObject::connect(&access, &ScreenAccess::Picked,
+                         [this](ColorValue colour) { Picked.append(colour); });
+    }
+};
+
+bool OnThePointersPath(QPoint point) {
+    for (int frame = 0; frame < 1600; ++frame)
+        if (StandInScreen::PointerAt(frame) == point)
+            return true;
+    return false;
+}
+
+bool Reading(PortalScreenCast& cast) {
+    return WaitFor([&] {
+        const QPoint pointer = cast.PointerPosition();
+        return cast.ScreenPixelSource(pointer.x(), pointer.y()).has_value();
+    });
+}
+
+class PortalTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!rig_.Problem().isEmpty())
+            GTEST_SKIP() << rig_.Problem().toStdString();
+    }
+    PortalRig rig_;
+};
+
+class PortalFormatTest : public PortalTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(PortalFormatTest, ReadsThePixelUnderTheMovingPointer) {
+    ASSERT_TRUE(rig_.StartPortal(QString::fromLatin1(GetParam()))) << rig_.Problem().toStdString();
+    PortalScreenCast cast(rig_.Bus());
+    Heard heard(cast, rig_);
+    cast.Start();
+    ASSERT_TRUE(Reading(cast)) << heard.Refused.join(' ').toStdString();
+
+    // The second monitor's frames have twice its size on the desktop.
+    EXPECT_EQ(cast.Monitors(), (QList<Monitor>{{QRect(0, 0, 160, 120), 1}, {QRect(160, 40, 160, 120), 2}}));
+    std::set<std::pair<int, int>> pointers;
+    std::set<int> blues;
+    ASSERT_TRUE(WaitFor([&] {
+        const QPoint pointer = cast.PointerPosition();
+        const auto colour = cast.ScreenPixelSource(pointer.x(), pointer.y());
+        EXPECT_TRUE(OnThePointersPath(pointer)) << pointer.x() << "," << pointer.y();
+        EXPECT_TRUE(colour.has_value());
+        if (colour) {
+            EXPECT_EQ(RedOf(*colour), pointer.x() % 256) << pointer.x() << "," << pointer.y();
+            EXPECT_EQ(GreenOf(*colour), pointer.y() % 256) << pointer.x() << "," << pointer.y();
+            blues.insert(BlueOf(*colour));
+        }
+        pointers.insert({pointer.x(), pointer.y()});
+        return HasFailure() || (pointers.size() >= 3 && blues.size() >= 3);
+    }));
+
+    // A region across both monitors and beyond them: each pixel from its own monitor, black outside.
+    const QImage region = cast.GrabRegion(QRect(150, 30, 20, 20));
+    ASSERT_EQ(region.size(), QSize(20, 20));
+    for (const QPoint at : {QPoint(150, 30), QPoint(159, 45), QPoint(160, 40), QPoint(169, 49)}) {
+        const QRgb pixel = region.pixel(at - QPoint(150, 30));
+        EXPECT_EQ(qRed(pixel), at.x() % 256) << at.x() << "," << at.y();
+        EXPECT_EQ(qGreen(pixel), at.y()) << at.x() << "," << at.y();
+    }
+    EXPECT_EQ(region.pixel(15, 5), qRgb(0, 0, 0)); // (165, 35): above the second monitor
+    EXPECT_EQ(cast.ScreenPixelSource(165, 35), -1);
+    EXPECT_TRUE(heard.Refused.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPixelFormat, PortalFormatTest, testing::Values("BGRx", "BGRA", "RGBx", "RGBA"));
+
+TEST_F(PortalTest, KeepsTheDesktopsKeyAndAsksNoMoreWithIt) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    QString key;
+    {
+        PortalScreenCast cast(rig_.Bus());
+        Heard heard(cast, rig_);
+        cast.Start();
+        ASSERT_TRUE(Reading(cast));
+        ASSERT_EQ(heard.Explained.size(), 1);
+        EXPECT_EQ(heard.DialogsWhenExplained, 0); // said before the desktop asked
+        ASSERT_EQ(heard.Tokens.size(), 1);
+        key = heard.Tokens.front();
+        const QVariantMap seen = rig_.Seen();
+        EXPECT_EQ(seen.value("dialogs").toInt(), 1);
+        const auto selection = qdbus_cast<QVariantMap>(seen.value("selection"));
+        EXPECT_EQ(selection.value("types").toUInt(), 1u);
+        EXPECT_EQ(selection.value("multiple").toBool(), true);
+        EXPECT_EQ(selection.value("cursor_mode").toUInt(), 4u);
+        EXPECT_EQ(selection.value("persist_mode").toUInt(), 2u);
+        EXPECT_FALSE(selection.contains("restore_token"));
+
+        // Picking off ends the share, and the desktop's sign of it.
+        cast.Stop();
+        EXPECT_TRUE(WaitFor([&] { return rig_.Seen().value("closed_sessions").toInt() == 1; }));
+        EXPECT_EQ(rig_.Seen().value("open_sessions").toInt(), 0);
+        EXPECT_FALSE(cast.ScreenPixelSource(10, 10).has_value());
+    }
+
+    // The next start (of the program, here) brings the key: no question, no explaining, a new key.
+    PortalScreenCast cast(rig_.Bus());
+    Heard heard(cast, rig_);
+    cast.SetRestoreToken(key);
+    cast.Start();
+    ASSERT_TRUE(Reading(cast));
+    EXPECT_TRUE(heard.Explained.isEmpty());
+    ASSERT_EQ(heard.Tokens.size(), 1);
+    EXPECT_NE(heard.Tokens.front(), key);
+    const QVariantMap seen = rig_.Seen();
+    EXPECT_EQ(seen.value("dialogs").toInt(), 1);
+    EXPECT_EQ(qdbus_cast<QVariantMap>(seen.value("selection")).value("restore_token").toString(), key);
+}
+
+struct Refusal {
+    const char* Name;
+    uint Answer;      // the user's answer to the dialog
+    uint CursorModes; // what the desktop offers
+    int Dialogs;      // how many the user saw
+};
+
+class PortalRefusalTest : public PortalTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(PortalRefusalTest, IsSaidAndNothingIsRead) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    rig_.Steer("SetAnswer", {GetParam().Answer});
+    rig_.Steer("SetCursorModes", {GetParam().CursorModes});
+    PortalScreenCast cast(rig_.Bus());
+    Heard heard(cast, rig_);
+    cast.Start();
+    ASSERT_TRUE(WaitFor([&] { return !heard.Refused.isEmpty(); }));
+    EXPECT_EQ(heard.Refused.size(), 1);
+    EXPECT_FALSE(heard.Refused.front().isEmpty());
+    EXPECT_TRUE(heard.Tokens.isEmpty());
+    EXPECT_EQ(rig_.Seen().value("dialogs").toInt(), GetParam().Dialogs);
+    EXPECT_TRUE(WaitFor([&] { return rig_.Seen().value("open_sessions").toInt() == 0; }));
+    EXPECT_FALSE(cast.ScreenPixelSource(10, 10).has_value());
+    EXPECT_TRUE(cast.GrabRegion(QRect(0, 0, 4, 4)).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PortalRefusalTest,
+                         testing::Values(Refusal{"UserSaysNo", 1, 7, 1},
+                                         Refusal{"DialogEndsOtherwise", 2, 7, 1},
+                                         Refusal{"NoPointerBesideTheFrames", 0, 3, 0}),
+                         [](const auto& test) { return std::string(test.param.Name); });
+
+class PortalEndTest : public PortalTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(PortalEndTest, AShareThatEndsUnderTheProgramIsSaid) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    PortalScreenCast cast(rig_.Bus());
+    Heard heard(cast, rig_);
+    cast.Start();
+    ASSERT_TRUE(Reading(cast));
+    rig_.Steer(QString::fromLatin1(GetParam()));
+    ASSERT_TRUE(WaitFor([&] { return !heard.Refused.isEmpty(); }));
+    EXPECT_FALSE(cast.ScreenPixelSource(10, 10).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, PortalEndTest, testing::Values("EndStreams", "CloseSessions"));
+
+TEST_F(PortalTest, ProbesSayWhatTheDesktopOffers) {
+    EXPECT_FALSE(PortalScreenCast::Offered(rig_.Bus())) << "no portal yet";
+    EXPECT_FALSE(PortalColourPick::Offered(rig_.Bus())) << "no portal yet";
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    EXPECT_TRUE(PortalScreenCast::Offered(rig_.Bus()));
+    EXPECT_TRUE(PortalColourPick::Offered(rig_.Bus()));
+    rig_.Steer("SetCursorModes", {3u}); // hidden and embedded only
+    EXPECT_FALSE(PortalScreenCast::Offered(rig_.Bus()));
+}
+
+struct Pick {
+    double Red, Green, Blue;
+    ColorValue Colour;
+};
+
+class PortalPickTest : public PortalTest, public testing::WithParamInterface<Pick> {};
+
+TEST_P(PortalPickTest, GivesTheDesktopsColour) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    rig_.Steer("SetPickColour", {GetParam().Red, GetParam().Green, GetParam().Blue});
+    PortalColourPick pick(rig_.Bus());
+    Heard heard(pick, rig_);
+    pick.Start();
+    ASSERT_TRUE(WaitFor([&] { return !heard.Picked.isEmpty() || !heard.Refused.isEmpty(); }));
+    EXPECT_EQ(heard.Picked, QList<ColorValue>{GetParam().Colour});
+    EXPECT_TRUE(heard.Refused.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, PortalPickTest,
+                         testing::Values(Pick{1, 0, 0, PackRgb(255, 0, 0)}, Pick{0, 0, 1, PackRgb(0, 0, 255)},
+                                         Pick{0.2, 0.4, 0.6, PackRgb(51, 102, 153)},
+                                         Pick{0, 1, 1, PackRgb(0, 255, 255)}));
+
+TEST_F(PortalTest, ACancelledPickGivesNoColour) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    rig_.Steer("SetAnswer", {1u});
+    PortalColourPick pick(rig_.Bus());
+    Heard heard(pick, rig_);
+    pick.Start();
+    ASSERT_TRUE(WaitFor([&] { return !heard.Refused.isEmpty(); }));
+    EXPECT_TRUE(heard.Picked.isEmpty());
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 // The Qt back ends that need no real desktop, on Qt's offscreen platform.
+#include "core/persistence/ColourListFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialogs.h"
 
@@ -30,6 +31,8 @@ TEST(QtClipboard, HoldsOnlyWhatWasLastPutThere) {
 TEST(QtDialogFilter, TheListFilterAsQtTakesIt) {
     EXPECT_EQ(QtDialogFilter("颜色列表文件(*.colors)|*.colors"), "颜色列表文件(*.colors)");
     EXPECT_EQ(QtDialogFilter("Text|*.txt|All|*.*"), "Text (*.txt);;All (*.*)");
+    EXPECT_EQ(QtDialogFilter(SaveListFilter()),
+              "颜色列表文件(*.colors);;GIMP 调色板(*.gpl);;CSS 自定义属性(*.css)");
 }
 
 } // namespace

@@ -9,7 +9,7 @@ packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-d
           x11-utils)
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils clang libclang-rt-14-dev
-             xserver-xorg-core xserver-xorg-video-dummy)
+             xserver-xorg-core xserver-xorg-video-dummy desktop-file-utils appstream file)
 fi
 
 missing=()

@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "app/PickCommand.h"
 #include "app/Program.h"
 #include "app/TintraApplication.h"
 #include "platform/loader/PlatformLoader.h"
@@ -22,6 +24,8 @@ void Say(const QStringList& problems) {
         std::fprintf(stderr, "tintra: %s\n", problem.toLocal8Bit().constData());
 }
 
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
 void SaveOnExit() {
     if (!Unsaved)
         return;
@@ -34,8 +38,29 @@ void SaveOnExit() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = ReadCommandLine(arguments);
+    switch (command.What) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        Print(stdout, command.Text);
+        return 0;
+    case CommandLine::Action::Mistake:
+        Print(stderr, command.Text + '\n');
+        return 2;
+    case CommandLine::Action::Run:
+    case CommandLine::Action::Pick:
+        break;
+    }
+
     TintraApplication application(argc, argv);
     const std::unique_ptr<Platform> platform = LoadPlatform();
+    if (command.What == CommandLine::Action::Pick)
+        return RunPickCommand(
+            *platform, command.Style, [](const QString& colour) { Print(stdout, colour + '\n'); },
+            [](const QString& problem) { Say({problem}); });
     const std::unique_ptr<QObject> signalWatch(QuitOnTerminationSignals());
 
     Program program(*platform);

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with "test", testing) the program needs and that
-# this machine lacks. Uses sudo when not run as root.
+# Installs the Debian packages that building (and, with "package", packaging; with "test", testing) the
+# program needs and that this machine lacks. Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
           qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript qt6-translations-l10n
           libjpeg-dev libpipewire-0.3-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2
           x11-utils libwayland-dev wayland-protocols qt6-wayland)
+# CPack's Debian packages find their dependencies with dpkg-shlibdeps, and their files with file.
+if [ "${1:-}" = "package" ] || [ "${1:-}" = "test" ]; then
+  packages+=(dpkg-dev file)
+fi
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils clang libclang-rt-14-dev
              xserver-xorg-core xserver-xorg-video-dummy sway swaybg grim wtype wl-clipboard dbus-daemon python3
-             pipewire pipewire-bin dbus)
+             pipewire pipewire-bin dbus desktop-file-utils appstream)
 fi
 
 missing=()

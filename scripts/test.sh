@@ -10,7 +10,7 @@ cmake --build build/test -j2
 (cd build/test && ctest --output-on-failure -j2 --timeout 600)
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRA_BUILD_TESTS=ON -DTINTRA_SANITIZE=ON >/dev/null
-cmake --build build/sanitize -j2 --target tintra_core_tests tintra_ui_tests
-(cd build/sanitize && ctest --output-on-failure -j2 --timeout 600 -E '^(e2e|x11)\.')
+cmake --build build/sanitize -j2 --target tintra_core_tests tintra_ui_tests tintra_command_line_tests
+(cd build/sanitize && ctest --output-on-failure -j2 --timeout 600 -E '^(e2e|x11|install)\.')
 
 bash scripts/fuzz.sh 30

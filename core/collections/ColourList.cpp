@@ -17,7 +17,7 @@ QVariant ColourList::data(const QModelIndex& index, int role) const {
     if (role == FillColourRole)
         return FillColour(index.row());
     if (role == PaintColourRole)
-        return ResolveSystemColor(FillColour(index.row()), system_);
+        return PaintColour(index.row());
     return {};
 }
 
@@ -33,6 +33,8 @@ ColorValue ColourList::FillColour(int row) const {
         return ColorWhite;
     return ParseColorValueText(*text).value_or(ColorWhite);
 }
+
+ColorValue ColourList::PaintColour(int row) const { return ResolveSystemColor(FillColour(row), system_); }
 
 int ColourList::FocusedRow() const {
     if (chosen_ >= 0 && chosen_ < rows_.size())

@@ -33,6 +33,8 @@ public:
     // The value that goes with the row: none when the row has none, and no number when it is not one.
     std::optional<std::string_view> ValueText(int row) const;
     ColorValue FillColour(int row) const;
+    // The fill colour, a system colour resolved to the desktop's colour.
+    ColorValue PaintColour(int row) const;
 
     // The row the user last chose, or the top row while the user has chosen none since rows were last
     // added, removed or replaced; -1 for an empty list.

@@ -1,11 +1,13 @@
 #include "core/colour/ColorFormats.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -146,6 +148,21 @@ std::string FormatFixed2(double value, std::string_view decimalSeparator) {
 
     const bool roundsToZero = kept.find_first_not_of('0') == std::string::npos;
     return value < 0 && !roundsToZero ? "-" + text : text;
+}
+
+std::optional<int> ColorFormatNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, int> Names[] = {
+        {"html", FormatHtml},       {"rgb", FormatRgb},    {"delphi", FormatDelphi},
+        {"hsl(win)", FormatWinHsl}, {"hsl", FormatWinHsl}, {"hex", FormatHex},
+        {"hsv/hsb", FormatHsv},     {"hsv", FormatHsv},    {"hsb", FormatHsv},
+    };
+    const auto sameLetters = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    for (const auto& [known, format] : Names)
+        if (std::ranges::equal(name, known, sameLetters))
+            return format;
+    return std::nullopt;
 }
 
 std::string FormatColorValue(ColorValue value, const ColorTextStyle& style, const SystemColours& system) {

@@ -21,6 +21,10 @@ enum ColorFormat : int {
 inline constexpr std::array<const char*, 6> ColorFormatNames = {"HTML",     "RGB ", "Delphi",
                                                                 "HSL(Win)", "HEX",  "HSV/HSB"};
 
+// The format a name stands for, in any letter case: a name of the format box ("RGB" standing for
+// "RGB ") or a short one ("hsl", "hsv", "hsb"); nothing for any other name.
+std::optional<int> ColorFormatNamed(std::string_view name);
+
 // What a colour's text depends on besides the colour.
 struct ColorTextStyle {
     int Format = FormatHtml;

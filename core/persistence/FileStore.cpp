@@ -172,10 +172,14 @@ bool CanMakeFilesIn(const QString& folder) {
 
 DataFolders ChooseDataFolders(const QString& programFolder, const QString& configFolder,
                               const QStringList& fileNames) {
+    const QString config = WithSlash(configFolder);
+    if (programFolder.isEmpty()) {
+        QDir().mkpath(config);
+        return {config, config};
+    }
     const QString program = WithSlash(programFolder);
     if (CanMakeFilesIn(program))
         return {program, program};
-    const QString config = WithSlash(configFolder);
     QDir().mkpath(config);
     for (const QString& name : fileNames)
         if (Exists(config + name))

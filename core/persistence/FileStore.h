@@ -60,6 +60,7 @@ struct DataFolders {
 
 // Beside the program when files can be made there. Otherwise they are written to the user's
 // configuration folder, and read from there once it holds any of them, else still from beside the
-// program, so that files kept there before are not lost.
+// program, so that files kept there before are not lost. Without a program folder (an installed
+// program keeps nothing beside itself) both are the configuration folder.
 DataFolders ChooseDataFolders(const QString& programFolder, const QString& configFolder,
                               const QStringList& fileNames);

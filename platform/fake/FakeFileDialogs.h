@@ -2,19 +2,25 @@
 
 #include "platform/FileDialogs.h"
 
-// Dialogs that answer what a test set: a file name, or nothing as when the user cancels.
+// Dialogs that answer what a test set: a file name with the filter chosen, or nothing as when the user
+// cancels.
 class FakeFileDialogs final : public FileDialogs {
 public:
     std::optional<QString> OpenAnswer;
     std::optional<QString> SaveAnswer;
+    int FilterAnswer = 0;
     QString LastFilter;
 
-    std::optional<QString> OpenFileName(QWidget*, const QString& filter) override {
-        LastFilter = filter;
-        return OpenAnswer;
+    std::optional<ChosenFile> OpenFileName(QWidget*, const QString& filter) override {
+        return Answer(OpenAnswer, filter);
     }
-    std::optional<QString> SaveFileName(QWidget*, const QString& filter) override {
+    std::optional<ChosenFile> SaveFileName(QWidget*, const QString& filter) override {
+        return Answer(SaveAnswer, filter);
+    }
+
+private:
+    std::optional<ChosenFile> Answer(const std::optional<QString>& name, const QString& filter) {
         LastFilter = filter;
-        return SaveAnswer;
+        return name ? std::optional<ChosenFile>(ChosenFile{*name, FilterAnswer}) : std::nullopt;
     }
 };

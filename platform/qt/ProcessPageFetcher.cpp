@@ -1,13 +1,14 @@
 #include "platform/qt/ProcessPageFetcher.h"
 
-#include <QCoreApplication>
+#include "platform/qt/ProgramFiles.h"
+
 #include <QProcess>
 
 ProcessPageFetcher::ProcessPageFetcher(QString helperFolder) : helperFolder_(std::move(helperFolder)) {}
 
 void ProcessPageFetcher::Fetch(const QUrl& address, std::function<void(const Page&)> done) {
     auto* helper = new QProcess;
-    const QString folder = helperFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : helperFolder_;
+    const QString folder = helperFolder_.isEmpty() ? ProgramFiles().HelperFolder() : helperFolder_;
     QObject::connect(helper, &QProcess::finished, helper,
                      [helper, address, done = std::move(done)](int status, QProcess::ExitStatus how) {
                          helper->deleteLater();

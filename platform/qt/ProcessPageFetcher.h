@@ -8,7 +8,7 @@
 // libraries stay out of the program, which would otherwise keep them for its whole run.
 class ProcessPageFetcher final : public PageFetcher {
 public:
-    // The helper is looked for in the program's folder unless another is named.
+    // The helper is looked for where the program's files lie (ProgramFiles) unless another folder is named.
     explicit ProcessPageFetcher(QString helperFolder = {});
 
     void Fetch(const QUrl& address, std::function<void(const Page&)> done) override;

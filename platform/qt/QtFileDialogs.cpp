@@ -18,17 +18,26 @@ QString QtDialogFilter(const QString& pipeFilter) {
 
 namespace {
 
-std::optional<QString> Chosen(const QString& name) {
-    return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+std::optional<ChosenFile> Chosen(const QString& name, const QString& filters, const QString& chosenFilter) {
+    if (name.isEmpty())
+        return std::nullopt;
+    return ChosenFile{name,
+                      int(std::max<qsizetype>(0, filters.split(QStringLiteral(";;")).indexOf(chosenFilter)))};
 }
 
 } // namespace
 
-std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent, const QString& filter) {
-    return Chosen(QFileDialog::getOpenFileName(parent, {}, {}, QtDialogFilter(filter)));
+std::optional<ChosenFile> QtFileDialogs::OpenFileName(QWidget* parent, const QString& filter) {
+    const QString filters = QtDialogFilter(filter);
+    QString chosenFilter;
+    const QString name = QFileDialog::getOpenFileName(parent, {}, {}, filters, &chosenFilter);
+    return Chosen(name, filters, chosenFilter);
 }
 
-std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QString& filter) {
-    return Chosen(QFileDialog::getSaveFileName(parent, {}, {}, QtDialogFilter(filter), nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+std::optional<ChosenFile> QtFileDialogs::SaveFileName(QWidget* parent, const QString& filter) {
+    const QString filters = QtDialogFilter(filter);
+    QString chosenFilter;
+    const QString name = QFileDialog::getSaveFileName(parent, {}, {}, filters, &chosenFilter,
+                                                      QFileDialog::DontConfirmOverwrite);
+    return Chosen(name, filters, chosenFilter);
 }

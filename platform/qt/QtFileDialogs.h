@@ -4,6 +4,6 @@
 
 class QtFileDialogs final : public FileDialogs {
 public:
-    std::optional<QString> OpenFileName(QWidget* parent, const QString& filter) override;
-    std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) override;
+    std::optional<ChosenFile> OpenFileName(QWidget* parent, const QString& filter) override;
+    std::optional<ChosenFile> SaveFileName(QWidget* parent, const QString& filter) override;
 };

@@ -1,6 +1,7 @@
 #include "platform/qt/QtWebViews.h"
 
-#include <QCoreApplication>
+#include "platform/qt/ProgramFiles.h"
+
 #include <QLibrary>
 #include <QOpenGLContext>
 
@@ -33,6 +34,6 @@ QtWebViews::QtWebViews(QString moduleFolder) : moduleFolder_(std::move(moduleFol
 
 std::unique_ptr<WebView> QtWebViews::Create(QWidget* parent) {
     const CreateFunction create =
-        LoadEngine(moduleFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder_);
+        LoadEngine(moduleFolder_.isEmpty() ? ProgramFiles().HelperFolder() : moduleFolder_);
     return create ? std::unique_ptr<WebView>(create(parent)) : nullptr;
 }

@@ -4,10 +4,10 @@
 
 #include <QString>
 
-// Web views of Qt WebEngine, from the module beside the program, loaded on first use.
+// Web views of Qt WebEngine, from the program's module, loaded on first use.
 class QtWebViews final : public WebViews {
 public:
-    // The module is looked for in the program's folder unless another is named.
+    // The module is looked for where the program's files lie (ProgramFiles) unless another folder is named.
     explicit QtWebViews(QString moduleFolder = {});
 
     std::unique_ptr<WebView> Create(QWidget* parent) override;

@@ -1,11 +1,16 @@
 // The Qt back ends that need no real desktop, on Qt's offscreen platform.
+#include "core/persistence/ColourListFiles.h"
+#include "platform/qt/ProgramFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialogs.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +35,41 @@ TEST(QtClipboard, HoldsOnlyWhatWasLastPutThere) {
 TEST(QtDialogFilter, TheListFilterAsQtTakesIt) {
     EXPECT_EQ(QtDialogFilter("颜色列表文件(*.colors)|*.colors"), "颜色列表文件(*.colors)");
     EXPECT_EQ(QtDialogFilter("Text|*.txt|All|*.*"), "Text (*.txt);;All (*.*)");
+    EXPECT_EQ(QtDialogFilter(SaveListFilter()),
+              "颜色列表文件(*.colors);;GIMP 调色板(*.gpl);;CSS 自定义属性(*.css)");
+}
+
+TEST(ProgramFiles, TheModuleBesideTheProgramOrWhereTheInstallPutsIt) {
+    const struct {
+        const char* Case;
+        QStringList Modules; // where tintra_webengine.so lies, below the prefix
+        bool Installed;
+        QString Helpers;
+    } cases[] = {
+        {"built", {"bin"}, false, "bin"},
+        {"installed",
+         {"bin/" TINTRA_HELPERS_FROM_PROGRAM},
+         true,
+         QDir::cleanPath("bin/" TINTRA_HELPERS_FROM_PROGRAM)},
+        {"an installed copy unpacked with its module",
+         {"bin", "bin/" TINTRA_HELPERS_FROM_PROGRAM},
+         false,
+         "bin"},
+        {"no module anywhere", {}, false, "bin"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir prefix;
+        const QDir root(prefix.path());
+        root.mkpath("bin");
+        for (const QString& folder : c.Modules) {
+            root.mkpath(folder);
+            QFile module(root.filePath(folder + "/tintra_webengine.so"));
+            ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+        }
+        const ProgramFiles files(root.filePath("bin"));
+        EXPECT_EQ(files.Installed(), c.Installed) << c.Case;
+        EXPECT_EQ(files.HelperFolder(), root.filePath(c.Helpers)) << c.Case;
+    }
 }
 
 } // namespace

@@ -489,11 +489,11 @@ void MainWindow::BtnRadomColorClick() {
 
 void MainWindow::BtnOpenColorClick() {
     RunGuarded([this] {
-        const auto name = platform_.Dialogs().OpenFileName(this, ColorListFilter);
-        if (!name)
+        const auto chosen = platform_.Dialogs().OpenFileName(this, OpenListFilter());
+        if (!chosen)
             return;
         try {
-            OpenColourList(picker_.History, *name);
+            OpenColourList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
         } catch (const FileError& error) {
             picker_.SetHint(error.Told(MsgCannotRead));
         }
@@ -502,11 +502,11 @@ void MainWindow::BtnOpenColorClick() {
 
 void MainWindow::BtnSaveColorAsClick() {
     RunGuarded([this] {
-        const auto name = platform_.Dialogs().SaveFileName(this, ColorListFilter);
-        if (!name)
+        const auto chosen = platform_.Dialogs().SaveFileName(this, SaveListFilter());
+        if (!chosen)
             return;
         try {
-            SaveColourList(picker_.History, *name);
+            SaveColourList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
         } catch (const FileError& error) {
             picker_.SetHint(error.Told(MsgCannotSave));
         }

@@ -28,9 +28,6 @@ class WebBanner;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // The filter of both colour list dialogs, description and pattern split by "|".
-    static inline const QString ColorListFilter = QStringLiteral("颜色列表文件(*.colors)|*.colors");
-
     MainWindow(ColourPicker& picker, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 

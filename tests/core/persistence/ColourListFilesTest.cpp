@@ -69,4 +69,77 @@ TEST_F(ColourListFilesTest, SavingWritesExactlyTheChosenName) {
     EXPECT_THROW(SaveColourList(history, "/proc/tintra.colors"), FileError);
 }
 
+TEST_F(ColourListFilesTest, AGimpPaletteSavedAndOpenedGivesTheSameRowsAndColours) {
+    system.Colours[5] = PackRgb(10, 20, 30);
+    const struct {
+        const char* Case;
+        QByteArrayList Rows;
+        QByteArrayList Values;
+    } cases[] = {
+        {"picked rows", {"#FF0000", "0,128,255", "$00FF8000"}, {"255", "16744448", "32768"}},
+        {"rows of every kind", {"", "  leading blanks", "a\tb", "中文"}, {"0", "1", "2", "3"}},
+        {"a row read in the Chinese code page", {"\xBA\xEC"}, {"255"}},
+        {"rows without a value are white, a system colour is the desktop's",
+         {"sys", "bare"},
+         {"-2147483643"}},
+        {"no rows", {}, {}},
+    };
+    for (const auto& c : cases) {
+        history.Clear();
+        history.SetRows(ListEntries(c.Rows.join('\n') + (c.Rows.isEmpty() ? "" : "\n")));
+        history.SetValues(ListEntries(c.Values.join('\n') + (c.Values.isEmpty() ? "" : "\n")));
+        const QStringList rows = Texts(history.Rows());
+        std::vector<ColorValue> colours;
+        for (int i = 0; i < rows.size(); ++i)
+            colours.push_back(history.PaintColour(i));
+
+        SaveColourList(history, Path("saved.gpl"), ListFileKind::GimpPalette);
+        history.Clear();
+        history.InsertTop("old", "0");
+        OpenColourList(history, Path("saved.gpl"), ListFileKind::GimpPalette);
+        EXPECT_EQ(Texts(history.Rows()), rows) << c.Case;
+        for (int i = 0; i < rows.size(); ++i)
+            EXPECT_EQ(history.FillColour(i), colours[i]) << c.Case << " row " << i;
+    }
+    EXPECT_TRUE(Get("saved.gpl").startsWith("GIMP Palette\nName: saved\n"));
+}
+
+TEST_F(ColourListFilesTest, AMalformedPaletteIsToldAndChangesNothing) {
+    history.InsertTop("#FF0000", "255");
+    Put("broken.gpl", "GIMP Palette\n0 0 0\tblack\n0 0 300\ttoo blue\n");
+    try {
+        OpenColourList(history, Path("broken.gpl"), ListFileKind::GimpPalette);
+        ADD_FAILURE() << "a malformed palette was taken";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.Path, Path("broken.gpl"));
+        EXPECT_TRUE(error.Reason.startsWith("line 3:")) << error.Reason.toStdString();
+    }
+    EXPECT_EQ(Texts(history.Rows()), QStringList{"#FF0000"});
+    EXPECT_EQ(history.FillColour(0), 255);
+    // Under the colour list filter the same file is only lines.
+    OpenColourList(history, Path("broken.gpl"));
+    EXPECT_EQ(history.Rows().size(), 3);
+    EXPECT_EQ(history.FillColour(0), 255);
+}
+
+TEST_F(ColourListFilesTest, EachFilterSavesItsKindUnderExactlyTheChosenName) {
+    EXPECT_EQ(OpenListFilter(), "颜色列表文件(*.colors)|*.colors|GIMP 调色板(*.gpl)|*.gpl");
+    EXPECT_EQ(SaveListFilter(), OpenListFilter() + "|CSS 自定义属性(*.css)|*.css");
+    history.InsertTop("#FF0000", "255");
+    const struct {
+        int Filter;
+        QByteArray Bytes;
+    } cases[] = {
+        {0, "#FF0000\r\n"},
+        {1, "GIMP Palette\nName: test\nColumns: 0\n#\n255   0   0\t#FF0000\n"},
+        {2, "@charset \"UTF-8\";\n:root {\n  --colour-1: #FF0000; /* #FF0000 */\n}\n"},
+        {-1, "#FF0000\r\n"},
+    };
+    for (const auto& c : cases) {
+        SaveColourList(history, Path("test"), ListFileKindOf(c.Filter));
+        EXPECT_EQ(Get("test"), c.Bytes) << c.Filter;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"test"});
+}
+
 } // namespace

@@ -114,6 +114,14 @@ TEST(FileStore, DataFoldersBesideTheProgramOrInTheConfigFolder) {
     EXPECT_TRUE(QDir(configFolder).exists());
     WriteFileAtomically(configFolder + "fav", "");
     EXPECT_EQ(ChooseDataFolders("/proc/", configFolder, names).Read, configFolder);
+
+    // An installed program has no folder of its own to keep files in.
+    QTemporaryDir home;
+    const QString installedConfig = home.path() + "/.config/Tintra/";
+    const DataFolders installed = ChooseDataFolders({}, installedConfig, names);
+    EXPECT_EQ(installed.Read, installedConfig);
+    EXPECT_EQ(installed.Write, installedConfig);
+    EXPECT_TRUE(QDir(installedConfig).exists());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "../ProgramFixture.h"
 
+#include "core/persistence/ColourListFiles.h"
 #include "core/persistence/FileStore.h"
 #include "ui/controls/CentredText.h"
 #include "ui/controls/DockSplitter.h"
@@ -275,7 +276,8 @@ TEST_F(MainWindowTest, ColourListFilesAreChosenInTheDialogsAndFailuresAreSaid) {
     picker.History.InsertTop("#FF0000", "255");
     platform.DialogsFake.SaveAnswer = folder.filePath("list.colors");
     Action("N8")->trigger();
-    EXPECT_EQ(platform.DialogsFake.LastFilter, "颜色列表文件(*.colors)|*.colors");
+    EXPECT_TRUE(
+        platform.DialogsFake.LastFilter.startsWith("颜色列表文件(*.colors)|*.colors|")); // offered first
     platform.DialogsFake.OpenAnswer.reset(); // cancelled: nothing changes
     Action("N6")->trigger();
     picker.History.Clear();
@@ -287,6 +289,30 @@ TEST_F(MainWindowTest, ColourListFilesAreChosenInTheDialogsAndFailuresAreSaid) {
     Action("N8")->trigger();
     EXPECT_FALSE(QFile::exists("/proc/tintra.colors"));
     EXPECT_TRUE(Find<CentredText>("LblHnit")->Text().startsWith("无法保存/proc/tintra.colors"));
+}
+
+TEST_F(MainWindowTest, TheChosenFilterSaysWhichKindOfFileIsWrittenOrRead) {
+    QTemporaryDir folder;
+    picker.History.InsertTop("#FF0000", "255");
+    platform.DialogsFake.FilterAnswer = 1;
+    platform.DialogsFake.SaveAnswer = folder.filePath("palette");
+    Action("N8")->trigger();
+    EXPECT_EQ(platform.DialogsFake.LastFilter, SaveListFilter());
+    picker.History.Clear();
+    platform.DialogsFake.OpenAnswer = folder.filePath("palette");
+    Action("N6")->trigger();
+    EXPECT_EQ(platform.DialogsFake.LastFilter, OpenListFilter());
+    EXPECT_EQ(Rows(), QStringList{"#FF0000"});
+    EXPECT_EQ(picker.History.FillColour(0), 255);
+
+    QFile broken(folder.filePath("broken.gpl"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("GIMP Palette\n1 2\n");
+    broken.close();
+    platform.DialogsFake.OpenAnswer = broken.fileName();
+    Action("N6")->trigger();
+    EXPECT_EQ(Rows(), QStringList{"#FF0000"});
+    EXPECT_TRUE(Find<CentredText>("LblHnit")->Text().contains("line 2:"));
 }
 
 TEST(Program, TheStoredPlaceIsNotUsedAndAnotherCopyLeavesTheFilesAlone) {

@@ -65,7 +65,10 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
         problem(why.isEmpty() ? QStringLiteral("the desktop gave no colour") : why);
         finish(1);
     });
-    QObject::connect(&access, &ScreenAccess::Explain, &loop, problem);
+    QObject::connect(&access, &ScreenAccess::Explain, &loop, [&](const QString& text) {
+        if (!text.isEmpty()) // an empty one takes back what was said
+            problem(text);
+    });
     access.Start();
     if (!status)
         loop.exec();

@@ -45,4 +45,15 @@ expect_exit_0 "the end"
 history=$(tr -d '\r' <"$folder/colors" | paste -sd ' ')
 [ "$history" = "#00FF00 #0000FF #FF0000" ] || fail "history after the pick mode: $history"
 
+# The command line's pick goes through the same pick mode.
+"$program" --pick --format RGB >"$folder/picked" &
+picking=$!
+sleep 1
+point 300 300
+sleep 0.3
+click
+for _ in $(seq 50); do kill -0 "$picking" 2>/dev/null || break; sleep 0.1; done
+wait "$picking" || fail "--pick ended with status $?"
+[ "$(cat "$folder/picked")" = "0,255,0" ] || fail "--pick printed $(cat "$folder/picked")"
+
 [ "$failures" = 0 ] && echo "PASS" || exit 1

@@ -15,7 +15,7 @@ runs=${2:-10}
 
 launch=()
 if [[ "$program" == *.exe ]]; then
-  export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all
+  export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wineboot -i >/dev/null 2>&1
   launch=(wine)
 fi

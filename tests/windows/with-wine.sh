@@ -4,7 +4,8 @@
 # program's exit code is this script's.
 set -u
 : "${WINEPREFIX:?with-wine: WINEPREFIX names the Wine prefix}"
-export WINEPREFIX WINEDEBUG=-all
+# No .NET or browser runtime: a new prefix would otherwise offer to download them, and wait for an answer.
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine takes the system code page from the locale, which Debian does not make unless asked to.
 locales="$WINEPREFIX.locales"
 if [ ! -d "$locales/zh_CN.UTF-8" ]; then

@@ -5,25 +5,23 @@
 # "windows-test". Uses sudo when not run as root.
 set -euo pipefail
 
-windows=(cmake ninja-build zstd xz-utils qt6-base-dev qt6-translations-l10n g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-         mingw-w64-x86-64-dev binutils-mingw-w64-x86-64)
-windows_test=(wine64 wine libgtest-dev locales xvfb xdotool openbox wmctrl x11-xserver-utils)
-
 packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
           qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript qt6-translations-l10n
           libjpeg-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2
           x11-utils)
-case "${1:-}" in
-  windows) packages=("${windows[@]}") ;;
-  windows-test) packages=("${windows[@]}" "${windows_test[@]}") ;;
-esac
-if [ "${1:-}" = "test" ] && [ "${CI:-}" = true ]; then
-  packages+=("${windows[@]}" "${windows_test[@]}")
-fi
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils clang libclang-rt-14-dev
              xserver-xorg-core xserver-xorg-video-dummy)
 fi
+
+windows=(cmake ninja-build zstd xz-utils qt6-base-dev qt6-translations-l10n g++-mingw-w64-x86-64-posix
+         gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64)
+windows_test=(wine64 wine libgtest-dev locales xvfb xdotool openbox wmctrl x11-xserver-utils)
+case "${1:-}" in
+  windows) packages=("${windows[@]}") ;;
+  windows-test) packages=("${windows[@]}" "${windows_test[@]}") ;;
+  test) if [ "${CI:-}" = true ]; then packages+=("${windows[@]}" "${windows_test[@]}"); fi ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes a static Qt for Windows ready in FOLDER/qt6 and prints that path: unpacked from the archive in
 # ../shared/qt6-mingw when there is one, otherwise built once from Debian's qt6-base source package
-# (some 11 minutes on two cores) and kept for the next time.
+# (11 to 17 minutes on two cores) and kept for the next time.
 #   scripts/mingw/get-qt.sh FOLDER
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

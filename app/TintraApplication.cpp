@@ -10,7 +10,9 @@ TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc
     UseStandInFaces();
     // The program speaks simplified Chinese whatever the desktop's language, and so do Qt's own dialogs.
     auto* qtTexts = new QTranslator(this);
-    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // The Windows program carries them inside.
+    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qtTexts->load(QStringLiteral("qtbase_zh_CN"), QStringLiteral(":/qt-translations")))
         installTranslator(qtTexts);
 }
 

@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "app/TintraApplication.h"
 #include "platform/loader/PlatformLoader.h"
-#include "platform/posix/TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 #include "ui/picker/MainWindow.h"
 
 #include <QMessageBox>

@@ -2,6 +2,8 @@
 # Start-up cost of the program on a private X server with a window manager: the time from starting the
 # process to its main window being mapped, and its resident memory once started. Prints the median
 # and the worst of several runs.
+# The Windows program (a path ending in .exe) runs under Wine in a prefix of its own, made before the
+# first run; its figures are Wine's as much as the program's.
 #   bench/startup.sh [path-to-tintra] [runs]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,12 +13,20 @@ fi
 program=${1:-$here/../build/release/tintra}
 runs=${2:-10}
 
+launch=()
+if [[ "$program" == *.exe ]]; then
+  export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot -i >/dev/null 2>&1
+  launch=(wine)
+fi
+
 times=()
 memory=()
 for _ in $(seq "$runs"); do
   start=$(date +%s%N)
-  "$program" 2>/dev/null &
+  "${launch[@]}" "$program" 2>/dev/null &
   pid=$!
+  # Wine starts the program as the process it was started as, and names its window after it.
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do :; done
   shown=$(date +%s%N)
   times+=($(((shown - start) / 1000000)))
@@ -25,6 +35,7 @@ for _ in $(seq "$runs"); do
   kill "$pid"
   wait "$pid" 2>/dev/null
 done
+[ ${#launch[@]} -gt 0 ] && wineserver -k && rm -rf "$WINEPREFIX"
 
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
 worst() { printf '%s\n' "$@" | sort -n | tail -n 1; }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (and, with "package", packaging; with "test", testing) the
-# program needs and that this machine lacks. Uses sudo when not run as root.
+# program needs and that this machine lacks; with "windows" those that cross-building the Windows
+# program needs, with "windows-test" those that testing it under Wine needs too. In CI (CI=true) "test"
+# includes "windows-test". Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
@@ -16,6 +18,15 @@ if [ "${1:-}" = "test" ]; then
              xserver-xorg-core xserver-xorg-video-dummy sway swaybg grim wtype wl-clipboard dbus-daemon python3
              pipewire pipewire-bin dbus desktop-file-utils appstream)
 fi
+
+windows=(cmake ninja-build zstd xz-utils qt6-base-dev qt6-translations-l10n g++-mingw-w64-x86-64-posix
+         gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64)
+windows_test=(wine64 wine libgtest-dev locales xvfb xdotool openbox wmctrl x11-xserver-utils)
+case "${1:-}" in
+  windows) packages=("${windows[@]}") ;;
+  windows-test) packages=("${windows[@]}" "${windows_test[@]}") ;;
+  test) if [ "${CI:-}" = true ]; then packages+=("${windows[@]}" "${windows_test[@]}"); fi ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -24,7 +24,8 @@ public:
 
     // The entry's bytes, valid until the list changes.
     std::string_view Bytes(qsizetype i) const;
-    // The entry as text: UTF-8 when it is valid UTF-8, otherwise the Chinese code page (GBK).
+    // The entry as text: UTF-8 when it is valid UTF-8, otherwise the Chinese code page (GBK); on
+    // Windows the system's code page (GBK on a Chinese system).
     QString Text(qsizetype i) const;
     // The same, cut to what a row can show, so that a line of megabytes costs no more to draw.
     QString ShownText(qsizetype i) const;

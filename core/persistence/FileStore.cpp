@@ -29,6 +29,16 @@ namespace {
 
 QString SystemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
+// The path as the system's file calls take it: on Windows in UTF-16, which holds any name, where the
+// code page may not.
+std::filesystem::path NativePath(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toStdWString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
 // Whether a name stands in the folder at all, a link to nothing included.
 bool Exists(const QString& path) {
     const QFileInfo info(path);
@@ -144,8 +154,7 @@ void FileReplacement::Finish() {
 
 void FileReplacement::Commit() {
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(pending_.fileName()).toStdString(),
-                            QFile::encodeName(target_).toStdString(), error);
+    std::filesystem::rename(NativePath(pending_.fileName()), NativePath(target_), error);
     if (error)
         Fail(QString::fromLocal8Bit(error.message()));
     committed_ = true;

@@ -1,7 +1,7 @@
 #include "platform/loader/PlatformLoader.h"
 
 #include "core/windows/Messages.h"
-#include "platform/loader/FixedScreenAccess.h"
+#include "platform/FixedScreenAccess.h"
 #include "platform/loader/UnreadableScreen.h"
 #include "platform/portal/PortalColourPick.h"
 #include "platform/portal/PortalScreenCast.h"

@@ -1,5 +1,7 @@
 #include "platform/qt/QtScreenReader.h"
 
+#include "platform/qt/QtMonitors.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
@@ -19,23 +21,7 @@ bool OnAMonitor(QPoint device, const QList<Monitor>& monitors) {
 
 } // namespace
 
-QList<Monitor> QtScreenReader::Monitors() const {
-    QList<Monitor> monitors;
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    for (QScreen* screen : screens) {
-        // Qt scales each screen about its top-left corner, which keeps its device coordinates.
-        const QRect scaled = screen->geometry();
-        const double scale = screen->devicePixelRatio();
-        const Monitor monitor{{scaled.topLeft(), QSize(int(std::lround(scaled.width() * scale)),
-                                                       int(std::lround(scaled.height() * scale)))},
-                              scale};
-        if (screen == QGuiApplication::primaryScreen())
-            monitors.prepend(monitor);
-        else
-            monitors.append(monitor);
-    }
-    return monitors;
-}
+QList<Monitor> QtScreenReader::Monitors() const { return QtMonitors(); }
 
 bool QtScreenReader::ScreenChanged(const QRect& region) { return !x11_.Available() || x11_.Changed(region); }
 

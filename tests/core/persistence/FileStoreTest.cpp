@@ -1,14 +1,17 @@
 #include "core/persistence/FileStore.h"
 
-#include "SmallFileSystem.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+// FIFOs, links and file systems of one's own are the POSIX system's; the rest holds on Windows too.
+#ifndef _WIN32
+#include "SmallFileSystem.h"
+
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -30,11 +33,16 @@ TEST(FileStore, OnlyRegularFilesAreRead) {
     EXPECT_EQ(ReadFileIfExists(path), QByteArray("#FF0000\r\n"));
     WriteFileAtomically(path, "");
     EXPECT_EQ(ReadFileIfExists(path), QByteArray());
+    EXPECT_THROW(ReadFileIfExists(folder.path()), FileError);
+}
 
+#ifndef _WIN32
+TEST(FileStore, OnlyRegularFilesAreReadNotFifosOrBrokenLinks) {
+    QTemporaryDir folder;
     ::alarm(20); // a read that waits on a FIFO ends the test rather than hanging it
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600), 0);
     QFile::link(folder.filePath("nothing"), folder.filePath("dangling"));
-    for (const char* name : {"fifo", "dangling", "."})
+    for (const char* name : {"fifo", "dangling"})
         EXPECT_THROW(ReadFileIfExists(folder.filePath(name)), FileError) << name;
     ::alarm(0);
 }
@@ -87,6 +95,7 @@ TEST(FileStore, AFullDiskLeavesTheFormerFileWhole) {
         QFile::remove(disk.Path("filler"));
     }
 }
+#endif
 
 TEST(FileStore, AReplacementThatNeverCommitsLeavesNothing) {
     QTemporaryDir folder;

@@ -5,7 +5,6 @@
 #include "core/picker/ColourPicker.h"
 
 #include "../../ListTexts.h"
-#include "SmallFileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +14,13 @@
 
 #include <memory>
 
+// FIFOs, links and file systems of one's own are the POSIX system's; the rest holds on Windows too.
+#ifndef _WIN32
+#include "SmallFileSystem.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -146,7 +150,9 @@ TEST_F(SettingsStoreTest, FavouritesWithoutTheirValuesFileAreWhite) {
 // Something that is no file to read stands in the place of one file: that file is left as it is (with
 // its partner, for the favourites), the others are read and saved, and the problem is told.
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
+#ifndef _WIN32
     ::alarm(30); // a FIFO that hung the start ends the test
+#endif
     const struct {
         const char* Broken;
         const char* Kind;
@@ -159,6 +165,10 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
         {"default", "folder", {"colors", "fav", "favcol"}},
     };
     for (const auto& c : cases) {
+#ifdef _WIN32
+        if (std::string(c.Kind) != "folder")
+            continue;
+#endif
         SCOPED_TRACE(std::string(c.Broken) + " " + c.Kind);
         QDir(Folder()).removeRecursively();
         QDir().mkpath(Folder());
@@ -166,12 +176,14 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
             Put(name, "old\r\n");
         const QString broken = Folder() + c.Broken;
         QFile::remove(broken);
-        if (std::string(c.Kind) == "fifo")
-            ASSERT_EQ(::mkfifo(QFile::encodeName(broken).constData(), 0600), 0);
-        else if (std::string(c.Kind) == "folder")
+        if (std::string(c.Kind) == "folder")
             QDir().mkdir(broken);
+#ifndef _WIN32
+        else if (std::string(c.Kind) == "fifo")
+            ASSERT_EQ(::mkfifo(QFile::encodeName(broken).constData(), 0600), 0);
         else
             QFile::link(Folder() + "nothing", broken);
+#endif
 
         ColourPicker& p = Start();
         ASSERT_EQ(store->ReadProblems().size(), 1);
@@ -186,9 +198,12 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
             }
         EXPECT_FALSE(QFileInfo(broken).isFile());
     }
+#ifndef _WIN32
     ::alarm(0);
+#endif
 }
 
+#ifndef _WIN32
 TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedToTheConfigFolder) {
     SmallFileSystem program(64);
     if (!program.Mounted())
@@ -203,6 +218,7 @@ TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedTo
     EXPECT_EQ(FilesIn(config), (QStringList{"colors", "default", "fav", "favcol"}));
     EXPECT_EQ(ReadFileIfExists(config + "favcol"), QByteArray("255\r\n"));
 }
+#endif
 
 TEST_F(SettingsStoreTest, ASaveThatFailsIsTold) {
     Start({"/proc/tintra/", "/proc/tintra/"});

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/FixedScreenAccess.h"
+#include "platform/Platform.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtDesktopWindows.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtFolders.h"
+#include "platform/win/NoDirectViews.h"
+#include "platform/win/NoPageFetcher.h"
+#include "platform/win/NoWebViews.h"
+#include "platform/win/WinLinkOpener.h"
+#include "platform/win/WinScreenReader.h"
+#include "platform/win/WinSingleCopy.h"
+#include "platform/win/WinSystemColours.h"
+
+// The Windows desktop: the screen, the system colours, links and the one-copy claim through the
+// system's own calls; windows, the clipboard, dialogs and folders through Qt, which uses the same
+// calls there; no browser engine.
+class WinPlatform final : public Platform {
+public:
+    ScreenReader& Screen() override { return screen_; }
+    ScreenAccess& Access() override { return access_; }
+    SystemColours& Colours() override { return colours_; }
+    DesktopWindows& Windows() override { return windows_; }
+    Clipboard& Clip() override { return clipboard_; }
+    FileDialogs& Dialogs() override { return dialogs_; }
+    Folders& Places() override { return folders_; }
+    LinkOpener& Links() override { return links_; }
+    PageFetcher& Fetcher() override { return fetcher_; }
+    WebViews& Views() override { return views_; }
+    SingleCopy& Copies() override { return copies_; }
+    DirectViews& Direct() override { return direct_; }
+
+private:
+    WinScreenReader screen_;
+    FixedScreenAccess access_{ScreenAccess::Way::Live, QStringLiteral("GDI")};
+    WinSystemColours colours_;
+    QtDesktopWindows windows_;
+    QtClipboard clipboard_;
+    QtFileDialogs dialogs_;
+    QtFolders folders_;
+    WinLinkOpener links_;
+    NoPageFetcher fetcher_;
+    NoWebViews views_;
+    WinSingleCopy copies_;
+    NoDirectViews direct_;
+};

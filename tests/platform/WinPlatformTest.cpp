@@ -1,0 +1,177 @@
+// Runs under Wine on a private X server: the Windows back end against a real desktop.
+#include "platform/qt/QtFolders.h"
+#include "platform/win/WinScreenReader.h"
+#include "platform/win/WinSingleCopy.h"
+#include "platform/win/WinSystemColours.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace {
+
+// A borderless window filled with one colour, on top of everything, at a place of the screen.
+class Patch {
+public:
+    Patch(QColor colour, QRect place) {
+        window_.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        window_.setAutoFillBackground(true);
+        QPalette palette = window_.palette();
+        palette.setColor(QPalette::Window, colour);
+        window_.setPalette(palette);
+        window_.setGeometry(place);
+        window_.show();
+    }
+
+    // Where the system put it, in device pixels.
+    QRect Device() const {
+        RECT area{};
+        GetWindowRect(reinterpret_cast<HWND>(window_.winId()), &area);
+        return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
+    }
+
+private:
+    QWidget window_;
+};
+
+// Lets the desktop draw until the screen shows the colour at the point, or 5 s have passed.
+std::optional<ColorValue> ReadOnceDrawn(WinScreenReader& screen, QPoint at, ColorValue expected) {
+    QElapsedTimer waited;
+    waited.start();
+    std::optional<ColorValue> read;
+    do {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        read = screen.ScreenPixelSource(at.x(), at.y());
+    } while (read != expected && waited.elapsed() < 5000);
+    return read;
+}
+
+QRect ScreenArea() { return QRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
+
+TEST(WinScreenReader, ReadsEachColourWithRedInTheLowByte) {
+    WinScreenReader screen;
+    struct Case {
+        QColor Shown;
+        ColorValue Read;
+    };
+    const Case cases[] = {
+        {QColor(0xFF, 0, 0), 0x0000FF},       {QColor(0, 0xFF, 0), 0x00FF00},
+        {QColor(0, 0, 0xFF), 0xFF0000},       {QColor(0x12, 0x34, 0x56), 0x563412},
+        {QColor(0xFF, 0xFF, 0xFF), 0xFFFFFF}, {QColor(0, 0, 0), 0},
+    };
+    for (const Case& c : cases) {
+        const Patch patch(c.Shown, QRect(200, 150, 120, 80));
+        const QPoint centre = patch.Device().center();
+        EXPECT_EQ(ReadOnceDrawn(screen, centre, c.Read), c.Read) << c.Shown.name().toStdString();
+
+        // The region round the patch's corner: the patch's colour inside it, what lies under it outside.
+        const QRect device = patch.Device();
+        const QImage region = screen.GrabRegion(QRect(device.bottomRight() - QPoint(9, 9), QSize(20, 20)));
+        ASSERT_EQ(region.size(), QSize(20, 20));
+        EXPECT_EQ(region.pixelColor(0, 0), c.Shown) << c.Shown.name().toStdString();
+        EXPECT_EQ(region.pixelColor(9, 9), c.Shown) << c.Shown.name().toStdString();
+    }
+}
+
+TEST(WinScreenReader, WhatNoMonitorShowsIsAllBitsSetOrBlack) {
+    WinScreenReader screen;
+    const QRect area = ScreenArea();
+    for (const QPoint outside :
+         {QPoint(-1, 0), QPoint(0, -100), QPoint(area.width(), 0), QPoint(0, area.height() + 500)})
+        EXPECT_EQ(screen.ScreenPixelSource(outside.x(), outside.y()), -1)
+            << outside.x() << "," << outside.y();
+
+    const Patch patch(QColor(0xC8, 0xDC, 0xF0), QRect(0, 0, 60, 40));
+    ASSERT_EQ(ReadOnceDrawn(screen, {5, 5}, 0xF0DCC8), 0xF0DCC8);
+    const QImage edge = screen.GrabRegion(QRect(-10, -5, 20, 10));
+    ASSERT_EQ(edge.size(), QSize(20, 10));
+    EXPECT_EQ(edge.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(edge.pixelColor(9, 4), QColor(Qt::black));
+    EXPECT_EQ(edge.pixelColor(10, 5), QColor(0xC8, 0xDC, 0xF0));
+    EXPECT_EQ(edge.pixelColor(19, 9), QColor(0xC8, 0xDC, 0xF0));
+}
+
+TEST(WinScreenReader, TheMonitorsAndThePointerInDevicePixels) {
+    WinScreenReader screen;
+    EXPECT_EQ(screen.Monitors(), (QList<Monitor>{{ScreenArea(), 1}}));
+    for (const QPoint at : {QPoint(321, 123), QPoint(0, 0), QPoint(1919, 1079)}) {
+        ASSERT_TRUE(SetCursorPos(at.x(), at.y()));
+        EXPECT_EQ(screen.PointerPosition(), at);
+    }
+}
+
+TEST(WinSystemColours, EachIndexIsTheSystemsOwnColour) {
+    WinSystemColours colours;
+    const int indexes[] = {COLOR_WINDOW, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_MENUBAR};
+    const COLORREF chosen[] = {RGB(0x01, 0x02, 0x03), RGB(0xF0, 0x80, 0x10), RGB(0x00, 0x00, 0xFE),
+                               RGB(0xFE, 0x00, 0x00)};
+    COLORREF former[std::size(indexes)];
+    for (std::size_t i = 0; i < std::size(indexes); ++i)
+        former[i] = GetSysColor(indexes[i]);
+    ASSERT_TRUE(SetSysColors(int(std::size(indexes)), indexes, chosen));
+    for (std::size_t i = 0; i < std::size(indexes); ++i)
+        EXPECT_EQ(colours.SystemColor(indexes[i]), ColorValue(chosen[i])) << indexes[i];
+    SetSysColors(int(std::size(indexes)), indexes, former);
+
+    for (const int none : {-1, 25, 31, 1000})
+        EXPECT_EQ(colours.SystemColor(none), 0) << none;
+}
+
+TEST(WinSingleCopy, OneCopyAFolderAndALaterOneAsksItToShow) {
+    QTemporaryDir one, other;
+    WinSingleCopy first;
+    int shown = 0;
+    first.ShowRequested = [&] { ++shown; };
+    ASSERT_TRUE(first.Claim(one.path()));
+
+    struct Case {
+        QString Folder;
+        bool Claimed;
+    };
+    const Case cases[] = {
+        {one.path(), false},
+        {one.path().toUpper(), false}, // Windows names ignore case
+        {QDir::toNativeSeparators(one.path()), false},
+        {other.path(), true},
+    };
+    int asked = 0;
+    for (const Case& c : cases) {
+        WinSingleCopy later;
+        EXPECT_EQ(later.Claim(c.Folder), c.Claimed) << c.Folder.toStdString();
+        asked += c.Claimed ? 0 : 1;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (shown < 1 && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    // Requests that come together may arrive as one.
+    EXPECT_GE(shown, 1);
+    EXPECT_LE(shown, asked);
+}
+
+TEST(WinSingleCopy, AFolderIsFreeOnceItsCopyEnds) {
+    QTemporaryDir folder;
+    {
+        WinSingleCopy first;
+        ASSERT_TRUE(first.Claim(folder.path()));
+    }
+    WinSingleCopy next;
+    EXPECT_TRUE(next.Claim(folder.path()));
+}
+
+TEST(QtFolders, TheProgramFolderHoldsTheRunningProgram) {
+    wchar_t path[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
+    const QString program = QDir::fromNativeSeparators(QString::fromWCharArray(path));
+    const QString folder = QtFolders().ProgramFolder();
+    EXPECT_TRUE(folder.endsWith('/'));
+    EXPECT_EQ(folder + program.section('/', -1), program);
+}
+
+} // namespace

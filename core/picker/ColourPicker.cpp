@@ -45,9 +45,7 @@ void ColourPicker::TakePickedColour(ColorValue colour) {
         Current.ShowAsCurrentColor(colour);
         if (!History.RepeatRuleHolds(colour))
             History.AddToHistory(Current.Text(), Current.Color());
-        Clipboard.PaintCopySample();
-        SyncAdjusterBars();
-        Clipboard.CopyColorToClipboard();
+        CopyCurrentColour();
     });
 }
 
@@ -102,9 +100,7 @@ void ColourPicker::LbColorsClick(int row) {
         if (!value)
             throw std::out_of_range("the chosen row has no value");
         Current.ShowAsCurrentColorFromText(*value);
-        Clipboard.PaintCopySample();
-        SyncAdjusterBars();
-        Clipboard.CopyColorToClipboard();
+        CopyCurrentColour();
     });
 }
 
@@ -116,18 +112,18 @@ void ColourPicker::LbFavColorClick(int row) {
             Current.ShowAsCurrentColorFromText(*value);
         else
             Current.ShowAsCurrentColor(ColorWhite);
-        Clipboard.PaintCopySample();
-        SyncAdjusterBars();
-        Clipboard.CopyColorToClipboard();
+        CopyCurrentColour();
     });
 }
 
 void ColourPicker::BtnCopyColorClick() {
-    RunGuarded([this] {
-        Clipboard.PaintCopySample();
-        SyncAdjusterBars();
-        Clipboard.CopyColorToClipboard();
-    });
+    RunGuarded([this] { CopyCurrentColour(); });
+}
+
+void ColourPicker::CopyCurrentColour() {
+    Clipboard.PaintCopySample();
+    SyncAdjusterBars();
+    Clipboard.CopyColorToClipboard();
 }
 
 void ColourPicker::LbPasteTypeClick(int row) {

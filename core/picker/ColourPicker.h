@@ -78,6 +78,9 @@ signals:
     void AlwaysOnTopChanged();
 
 private:
+    // The current colour as a click on it or on a row takes it: sample, bars, clipboard.
+    void CopyCurrentColour();
+
     QString hint_;
     QString startHint_;
     QString accessNote_;

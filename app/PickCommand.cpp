@@ -4,8 +4,14 @@
 #include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
 
+#include "core/persistence/FileStore.h"
+#include "core/persistence/SettingsStore.h"
+#include "platform/Folders.h"
+
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
+#include <QTimer>
 
 #include <optional>
 
@@ -20,6 +26,30 @@ std::optional<ColorValue> PixelUnderPointer(ScreenReader& screen) {
     return colour;
 }
 
+// How often a starting share is looked at, and how long a pointer may be shown without a picture.
+constexpr int PollMilliseconds = 50;
+constexpr int PictureWaitMilliseconds = 3000;
+
+// Where the window keeps its settings file, to read and to write.
+std::pair<QString, QString> SettingsFile(Platform& platform) {
+    const ::Folders& places = platform.Places();
+    const DataFolders folders =
+        ChooseDataFolders(places.ProgramFolder(), places.ConfigFolder(), SettingsStore::FileNames);
+    const QString& name = SettingsStore::FileNames.constFirst();
+    return {folders.Read + name, folders.Write + name};
+}
+
+std::optional<QString> ReadShareToken(Platform& platform) {
+    return StoredShareToken(SettingsFile(platform).first);
+}
+
+// The desktop's last key is the only one it still takes, so it replaces the stored one; a window that
+// runs meanwhile keeps its own, and writes it at its end.
+void KeepShareToken(Platform& platform, const QString& token) {
+    const auto [read, write] = SettingsFile(platform);
+    StoreShareToken(read, write, token);
+}
+
 } // namespace
 
 int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colour, const TextOut& problem) {
@@ -28,6 +58,7 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
         colour(QString::fromStdString(FormatColorValue(value, style, platform.Colours())));
     };
     ScreenAccess& access = platform.Access();
+    ScreenReader& screen = platform.Screen();
     switch (access.Kind()) {
     case ScreenAccess::Way::None:
         problem(access.Reason().isEmpty()
@@ -35,7 +66,11 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
                     : QStringLiteral("the screen cannot be read on this desktop: %1").arg(access.Reason()));
         return 1;
     case ScreenAccess::Way::Live:
-        if (const auto value = PixelUnderPointer(platform.Screen())) {
+        // Where the screen is shared only once asked for, the share is started and its first picture
+        // with the pointer awaited.
+        if (!screen.PointerKnown())
+            break;
+        if (const auto value = PixelUnderPointer(screen)) {
             write(*value);
             return 0;
         }
@@ -69,6 +104,31 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
         if (!text.isEmpty()) // an empty one takes back what was said
             problem(text);
     });
+    const std::optional<QString> token = ReadShareToken(platform);
+    if (token)
+        access.SetRestoreToken(*token);
+    QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &loop,
+                     [&](const QString& next) { KeepShareToken(platform, next); });
+    // A live share: the pixel once the pointer is seen; a share that shows the pointer but no picture
+    // for a while cannot be read.
+    QTimer watch;
+    QElapsedTimer pointerSeen;
+    if (access.Kind() == ScreenAccess::Way::Live) {
+        QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+            if (!screen.PointerKnown())
+                return;
+            if (!pointerSeen.isValid())
+                pointerSeen.start();
+            if (const auto value = PixelUnderPointer(screen)) {
+                write(*value);
+                finish(0);
+            } else if (pointerSeen.hasExpired(PictureWaitMilliseconds)) {
+                problem(QStringLiteral("the pixel under the pointer could not be read"));
+                finish(1);
+            }
+        });
+        watch.start(PollMilliseconds);
+    }
     access.Start();
     if (!status)
         loop.exec();

@@ -17,6 +17,9 @@ public:
     virtual ~ScreenReader() = default;
 
     virtual QPoint PointerPosition() const = 0;
+    // Whether the desktop has said where the pointer is: some say so only once they share the screen,
+    // or once the pointer crosses a window of the program's.
+    virtual bool PointerKnown() const { return true; }
 
     // The colour of the device pixel at (x, y), read afresh on every call; nothing where the screen
     // cannot be read. A point that no monitor shows gives -1, the value with all 32 bits set.

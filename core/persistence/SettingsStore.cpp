@@ -23,6 +23,40 @@ int RowOrNone(int stored, int count) { return stored >= 0 && stored < count ? st
 
 const QStringList SettingsStore::FileNames{SettingsName, ColorsName, FavName, FavColName};
 
+namespace {
+
+std::optional<IniDocument> ReadSettingsFile(const QString& path) {
+    try {
+        const QByteArray bytes = ReadFileIfExists(path).value_or(QByteArray());
+        return IniDocument(std::string_view(bytes.constData(), bytes.size()));
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<QString> StoredShareToken(const QString& path) {
+    const auto settings = ReadSettingsFile(path);
+    if (!settings)
+        return std::nullopt;
+    return QString::fromStdString(settings->ReadString(Section, ScreenShareTokenKey).value_or(""));
+}
+
+bool StoreShareToken(const QString& readPath, const QString& writePath, const QString& token) {
+    auto settings = ReadSettingsFile(readPath);
+    if (!settings)
+        return false;
+    settings->WriteString(Section, ScreenShareTokenKey, token.toStdString());
+    const std::string bytes = settings->Bytes();
+    try {
+        WriteFileAtomically(writePath, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 SettingsStore::SettingsStore(ColourPicker& picker) : picker_(picker) {}
 
 std::optional<QByteArray> SettingsStore::Read(const QString& name) {

@@ -1,5 +1,6 @@
 #include "core/picker/ScreenGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -30,7 +31,7 @@ int Round(double value) { return static_cast<int>(std::lround(value)); }
 } // namespace
 
 QRect Monitor::Scaled() const {
-    return {Device.topLeft(), QSize(Round(Device.width() / Scale), Round(Device.height() / Scale))};
+    return {Origin, QSize(Round(Device.width() / Scale), Round(Device.height() / Scale))};
 }
 
 const Monitor* MonitorAt(QPoint device, const QList<Monitor>& monitors) {
@@ -48,9 +49,8 @@ QPoint ToDevicePixels(QPoint scaled, const QList<Monitor>& monitors) {
     const Monitor* monitor = ScaledMonitorAt(scaled, monitors);
     if (!monitor)
         return scaled;
-    const QPoint origin = monitor->Device.topLeft();
-    const QPointF offset = QPointF(scaled - origin) * monitor->Scale;
-    return origin + QPoint(Round(offset.x()), Round(offset.y()));
+    const QPointF offset = QPointF(scaled - monitor->Origin) * monitor->Scale;
+    return monitor->Device.topLeft() + QPoint(Round(offset.x()), Round(offset.y()));
 }
 
 QRect ToDevicePixels(const QRect& scaled, const QList<Monitor>& monitors) {
@@ -64,8 +64,42 @@ QPoint ToScaledPixels(QPoint device, const QList<Monitor>& monitors) {
     const Monitor* monitor = MonitorAt(device, monitors);
     if (!monitor)
         return device;
-    const QPoint origin = monitor->Device.topLeft();
-    const QPointF offset = QPointF(device - origin) / monitor->Scale;
-    return origin +
+    const QPointF offset = QPointF(device - monitor->Device.topLeft()) / monitor->Scale;
+    return monitor->Origin +
            QPoint(static_cast<int>(std::floor(offset.x())), static_cast<int>(std::floor(offset.y())));
+}
+
+QList<Monitor> InDevicePixels(const QList<LaidOutMonitor>& monitors) {
+    double largest = 1;
+    for (const LaidOutMonitor& monitor : monitors)
+        if (!monitor.Layout.isEmpty())
+            largest = std::max(largest, double(monitor.Pixels.width()) / monitor.Layout.width());
+    const int spread = static_cast<int>(std::ceil(largest - 1e-9));
+    QList<Monitor> placed;
+    for (const LaidOutMonitor& monitor : monitors) {
+        const double scale =
+            monitor.Layout.isEmpty() ? 1 : double(monitor.Pixels.width()) / monitor.Layout.width();
+        placed.append(
+            {QRect(monitor.Layout.topLeft() * spread, monitor.Pixels), scale, monitor.Layout.topLeft()});
+    }
+    return placed;
+}
+
+std::optional<QPoint> DevicePixelUnder(QPointF layout, const QList<LaidOutMonitor>& monitors,
+                                       const QList<Monitor>& placed) {
+    for (qsizetype i = 0; i < monitors.size() && i < placed.size(); ++i) {
+        const QRect& area = monitors[i].Layout;
+        const QPointF local = layout - QPointF(area.topLeft());
+        if (area.isEmpty() || local.x() < 0 || local.y() < 0 || local.x() >= area.width() ||
+            local.y() >= area.height())
+            continue;
+        const QRect& device = placed[i].Device;
+        // Each axis by its own ratio: a rotated or oddly sized picture need not keep the layout's shape.
+        const int x = std::min(device.width() - 1,
+                               static_cast<int>(std::floor(local.x() * device.width() / area.width())));
+        const int y = std::min(device.height() - 1,
+                               static_cast<int>(std::floor(local.y() * device.height() / area.height())));
+        return device.topLeft() + QPoint(x, y);
+    }
+    return std::nullopt;
 }

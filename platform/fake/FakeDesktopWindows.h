@@ -10,12 +10,14 @@ public:
     std::map<const QWidget*, bool> Topmost;
     int Calls = 0;
     bool Minimised = false;
+    bool Placed = true;
 
     void SetTopmost(QWidget* window, bool topmost) override {
         Topmost[window] = topmost;
         ++Calls;
     }
     bool IsMinimised(const QWidget*) const override { return Minimised; }
+    bool KnowsPlaces() const override { return Placed; }
     void BringToFront(QWidget*) override {
         Minimised = false;
         ++BroughtToFront;

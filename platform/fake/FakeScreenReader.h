@@ -12,12 +12,14 @@ public:
     QPoint Pointer;
     QList<Monitor> Layout;
     bool Unreadable = false;
+    bool PointerUnknown = false;
     // Where the screen was drawn on since the reader last looked; everywhere until a test says otherwise.
     QRegion Drawn = QRect(-100000, -100000, 200000, 200000);
     int Grabs = 0;
     int PixelReads = 0;
 
     QPoint PointerPosition() const override { return Pointer; }
+    bool PointerKnown() const override { return !PointerUnknown; }
 
     std::optional<ColorValue> ScreenPixelSource(int x, int y) override {
         ++PixelReads;

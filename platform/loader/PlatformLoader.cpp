@@ -34,7 +34,7 @@ ScreenBackEnd ChooseScreen() {
     if (PortalColourPick::Offered())
         return {std::make_unique<UnreadableScreen>(), std::make_unique<PortalColourPick>()};
     return {std::make_unique<UnreadableScreen>(),
-            std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland"),
+            std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland 桌面"),
                                                 QString::fromStdString(MsgNoCaptureOffered))};
 }
 

@@ -13,6 +13,9 @@
 namespace {
 
 // Room for the pointer's position and a picture of it up to this size, which the desktop may send too.
+// A desktop sends the position only where its own room for the picture fits in ours, and desktops
+// ask for more than a pointer needs (one asks for 384 by 384): a generous largest size.
+constexpr int LargestCursor = 1024;
 constexpr int CursorMetaSize(int side) {
     return int(sizeof(spa_meta_cursor) + sizeof(spa_meta_bitmap)) + side * side * 4;
 }
@@ -51,12 +54,17 @@ struct PipeWireScreen::Connection {
         const uchar* Pixels = nullptr;
         int Stride = 0;
         quint64 Frames = 0, FramesLooked = 0;
-        std::optional<QPoint> Cursor;
+        std::optional<QPoint> Cursor; // in the picture's pixels
         quint64 CursorTime = 0;
 
-        QRect Device() const { return {Shared.Place.topLeft(), Size.isEmpty() ? Shared.Place.size() : Size}; }
-        const uchar* At(QPoint device) const {
-            const QPoint local = device - Shared.Place.topLeft();
+        // Where the monitor lies on the desktop, and its picture's size once the first frame says it.
+        LaidOutMonitor LaidOut() const {
+            const QSize pixels = Size.isEmpty() ? Shared.Place.size() : Size;
+            return {Shared.Place.isEmpty() ? QRect(Shared.Place.topLeft(), pixels) : Shared.Place, pixels};
+        }
+        // Place is the stream's own rectangle in device pixels.
+        const uchar* At(QPoint device, const QRect& place) const {
+            const QPoint local = device - place.topLeft();
             return Pixels + qsizetype(local.y()) * Stride + local.x() * 4;
         }
         void Release() {
@@ -86,11 +94,12 @@ struct PipeWireScreen::Connection {
         Ended();
     }
 
-    const Stream* StreamAt(QPoint device) const {
+    // Every stream's place in device pixels, in the order of Streams; under the lock.
+    QList<Monitor> Placed() const {
+        QList<LaidOutMonitor> laidOut;
         for (const auto& stream : Streams)
-            if (stream->Device().contains(device))
-                return stream.get();
-        return nullptr;
+            laidOut.append(stream->LaidOut());
+        return InDevicePixels(laidOut);
     }
 
     static void ParamChanged(void* data, uint32_t id, const spa_pod* param);
@@ -124,7 +133,7 @@ void PipeWireScreen::Connection::ParamChanged(void* data, uint32_t id, const spa
         static_cast<const spa_pod*>(spa_pod_builder_add_object(
             &builder, SPA_TYPE_OBJECT_ParamMeta, SPA_PARAM_Meta, SPA_PARAM_META_type,
             SPA_POD_Id(SPA_META_Cursor), SPA_PARAM_META_size,
-            SPA_POD_CHOICE_RANGE_Int(CursorMetaSize(64), CursorMetaSize(1), CursorMetaSize(256)))),
+            SPA_POD_CHOICE_RANGE_Int(CursorMetaSize(64), CursorMetaSize(1), CursorMetaSize(LargestCursor)))),
     };
     pw_stream_update_params(stream->Handle, params, 3);
 }
@@ -153,7 +162,7 @@ void PipeWireScreen::Connection::Process(void* data) {
 
     const std::lock_guard lock(stream->Owner->Lock);
     if (cursor && spa_meta_cursor_is_valid(cursor)) {
-        stream->Cursor = stream->Shared.Place.topLeft() + QPoint(cursor->position.x, cursor->position.y);
+        stream->Cursor = QPoint(cursor->position.x, cursor->position.y);
         stream->CursorTime = ++stream->Owner->CursorClock;
     }
     const int stride = plane && plane->chunk->stride > 0 ? plane->chunk->stride : stream->Size.width() * 4;
@@ -242,13 +251,14 @@ PipeWireScreen::PipeWireScreen(int pipeWireFd, const QList<SharedMonitor>& monit
         stream->Shared = monitor;
         pw_properties* props = pw_properties_new(PW_KEY_MEDIA_TYPE, "Video", PW_KEY_MEDIA_CATEGORY, "Capture",
                                                  PW_KEY_MEDIA_ROLE, "Screen", nullptr);
-        // The session manager links the stream to the node the portal named.
-        pw_properties_setf(props, PW_KEY_TARGET_OBJECT, "%u", monitor.Node);
         stream->Handle = pw_stream_new(c.Core, "tintra", props);
         pw_stream_add_listener(stream->Handle, &stream->Listener, &streamEvents, stream.get());
         uint8_t memory[1024];
         spa_pod_builder builder = SPA_POD_BUILDER_INIT(memory, sizeof(memory));
         const spa_pod* formats[] = {FrameFormats(&builder)};
+        // The portal names the node by its id, so the stream asks for it by id, the way meant for
+        // portal streams: the session manager reads an id given as "target.object" as a serial
+        // instead, which is another number but by chance.
         pw_stream_connect(stream->Handle, PW_DIRECTION_INPUT, monitor.Node,
                           pw_stream_flags(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS), formats,
                           1);
@@ -286,37 +296,58 @@ PipeWireScreen::~PipeWireScreen() {
 std::optional<QPoint> PipeWireScreen::Pointer() const {
     const std::lock_guard lock(connection_->Lock);
     // The monitor that saw the pointer last has it now.
-    const Connection::Stream* latest = nullptr;
+    const QList<Monitor> placed = connection_->Placed();
+    std::optional<QPoint> pointer;
+    quint64 latest = 0;
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        const auto& stream = connection_->Streams[size_t(i)];
+        if (stream->Cursor && stream->CursorTime > latest) {
+            latest = stream->CursorTime;
+            pointer = placed[i].Device.topLeft() + *stream->Cursor;
+        }
+    }
+    return pointer;
+}
+
+bool PipeWireScreen::HasPicture() const {
+    const std::lock_guard lock(connection_->Lock);
     for (const auto& stream : connection_->Streams)
-        if (stream->Cursor && (!latest || stream->CursorTime > latest->CursorTime))
-            latest = stream.get();
-    return latest ? latest->Cursor : std::nullopt;
+        if (stream->Frames > 0)
+            return true;
+    return false;
 }
 
 std::optional<ColorValue> PipeWireScreen::Pixel(QPoint device) const {
     const std::lock_guard lock(connection_->Lock);
-    const Connection::Stream* stream = connection_->StreamAt(device);
-    if (!stream)
-        return -1;
-    if (!stream->Pixels)
-        return std::nullopt;
-    const uchar* pixel = stream->At(device);
-    return RedFirst(stream->Format) ? PackRgb(pixel[0], pixel[1], pixel[2])
-                                    : PackRgb(pixel[2], pixel[1], pixel[0]);
+    const QList<Monitor> placed = connection_->Placed();
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        if (!placed[i].Device.contains(device))
+            continue;
+        const auto& stream = connection_->Streams[size_t(i)];
+        if (!stream->Pixels)
+            return std::nullopt;
+        const uchar* pixel = stream->At(device, placed[i].Device);
+        return RedFirst(stream->Format) ? PackRgb(pixel[0], pixel[1], pixel[2])
+                                        : PackRgb(pixel[2], pixel[1], pixel[0]);
+    }
+    return -1;
 }
 
 QImage PipeWireScreen::Grab(const QRect& region) const {
     QImage image(region.size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     const std::lock_guard lock(connection_->Lock);
-    for (const auto& stream : connection_->Streams) {
-        const QRect part = region & stream->Device();
+    const QList<Monitor> placed = connection_->Placed();
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        const auto& stream = connection_->Streams[size_t(i)];
+        const QRect place = placed[i].Device;
+        const QRect part = region & place;
         if (part.isEmpty())
             continue;
         if (!stream->Pixels)
             return {};
         for (int y = part.top(); y <= part.bottom(); ++y) {
-            const uchar* from = stream->At({part.left(), y});
+            const uchar* from = stream->At({part.left(), y}, place);
             auto* to =
                 reinterpret_cast<QRgb*>(image.scanLine(y - region.top())) + (part.left() - region.left());
             if (RedFirst(stream->Format)) {
@@ -334,23 +365,19 @@ QImage PipeWireScreen::Grab(const QRect& region) const {
 
 QList<Monitor> PipeWireScreen::Monitors() const {
     const std::lock_guard lock(connection_->Lock);
-    QList<Monitor> monitors;
-    for (const auto& stream : connection_->Streams) {
-        const QRect place = stream->Shared.Place;
-        const QRect device = stream->Device();
-        monitors.append({device, place.width() > 0 ? double(device.width()) / place.width() : 1.0});
-    }
-    return monitors;
+    return connection_->Placed();
 }
 
 bool PipeWireScreen::Changed(const QRect& region) {
     const std::lock_guard lock(connection_->Lock);
+    const QList<Monitor> placed = connection_->Placed();
     bool changed = false;
-    for (const auto& stream : connection_->Streams) {
-        if (!stream->Device().intersects(region))
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        auto& stream = *connection_->Streams[size_t(i)];
+        if (!placed[i].Device.intersects(region))
             continue;
-        changed = changed || stream->Frames == 0 || stream->Frames != stream->FramesLooked;
-        stream->FramesLooked = stream->Frames;
+        changed = changed || stream.Frames == 0 || stream.Frames != stream.FramesLooked;
+        stream.FramesLooked = stream.Frames;
     }
     return changed;
 }

@@ -52,7 +52,7 @@ bool PortalColourPick::Offered(const QDBusConnection& bus) {
     return qdbus_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toUInt() >= PickColorSince;
 }
 
-QString PortalColourPick::Name() const { return QStringLiteral("Screenshot portal"); }
+QString PortalColourPick::Name() const { return QStringLiteral("桌面门户的取色工具"); }
 
 void PortalColourPick::Start() {
     if (request_)

@@ -9,6 +9,9 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusUnixFileDescriptor>
+#include <QTimerEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,8 +27,13 @@ constexpr uint PersistSince = 4; // the portal's version that first keeps a shar
 
 // Long enough for a running portal to answer, short enough that a start never waits on a stuck one.
 constexpr int ProbeMilliseconds = 100;
+// How often a new share is looked at until the pointer is seen, and how long pictures may come without
+// it before the share is given up as one that never tells where the pointer is.
+constexpr int WatchMilliseconds = 100;
+constexpr int PointerWaitMilliseconds = 3000;
 
 const QString AskText = QStringLiteral("桌面将询问是否允许本程序读取屏幕，以便取色");
+const QString WaitText = QStringLiteral("正在等待桌面共享屏幕");
 const QString CancelledText = QStringLiteral("屏幕共享未获允许，无法取色");
 const QString FailedText = QStringLiteral("桌面未能共享屏幕，无法取色");
 const QString NoPointerText = QStringLiteral("此桌面共享屏幕时不提供鼠标位置，无法取色");
@@ -38,21 +46,30 @@ QDBusMessage ScreenCastProperties() {
     return get;
 }
 
-QPoint PairOf(const QVariant& value) {
+// A pair of numbers, (ii), from a stream's properties; nothing where the desktop left it out (some send
+// no position).
+std::optional<QPoint> PairOf(const QVariantMap& properties, const QString& key) {
+    const QVariant value = properties.value(key);
+    if (!value.canConvert<QDBusArgument>())
+        return std::nullopt;
     const auto pair = value.value<QDBusArgument>();
+    if (pair.currentType() != QDBusArgument::StructureType)
+        return std::nullopt;
     int first = 0, second = 0;
     pair.beginStructure();
     pair >> first >> second;
     pair.endStructure();
-    return {first, second};
+    return QPoint(first, second);
 }
 
-// The streams of a started cast: a(ua{sv}), a node and its properties each.
+// The streams of a started cast: a(ua{sv}), a node and its properties each. Monitors without a
+// position are laid out left to right in the order given.
 QList<SharedMonitor> SharedMonitors(const QVariant& streams) {
     QList<SharedMonitor> monitors;
     const auto list = streams.value<QDBusArgument>();
     if (list.currentType() != QDBusArgument::ArrayType)
         return monitors;
+    int right = 0;
     list.beginArray();
     while (!list.atEnd()) {
         SharedMonitor monitor;
@@ -60,9 +77,10 @@ QList<SharedMonitor> SharedMonitors(const QVariant& streams) {
         list.beginStructure();
         list >> monitor.Node >> properties;
         list.endStructure();
-        const QPoint size = PairOf(properties.value(QStringLiteral("size")));
-        monitor.Place =
-            QRect(PairOf(properties.value(QStringLiteral("position"))), QSize(size.x(), size.y()));
+        const QPoint size = PairOf(properties, QStringLiteral("size")).value_or(QPoint());
+        const QPoint position = PairOf(properties, QStringLiteral("position")).value_or(QPoint(right, 0));
+        monitor.Place = QRect(position, QSize(size.x(), size.y()));
+        right = std::max(right, monitor.Place.left() + std::max(0, size.x()));
         monitors.append(monitor);
     }
     list.endArray();
@@ -85,16 +103,16 @@ bool PortalScreenCast::Offered(const QDBusConnection& bus) {
     return properties.value(QStringLiteral("AvailableCursorModes")).toUInt() & CursorMetadata;
 }
 
-QString PortalScreenCast::Name() const { return QStringLiteral("ScreenCast portal"); }
+QString PortalScreenCast::Name() const { return QStringLiteral("桌面的屏幕共享"); }
 
 void PortalScreenCast::Start() {
     if (running_)
         return;
     running_ = true;
     const quint64 attempt = ++attempt_;
-    // Without a key from an earlier yes the desktop asks the user.
-    if (token_.isEmpty())
-        emit Explain(AskText);
+    // Without a key from an earlier yes the desktop asks the user. Either way the hint line says so
+    // until the pointer is first seen.
+    emit Explain(token_.isEmpty() ? AskText : WaitText);
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(ScreenCastProperties()), this);
     connect(
         watcher, &QDBusPendingCallWatcher::finished, this,
@@ -177,6 +195,8 @@ void PortalScreenCast::OpenPipeWire(const QVariantMap& results) {
                     return;
                 }
                 // PipeWire says so on its own thread; the answer is given here, if still wanted.
+                watchedSince_.start();
+                watch_.start(WatchMilliseconds, this);
                 screen_ = std::make_unique<PipeWireScreen>(reply.value().fileDescriptor(), monitors,
                                                            [this, attempt] {
                                                                QMetaObject::invokeMethod(
@@ -204,6 +224,26 @@ void PortalScreenCast::Ask(const QString& method, const QVariantList& arguments,
             });
 }
 
+// Until the pointer is first seen, the hint line keeps what it said; a share whose pictures come without
+// the pointer for long is one where picking cannot work.
+void PortalScreenCast::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != watch_.timerId())
+        return;
+    if (!screen_) {
+        watch_.stop();
+        return;
+    }
+    if (screen_->Pointer()) {
+        watch_.stop();
+        emit Explain(QString());
+        return;
+    }
+    if (!screen_->HasPicture())
+        watchedSince_.start();
+    else if (watchedSince_.hasExpired(PointerWaitMilliseconds))
+        Refuse(NoPointerText);
+}
+
 void PortalScreenCast::SessionClosed() {
     if (running_)
         Refuse(EndedText);
@@ -219,6 +259,7 @@ void PortalScreenCast::Stop() {
     running_ = false;
     delete request_; // withdraws the question, closing its dialog
     request_ = nullptr;
+    watch_.stop();
     screen_.reset();
     CloseSession();
 }
@@ -238,6 +279,8 @@ QPoint PortalScreenCast::PointerPosition() const {
     const auto pointer = screen_ ? screen_->Pointer() : std::nullopt;
     return pointer.value_or(QPoint());
 }
+
+bool PortalScreenCast::PointerKnown() const { return screen_ && screen_->Pointer(); }
 
 // Until the pointer has been seen there is no place the user points at: nothing is read.
 std::optional<ColorValue> PortalScreenCast::ScreenPixelSource(int x, int y) {

@@ -3,7 +3,9 @@
 #include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
 
+#include <QBasicTimer>
 #include <QDBusConnection>
+#include <QElapsedTimer>
 
 #include <functional>
 #include <memory>
@@ -14,7 +16,7 @@ class PortalRequest;
 // The screen as the desktop's screen-cast portal shares it (GNOME, KDE Plasma): after the user's yes,
 // the monitors come as PipeWire streams whose frames carry the pointer's position, so picking runs
 // live. The share is asked to persist: the key the desktop gives back skips its question next time.
-// Until the first frame, reads give nothing.
+// Until the pointer is first seen, reads give nothing and the hint line says what is awaited.
 class PortalScreenCast final : public ScreenAccess, public ScreenReader {
     Q_OBJECT
 public:
@@ -32,6 +34,7 @@ public:
     void SetRestoreToken(const QString& token) override { token_ = token; }
 
     QPoint PointerPosition() const override;
+    bool PointerKnown() const override;
     std::optional<ColorValue> ScreenPixelSource(int x, int y) override;
     QImage GrabRegion(const QRect& region) override;
     QList<Monitor> Monitors() const override;
@@ -39,6 +42,9 @@ public:
 
 private slots:
     void SessionClosed();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     void CreateSession(uint version);
@@ -59,4 +65,6 @@ private:
     quint64 attempt_ = 0;
     PortalRequest* request_ = nullptr; // the open question, a child
     std::unique_ptr<PipeWireScreen> screen_;
+    QBasicTimer watch_; // looks for the pointer of a new share
+    QElapsedTimer watchedSince_;
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/QtDesktopWindows.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -18,6 +19,10 @@ void QtDesktopWindows::SetTopmost(QWidget* window, bool topmost) {
 }
 
 bool QtDesktopWindows::IsMinimised(const QWidget* window) const { return window->isMinimized(); }
+
+bool QtDesktopWindows::KnowsPlaces() const {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void QtDesktopWindows::BringToFront(QWidget* window) {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

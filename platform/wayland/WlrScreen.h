@@ -35,7 +35,7 @@ public:
     ~WlrScreen() override;
 
     Way Kind() const override { return Way::PickMode; }
-    QString Name() const override { return QStringLiteral("Wayland (wlroots)"); }
+    QString Name() const override { return QStringLiteral("wlroots 桌面的屏幕复制"); }
     void Start() override;
     void Stop() override;
 

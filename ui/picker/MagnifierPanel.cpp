@@ -130,13 +130,20 @@ bool MagnifierPanel::TimerShowZoomTimer() {
     bool drew = false;
     RunGuarded(
         [&] {
-            // One look at the pointer, in the screen's device pixels, serves the whole tick.
-            const QPoint pointer = platform_.Screen().PointerPosition();
-            const bool minimised = platform_.Windows().IsMinimised(&mainWindow_);
+            // One look at the pointer, in the screen's device pixels, serves the whole tick. Until the
+            // desktop says where it is, the hint line keeps saying what is awaited.
+            ScreenReader& screen = platform_.Screen();
+            if (!screen.PointerKnown())
+                return;
+            const QPoint pointer = screen.PointerPosition();
+            const DesktopWindows& windows = platform_.Windows();
+            const bool minimised = windows.IsMinimised(&mainWindow_);
             bool read = true;
             if (!minimised) {
-                const QList<Monitor> monitors = platform_.Screen().Monitors();
-                if (ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer)) {
+                const QList<Monitor> monitors = screen.Monitors();
+                // Where the desktop keeps the window's place to itself, the window is not told apart.
+                if (windows.KnowsPlaces() &&
+                    ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer)) {
                     DrawHint();
                     drew = true;
                 } else {

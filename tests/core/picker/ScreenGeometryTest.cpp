@@ -55,6 +55,40 @@ TEST(ScreenGeometry, APointNoMonitorShowsBelongsToTheNearestAndNoMonitorsChangeN
     EXPECT_EQ(ToDevicePixels(QPoint(7, 9), {}), QPoint(7, 9));
 }
 
+// A desktop that lays out its monitors in its own units: a scale-2 monitor left of an unscaled one
+// would overlap it with its corner kept, so corners spread by the largest scale; pointers with
+// fractions land on the device pixel under them.
+TEST(ScreenGeometry, MonitorsLaidOutInTheDesktopsUnitsGetDevicePixelsOfTheirOwn) {
+    const QList<LaidOutMonitor> mixed{{{0, 0, 1280, 720}, {2560, 1440}}, {{1280, 0, 1280, 720}, {1280, 720}}};
+    const QList<Monitor> placed = InDevicePixels(mixed);
+    EXPECT_EQ(placed,
+              (QList<Monitor>{{{0, 0, 2560, 1440}, 2, {0, 0}}, {{2560, 0, 1280, 720}, 1, {1280, 0}}}));
+    const QList<LaidOutMonitor> unscaled{{{0, 0, 1280, 800}, {1280, 800}}, {{-800, 0, 800, 600}, {800, 600}}};
+    EXPECT_EQ(InDevicePixels(unscaled), (QList<Monitor>{{{0, 0, 1280, 800}, 1}, {{-800, 0, 800, 600}, 1}}));
+    const QList<LaidOutMonitor> fractional{{{0, 0, 1280, 720}, {1920, 1080}},
+                                           {{1280, 0, 1280, 720}, {1280, 720}}};
+
+    const struct {
+        QPointF Layout;
+        const QList<LaidOutMonitor>* Monitors;
+        std::optional<QPoint> Device;
+    } cases[] = {
+        {{50.5, 25.5}, &mixed, QPoint(101, 51)}, // the odd pixel of a 2-by-2 block
+        {{50.25, 25.0}, &mixed, QPoint(100, 50)},    {{1279.9, 719.9}, &mixed, QPoint(2559, 1439)},
+        {{1330.5, 50.5}, &mixed, QPoint(2610, 50)}, // on the unscaled one, right of the scaled one
+        {{2560, 0}, &mixed, std::nullopt},           {{-800, 599}, &unscaled, QPoint(-800, 599)},
+        {{10.7, 0.7}, &fractional, QPoint(16, 1)}, // 16.05 and 1.05 at 1.5
+        {{1280.5, 0}, &fractional, QPoint(2560, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Layout.x() << "," << c.Layout.y());
+        EXPECT_EQ(DevicePixelUnder(c.Layout, *c.Monitors, InDevicePixels(*c.Monitors)), c.Device);
+    }
+    // The toolkit's pixels of a scaled monitor are its layout's.
+    EXPECT_EQ(ToDevicePixels(QPoint(1290, 10), placed), QPoint(2570, 10));
+    EXPECT_EQ(ToScaledPixels(QPoint(101, 51), placed), QPoint(50, 25));
+}
+
 TEST(MagnifierGeometry, TheSourceStaysOnThePointersOwnMonitor) {
     const struct {
         QPoint Pointer;

@@ -9,6 +9,7 @@
 
 #include <QDBusArgument>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -21,8 +22,9 @@ struct Heard {
 
     Heard(ScreenAccess& access, PortalRig& rig) {
         QObject::connect(&access, &ScreenAccess::Explain, [this, &rig](const QString& text) {
+            if (Explained.isEmpty())
+                DialogsWhenExplained = rig.Seen().value("dialogs").toInt();
             Explained.append(text);
-            DialogsWhenExplained = rig.Seen().value("dialogs").toInt();
         });
         QObject::connect(&access, &ScreenAccess::Refused,
                          [this](const QString& why) { Refused.append(why); });
@@ -65,8 +67,9 @@ TEST_P(PortalFormatTest, ReadsThePixelUnderTheMovingPointer) {
     cast.Start();
     ASSERT_TRUE(Reading(cast)) << heard.Refused.join(' ').toStdString();
 
-    // The second monitor's frames have twice its size on the desktop.
-    EXPECT_EQ(cast.Monitors(), (QList<Monitor>{{QRect(0, 0, 160, 120), 1}, {QRect(160, 40, 160, 120), 2}}));
+    // The second monitor's frames have twice its size on the desktop (80 by 60 at (160, 40)).
+    EXPECT_EQ(cast.Monitors(), (QList<Monitor>{{QRect(0, 0, 160, 120), 1, QPoint(0, 0)},
+                                               {QRect(320, 80, 160, 120), 2, QPoint(160, 40)}}));
     std::set<std::pair<int, int>> pointers;
     std::set<int> blues;
     ASSERT_TRUE(WaitFor([&] {
@@ -80,19 +83,27 @@ TEST_P(PortalFormatTest, ReadsThePixelUnderTheMovingPointer) {
             blues.insert(BlueOf(*colour));
         }
         pointers.insert({pointer.x(), pointer.y()});
-        return HasFailure() || (pointers.size() >= 3 && blues.size() >= 3);
+        // Read on each monitor: the pointer on the second one is offset by its place.
+        return HasFailure() ||
+               (pointers.size() >= 3 && blues.size() >= 3 &&
+                std::any_of(pointers.begin(), pointers.end(), [](auto p) { return p.first < 160; }) &&
+                std::any_of(pointers.begin(), pointers.end(), [](auto p) { return p.first >= 320; }));
     }));
 
-    // A region across both monitors and beyond them: each pixel from its own monitor, black outside.
-    const QImage region = cast.GrabRegion(QRect(150, 30, 20, 20));
+    // A region across the second monitor's corner: its pixels from it (rows padded), black outside.
+    const QImage region = cast.GrabRegion(QRect(310, 70, 20, 20));
     ASSERT_EQ(region.size(), QSize(20, 20));
-    for (const QPoint at : {QPoint(150, 30), QPoint(159, 45), QPoint(160, 40), QPoint(169, 49)}) {
-        const QRgb pixel = region.pixel(at - QPoint(150, 30));
+    for (const QPoint at : {QPoint(320, 80), QPoint(329, 89), QPoint(325, 81)}) {
+        const QRgb pixel = region.pixel(at - QPoint(310, 70));
         EXPECT_EQ(qRed(pixel), at.x() % 256) << at.x() << "," << at.y();
         EXPECT_EQ(qGreen(pixel), at.y()) << at.x() << "," << at.y();
     }
-    EXPECT_EQ(region.pixel(15, 5), qRgb(0, 0, 0)); // (165, 35): above the second monitor
-    EXPECT_EQ(cast.ScreenPixelSource(165, 35), -1);
+    EXPECT_EQ(region.pixel(5, 15), qRgb(0, 0, 0)); // (315, 85): left of the second monitor
+    EXPECT_EQ(cast.ScreenPixelSource(200, 85), -1);
+    const auto corner = cast.ScreenPixelSource(159, 119); // the first monitor's last pixel
+    ASSERT_TRUE(corner.has_value());
+    EXPECT_EQ(RedOf(*corner), 159);
+    EXPECT_EQ(GreenOf(*corner), 119);
     EXPECT_TRUE(heard.Refused.isEmpty());
 }
 
@@ -100,14 +111,18 @@ INSTANTIATE_TEST_SUITE_P(EachPixelFormat, PortalFormatTest, testing::Values("BGR
 
 TEST_F(PortalTest, KeepsTheDesktopsKeyAndAsksNoMoreWithIt) {
     ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
-    QString key;
+    QString key, asked;
     {
         PortalScreenCast cast(rig_.Bus());
         Heard heard(cast, rig_);
         cast.Start();
         ASSERT_TRUE(Reading(cast));
-        ASSERT_EQ(heard.Explained.size(), 1);
-        EXPECT_EQ(heard.DialogsWhenExplained, 0); // said before the desktop asked
+        // Said before the desktop asked, and taken back once the pointer is seen.
+        ASSERT_TRUE(WaitFor([&] { return heard.Explained.size() == 2; }));
+        EXPECT_EQ(heard.DialogsWhenExplained, 0);
+        EXPECT_FALSE(heard.Explained.front().isEmpty());
+        EXPECT_TRUE(heard.Explained.back().isEmpty());
+        asked = heard.Explained.front();
         ASSERT_EQ(heard.Tokens.size(), 1);
         key = heard.Tokens.front();
         const QVariantMap seen = rig_.Seen();
@@ -126,13 +141,13 @@ TEST_F(PortalTest, KeepsTheDesktopsKeyAndAsksNoMoreWithIt) {
         EXPECT_FALSE(cast.ScreenPixelSource(10, 10).has_value());
     }
 
-    // The next start (of the program, here) brings the key: no question, no explaining, a new key.
+    // The next start (of the program, here) brings the key: no question, nor word of one, a new key.
     PortalScreenCast cast(rig_.Bus());
     Heard heard(cast, rig_);
     cast.SetRestoreToken(key);
     cast.Start();
     ASSERT_TRUE(Reading(cast));
-    EXPECT_TRUE(heard.Explained.isEmpty());
+    EXPECT_FALSE(heard.Explained.contains(asked));
     ASSERT_EQ(heard.Tokens.size(), 1);
     EXPECT_NE(heard.Tokens.front(), key);
     const QVariantMap seen = rig_.Seen();

@@ -7,8 +7,12 @@
 #include <spa/utils/dict.h>
 
 #include <map>
+#include <optional>
 #include <set>
+#include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +32,16 @@ uint32_t NumberOf(const spa_dict* props, const char* key) {
     const char* value = props ? spa_dict_lookup(props, key) : nullptr;
     return value ? uint32_t(std::strtoul(value, nullptr, 10)) : SPA_ID_INVALID;
 }
+
+std::string TextOf(const spa_dict* props, const char* key) {
+    const char* value = props ? spa_dict_lookup(props, key) : nullptr;
+    return value ? value : "";
+}
+
+// Rows a little longer than their pixels, as desktops that align them send.
+constexpr int RowPadding = 64;
+// The largest scale of the monitors: device corners lie at the desktop's times this.
+constexpr int Spread = 2;
 
 } // namespace
 
@@ -55,16 +69,32 @@ struct StandInScreen::Daemon {
     std::vector<std::unique_ptr<Source>> Sources;
     std::vector<pw_proxy*> Links;
     int Frame = 0;
-    // What the registry shows: each node's ports and the consumers' wishes.
-    std::map<uint32_t, uint32_t> OutPort, InPort, Target;
+    // What the registry shows: each node's ports, the sources' serials and names (by id) and the
+    // consumers' wishes: the key they named their source with and its value.
+    std::map<uint32_t, uint32_t> OutPort, InPort;
+    std::map<uint32_t, std::string> SourceSerial, SourceName;
+    std::map<uint32_t, std::pair<std::string, std::string>> Target;
     std::set<uint32_t> Linked;
     std::map<uint32_t, std::unique_ptr<Consumer>> Consumers;
 
     // Links a consumer to the source it asked for once both have their ports.
+    // The source a consumer's wish names, as the session manager reads it: "target.object" as a
+    // serial, "node.target" as an id, either as a node's name.
+    std::optional<uint32_t> SourceNamed(const std::pair<std::string, std::string>& wish) const {
+        const auto& [key, value] = wish;
+        for (const auto& [id, serial] : SourceSerial)
+            if ((key == PW_KEY_TARGET_OBJECT ? serial == value : std::to_string(id) == value) ||
+                SourceName.at(id) == value)
+                return id;
+        return std::nullopt;
+    }
+
     void LinkWaiting() {
-        for (const auto& [consumer, source] : Target) {
-            if (Linked.count(consumer) || !InPort.count(consumer) || !OutPort.count(source))
+        for (const auto& [consumer, wish] : Target) {
+            const std::optional<uint32_t> named = SourceNamed(wish);
+            if (!named || Linked.count(consumer) || !InPort.count(consumer) || !OutPort.count(*named))
                 continue;
+            const uint32_t source = *named;
             pw_properties* props = pw_properties_new(nullptr, nullptr);
             pw_properties_setf(props, PW_KEY_LINK_OUTPUT_NODE, "%u", source);
             pw_properties_setf(props, PW_KEY_LINK_OUTPUT_PORT, "%u", OutPort[source]);
@@ -89,7 +119,10 @@ struct StandInScreen::Daemon {
         } else if (std::strcmp(type, PW_TYPE_INTERFACE_Node) == 0) {
             // A consumer names its source in properties that only the node itself shows.
             const char* media = spa_dict_lookup(props, PW_KEY_MEDIA_CLASS);
-            if (media && std::strcmp(media, "Stream/Input/Video") == 0) {
+            if (media && std::strcmp(media, "Video/Source") == 0) {
+                daemon->SourceSerial[id] = TextOf(props, PW_KEY_OBJECT_SERIAL);
+                daemon->SourceName[id] = TextOf(props, PW_KEY_NODE_NAME);
+            } else if (media && std::strcmp(media, "Stream/Input/Video") == 0) {
                 auto consumer = std::make_unique<Consumer>();
                 consumer->Owner = daemon;
                 consumer->Id = id;
@@ -105,9 +138,11 @@ struct StandInScreen::Daemon {
 
     static void ConsumerInfo(void* data, const pw_node_info* info) {
         auto* consumer = static_cast<Consumer*>(data);
-        const uint32_t target = NumberOf(info->props, PW_KEY_TARGET_OBJECT);
-        if (target != SPA_ID_INVALID)
-            consumer->Owner->Target[consumer->Id] = target;
+        for (const char* key : {PW_KEY_TARGET_OBJECT, PW_KEY_NODE_TARGET})
+            if (const std::string value = TextOf(info->props, key); !value.empty()) {
+                consumer->Owner->Target[consumer->Id] = {key, value};
+                break;
+            }
         consumer->Owner->LinkWaiting();
     }
     static inline const pw_node_events ConsumerEvents = [] {
@@ -126,6 +161,8 @@ struct StandInScreen::Daemon {
         }
         daemon->Target.erase(id);
         daemon->Linked.erase(id);
+        daemon->SourceSerial.erase(id);
+        daemon->SourceName.erase(id);
         std::erase_if(daemon->InPort,
                       [id](const auto& port) { return port.first == id || port.second == id; });
     }
@@ -134,7 +171,7 @@ struct StandInScreen::Daemon {
         auto* source = static_cast<Source*>(data);
         if (id != SPA_PARAM_Format || !param)
             return;
-        const int stride = source->Monitor.Pixels.width() * 4;
+        const int stride = source->Monitor.Pixels.width() * 4 + RowPadding;
         uint8_t memory[1024];
         spa_pod_builder builder = SPA_POD_BUILDER_INIT(memory, sizeof(memory));
         const spa_pod* params[] = {
@@ -162,15 +199,15 @@ struct StandInScreen::Daemon {
         spa_data& plane = buffer->buffer->datas[0];
         const Shared& monitor = source->Monitor;
         const int frame = source->Owner->Frame;
-        const int stride = monitor.Pixels.width() * 4;
+        const int stride = monitor.Pixels.width() * 4 + RowPadding;
+        const QPoint corner = monitor.Place.topLeft() * Spread;
         if (plane.data) {
             const bool redFirst = source->Owner->Format == SPA_VIDEO_FORMAT_RGBx ||
                                   source->Owner->Format == SPA_VIDEO_FORMAT_RGBA;
             for (int y = 0; y < monitor.Pixels.height(); ++y) {
                 auto* pixel = static_cast<uint8_t*>(plane.data) + y * stride;
                 for (int x = 0; x < monitor.Pixels.width(); ++x, pixel += 4) {
-                    const uint8_t red = uint8_t(monitor.Place.x() + x),
-                                  green = uint8_t(monitor.Place.y() + y);
+                    const uint8_t red = uint8_t(corner.x() + x), green = uint8_t(corner.y() + y);
                     pixel[0] = redFirst ? red : uint8_t(Blue(frame));
                     pixel[1] = green;
                     pixel[2] = redFirst ? uint8_t(Blue(frame)) : red;
@@ -188,7 +225,7 @@ struct StandInScreen::Daemon {
         }
         if (auto* cursor = static_cast<spa_meta_cursor*>(
                 spa_buffer_find_meta_data(buffer->buffer, SPA_META_Cursor, sizeof(spa_meta_cursor)))) {
-            const QPoint pointer = PointerAt(frame) - monitor.Place.topLeft();
+            const QPoint pointer = PointerAt(frame) - corner;
             *cursor = {};
             if (QRect(QPoint(), monitor.Pixels).contains(pointer)) {
                 cursor->id = 1;
@@ -228,6 +265,27 @@ StandInScreen::StandInScreen(const QString& format) : daemon_(std::make_unique<D
     }();
     d.Registry = pw_core_get_registry(d.Core, PW_VERSION_REGISTRY, 0);
     pw_registry_add_listener(d.Registry, &d.RegistryListener, &registryEvents, &d);
+    // A daemon numbers its objects' ids and serials alike until one goes away: a few nodes made and
+    // dropped first keep the two apart, as on any desktop that has run a while.
+    std::vector<pw_stream*> dropped;
+    for (int i = 0; i < 3; ++i) {
+        pw_stream* stream = pw_stream_new(d.Core, "stand-in placeholder",
+                                          pw_properties_new(PW_KEY_MEDIA_CLASS, "Video/Sink", nullptr));
+        pw_stream_connect(stream, PW_DIRECTION_INPUT, PW_ID_ANY, PW_STREAM_FLAG_NONE, nullptr, 0);
+        dropped.push_back(stream);
+    }
+    for (int wait = 0; wait < 500; ++wait) {
+        bool all = true;
+        for (pw_stream* stream : dropped)
+            all = all && pw_stream_get_node_id(stream) != SPA_ID_INVALID;
+        if (all)
+            break;
+        pw_thread_loop_unlock(d.Loop);
+        usleep(10'000);
+        pw_thread_loop_lock(d.Loop);
+    }
+    for (pw_stream* stream : dropped)
+        pw_stream_destroy(stream);
     // Two monitors side by side, the second at twice the desktop's scale.
     const QList<QPair<QRect, QSize>> layout{{QRect(0, 0, 160, 120), QSize(160, 120)},
                                             {QRect(160, 40, 80, 60), QSize(160, 120)}};

@@ -8,9 +8,13 @@
 #include <memory>
 
 // The desktop a stand-in portal shares: monitors as PipeWire video sources on the daemon that
-// PIPEWIRE_RUNTIME_DIR names, each frame a known picture with the pointer somewhere new. The pixel at
-// desktop point (x, y) of frame n has red x % 256, green y % 256 and blue Blue(n) on every monitor.
-// It also links each consumer that asks for one of its sources, as a session manager would.
+// PIPEWIRE_RUNTIME_DIR names, each frame a known picture, its rows padded, with the pointer somewhere
+// new. The second monitor has twice the first one's scale, so in device pixels each monitor lies at
+// twice its corner on the desktop: the first at (0, 0), the second at (320, 80), 160 by 120 each. The
+// pixel at device point (x, y) of frame n has red x % 256, green y % 256 and blue Blue(n).
+// It also links each consumer that asks for one of its sources, by the rules of the session manager
+// desktops run: "target.object" names a serial (or a node's name), "node.target" an id; and the ids of
+// its sources are not their serials.
 class StandInScreen {
 public:
     struct Shared {
@@ -31,7 +35,8 @@ public:
     void End();
 
     static int Blue(int frame) { return (frame * 16) & 255; }
-    static QPoint PointerAt(int frame) { return {(frame * 7) % 320, 50 + (frame * 3) % 50}; }
+    // In device pixels; it crosses both monitors and the gap between them.
+    static QPoint PointerAt(int frame) { return {(frame * 7) % 480, 80 + (frame * 3) % 40}; }
 
 private:
     struct Daemon;

@@ -186,6 +186,34 @@ TEST_F(MagnifierTest, AScreenThatCannotBeReadKeepsTheLastPictureAndSaysSo) {
     EXPECT_EQ(Hint(), "当前位置x=10,y=10，此处无法读取屏幕上的颜色");
 }
 
+// Until a desktop that shares its screen on request says where the pointer is, there is no position to
+// show: the hint line keeps what it says of the wait.
+TEST_F(MagnifierTest, UntilThePointerIsKnownTheHintLineKeepsItsWord) {
+    SetViewWidth(360);
+    ZoomTick({960, 540});
+    const QImage before = View();
+    picker.SetHint("桌面将询问是否允许本程序读取屏幕，以便取色");
+    screen.PointerUnknown = true;
+    ZoomTick({0, 0});
+    EXPECT_EQ(Hint(), "桌面将询问是否允许本程序读取屏幕，以便取色");
+    EXPECT_EQ(View(), before);
+}
+
+// Where the desktop keeps the window's place to itself, the window's place reads as the corner: the
+// screen there is enlarged like any other.
+TEST_F(MagnifierTest, WhereWindowPlacesAreUnknownTheWindowIsNotToldApart) {
+    SetViewWidth(360);
+    platform.WindowsFake.Placed = false;
+    ZoomTick(window.frameGeometry().topLeft() + QPoint(5, 5));
+    int red = 0;
+    for (int y = 0; y < View().height(); ++y)
+        for (int x = 0; x < View().width(); ++x) {
+            const QColor c = View().pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+        }
+    EXPECT_EQ(red, 0);
+}
+
 TEST_F(MagnifierTest, ZoomButtonsStepThroughTwoToEightTimes) {
     EXPECT_EQ(Find<QLabel>("LblZoomBei")->text(), "2");
     Find<SpeedButton>("BtnZoomout")->click();

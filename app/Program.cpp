@@ -72,6 +72,8 @@ void Program::ConnectScreenAccess() {
         picker_.SetHint(text);
     });
     QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &picking, &PickLoop::SetAccessToken);
+    QObject::connect(&access, &ScreenAccess::ZoomAsked, &picker_,
+                     [this](bool in) { in ? picker_.BtnZoomInClick() : picker_.BtnZoomoutClick(); });
 }
 
 Program::~Program() {

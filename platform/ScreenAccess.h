@@ -42,4 +42,6 @@ signals:
     // Something to tell the user before the desktop asks them.
     void Explain(const QString& text);
     void RestoreTokenChanged(const QString& token);
+    // The user asked a pick mode that holds every input for the magnifier to zoom in or out.
+    void ZoomAsked(bool in);
 };

@@ -65,11 +65,11 @@ void FillProgramMessages() {
     MsgCannotRead = "无法读取%s（%s），文件保持原样";
     MsgCannotSave = "无法保存%s（%s），文件保持原样";
     MsgScreenUnreadable = "此处无法读取屏幕上的颜色";
-    MsgPickModeHowTo = "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出";
+    MsgPickModeHowTo = "点击“开始取色”后移动鼠标：单击取色，右击或Esc退出，滚轮缩放";
     MsgOneShotHowTo = "点击“开始取色”，用桌面的取色工具选定一个颜色";
     MsgNoScreenAccess = "此桌面不允许本程序读取屏幕上的颜色";
     MsgNoCaptureOffered = "桌面没有提供读取屏幕的接口";
-    MsgMoveToPick = "移动鼠标开始取色";
+    MsgMoveToPick = "移动鼠标取色：单击选定，右击或Esc退出，滚轮或+/-缩放";
 }
 
 void InitMessages() {

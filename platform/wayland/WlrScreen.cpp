@@ -35,8 +35,10 @@ struct WlrScreen::Output {
     uint32_t Name;
     wl_output* Handle;
     zxdg_output_v1* Xdg = nullptr;
-    QRect Layout;
+    QRect Layout; // in the desktop's layout
+    QSize Pixels; // its picture in device pixels, turned as the monitor is
     int Scale = 1;
+    bool Turned = false; // a quarter or three quarters round
 };
 
 struct WlrScreen::Overlay {
@@ -81,8 +83,7 @@ struct Listeners {
             screen->layerShell_ = static_cast<zwlr_layer_shell_v1*>(bind(&zwlr_layer_shell_v1_interface, 3));
         else if (!std::strcmp(interface, wl_output_interface.name)) {
             auto* output = static_cast<wl_output*>(bind(&wl_output_interface, 2));
-            auto& added =
-                screen->outputs_.emplace_back(WlrScreen::Output{screen, name, output, nullptr, {}, 1});
+            auto& added = screen->outputs_.emplace_back(WlrScreen::Output{screen, name, output});
             wl_output_add_listener(output, &OutputEvents, &added);
             if (screen->outputManager_)
                 Describe(added);
@@ -121,14 +122,18 @@ struct Listeners {
 
     // wl_output: the position and size in device pixels, until the layout's own arrive.
     static void Geometry(void* data, wl_output*, int32_t x, int32_t y, int32_t, int32_t, int32_t, const char*,
-                         const char*, int32_t) {
+                         const char*, int32_t transform) {
         auto* output = static_cast<WlrScreen::Output*>(data);
         if (!output->Xdg)
             output->Layout.moveTopLeft({x, y});
+        output->Turned = transform % 2 == 1;
     }
     static void Mode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t height, int32_t) {
         auto* output = static_cast<WlrScreen::Output*>(data);
-        if (!output->Xdg && (flags & WL_OUTPUT_MODE_CURRENT))
+        if (!(flags & WL_OUTPUT_MODE_CURRENT))
+            return;
+        output->Pixels = {width, height};
+        if (!output->Xdg)
             output->Layout.setSize({width, height});
     }
     static void OutputDone(void*, wl_output*) {}
@@ -219,7 +224,10 @@ struct Listeners {
     static void Button(void* data, wl_pointer*, uint32_t, uint32_t, uint32_t button, uint32_t state) {
         static_cast<WlrScreen*>(data)->OnButton(state == WL_POINTER_BUTTON_STATE_PRESSED, button);
     }
-    static void Axis(void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {}
+    static void Axis(void* data, wl_pointer*, uint32_t, uint32_t axis, wl_fixed_t value) {
+        if (axis == WL_POINTER_AXIS_VERTICAL_SCROLL)
+            static_cast<WlrScreen*>(data)->OnWheel(wl_fixed_to_double(value));
+    }
     static void Frame(void*, wl_pointer*) {}
     static void AxisSource(void*, wl_pointer*, uint32_t) {}
     static void AxisStop(void*, wl_pointer*, uint32_t, uint32_t) {}
@@ -444,8 +452,13 @@ void WlrScreen::Stop() {
 }
 
 void WlrScreen::OnButton(bool pressed, uint32_t button) {
-    if (!picking_ || !pressed || !entered_ || button != BTN_LEFT)
+    if (!picking_ || !pressed || !entered_)
         return;
+    // Any other button leaves, as Esc does.
+    if (button != BTN_LEFT) {
+        QTimer::singleShot(0, this, [this] { emit Ended(); });
+        return;
+    }
     const QPoint at = PointerPosition();
     // Told after the events are handled: what follows closes the overlay the click came from.
     QTimer::singleShot(0, this, [this, at] {
@@ -457,25 +470,58 @@ void WlrScreen::OnButton(bool pressed, uint32_t button) {
 }
 
 void WlrScreen::OnKey(bool pressed, uint32_t key) {
-    if (picking_ && pressed && key == KEY_ESC)
+    if (!picking_ || !pressed)
+        return;
+    switch (key) {
+    case KEY_ESC:
         QTimer::singleShot(0, this, [this] { emit Ended(); });
+        break;
+    // "+" shares its key with "=" on most layouts.
+    case KEY_EQUAL:
+    case KEY_KPPLUS:
+        emit ZoomAsked(true);
+        break;
+    case KEY_MINUS:
+    case KEY_KPMINUS:
+        emit ZoomAsked(false);
+        break;
+    default:
+        break;
+    }
 }
 
-QPoint WlrScreen::PointerPosition() const {
-    return {int(std::floor(pointer_at_.x())), int(std::floor(pointer_at_.y()))};
+void WlrScreen::OnWheel(double distance) {
+    if (picking_ && entered_ && distance != 0)
+        emit ZoomAsked(distance < 0); // turned away from the user: closer
 }
 
-QList<Monitor> WlrScreen::Monitors() const {
-    QList<Monitor> monitors;
-    for (const auto& output : outputs_)
-        monitors.append({output.Layout, 1});
+QList<LaidOutMonitor> WlrScreen::LaidOut() const {
+    QList<LaidOutMonitor> monitors;
+    for (const auto& output : outputs_) {
+        const QSize pixels = output.Pixels.isEmpty() ? output.Layout.size()
+                             : output.Turned         ? output.Pixels.transposed()
+                                                     : output.Pixels;
+        monitors.append({output.Layout, pixels});
+    }
     return monitors;
 }
 
+// The device pixel under the pointer's exact place: on a scaled monitor a point of the layout covers
+// several, and each of them can be aimed at.
+QPoint WlrScreen::PointerPosition() const {
+    const QList<LaidOutMonitor> monitors = LaidOut();
+    return DevicePixelUnder(pointer_at_, monitors, InDevicePixels(monitors))
+        .value_or(QPoint(int(std::floor(pointer_at_.x())), int(std::floor(pointer_at_.y()))));
+}
+
+bool WlrScreen::PointerKnown() const { return !picking_ || pointerKnown_; }
+
+QList<Monitor> WlrScreen::Monitors() const { return InDevicePixels(LaidOut()); }
+
 std::optional<ColorValue> WlrScreen::ScreenPixelSource(int x, int y) {
     bool shown = false;
-    for (const auto& output : outputs_)
-        shown = shown || output.Layout.contains(x, y);
+    for (const Monitor& monitor : Monitors())
+        shown = shown || monitor.Device.contains(x, y);
     if (!shown)
         return ColorValue(-1);
     const QImage pixel = GrabRegion({x, y, 1, 1});
@@ -492,18 +538,29 @@ QImage WlrScreen::GrabRegion(const QRect& region) {
     if (picture.isNull())
         return {};
     picture.fill(Qt::black);
-    for (auto& output : outputs_)
-        if (output.Layout.intersects(region) && !CaptureInto(picture, region, output))
+    const QList<Monitor> monitors = Monitors();
+    auto output = outputs_.begin();
+    for (const Monitor& monitor : monitors) {
+        if (monitor.Device.intersects(region) && !CaptureInto(picture, region, *output, monitor))
             return {};
+        ++output;
+    }
     return picture;
 }
 
-bool WlrScreen::CaptureInto(QImage& picture, const QRect& region, Output& output) {
-    const QRect part = output.Layout.intersected(region);
-    const QRect local = part.translated(-output.Layout.topLeft());
+bool WlrScreen::CaptureInto(QImage& picture, const QRect& region, Output& output, const Monitor& monitor) {
+    const QRect part = monitor.Device.intersected(region);
+    const QRect local = part.translated(-monitor.Device.topLeft());
+    // The desktop copies a region of its layout, so the layout's pixels that cover the part are asked
+    // for, and the part cut from their device pixels.
+    const double scaleX = double(monitor.Device.width()) / output.Layout.width();
+    const double scaleY = double(monitor.Device.height()) / output.Layout.height();
+    const int left = int(std::floor(local.left() / scaleX)), top = int(std::floor(local.top() / scaleY));
+    const int right = int(std::ceil((local.right() + 1) / scaleX));
+    const int bottom = int(std::ceil((local.bottom() + 1) / scaleY));
     Capture capture{this};
-    capture.Frame = zwlr_screencopy_manager_v1_capture_output_region(
-        screencopy_, 0, output.Handle, local.x(), local.y(), local.width(), local.height());
+    capture.Frame = zwlr_screencopy_manager_v1_capture_output_region(screencopy_, 0, output.Handle, left, top,
+                                                                     right - left, bottom - top);
     zwlr_screencopy_frame_v1_add_listener(capture.Frame, &Listeners::Frames, &capture);
     const bool answered =
         connection_->WaitUntil([&] { return capture.Ready || capture.Failed; }, CaptureTimeoutMs);
@@ -528,11 +585,11 @@ bool WlrScreen::CaptureInto(QImage& picture, const QRect& region, Output& output
     QImage copied(capture_.Pixels(), capture.Width, capture.Height, capture.Stride, format);
     if (capture.YInvert)
         copied = copied.mirrored(false, true);
-    // A scaled monitor copies more device pixels than the layout's: one of them stands for each.
-    if (copied.size() != part.size())
-        copied = copied.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The copy starts at the device pixel of the region's corner, as the desktop rounds it.
+    const QPoint copyCorner(int(left * scaleX), int(top * scaleY));
     QPainter painter(&picture);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(part.topLeft() - region.topLeft(), copied);
+    painter.drawImage(part.topLeft() - region.topLeft(), copied,
+                      QRect(local.topLeft() - copyCorner, part.size()));
     return true;
 }

@@ -26,7 +26,8 @@ struct zxdg_output_manager_v1;
 // The screen of a wlroots desktop, read through its screen-copy protocol on the program's own
 // connection, with no question to the user. Such a desktop tells no client where the pointer is
 // outside its own windows, so picking is a pick mode: a clear overlay over every monitor follows the
-// pointer, and a click picks the colour under it or Esc leaves. Coordinates are the desktop's layout.
+// pointer, a click picks the colour under it, another button or Esc leaves, and the wheel or + and -
+// zoom the magnifier. Coordinates are device pixels, each monitor laid out as InDevicePixels places it.
 class WlrScreen final : public ScreenAccess, public ScreenReader {
     Q_OBJECT
 public:
@@ -40,6 +41,7 @@ public:
     void Stop() override;
 
     QPoint PointerPosition() const override;
+    bool PointerKnown() const override;
     std::optional<ColorValue> ScreenPixelSource(int x, int y) override;
     QImage GrabRegion(const QRect& region) override;
     QList<Monitor> Monitors() const override;
@@ -54,10 +56,13 @@ private:
     explicit WlrScreen(std::unique_ptr<WaylandConnection> connection);
     bool Bind();
     // The part of the region that one monitor shows, read into the picture at its place.
-    bool CaptureInto(QImage& picture, const QRect& region, Output& output);
+    bool CaptureInto(QImage& picture, const QRect& region, Output& output, const Monitor& monitor);
+    // The outputs as the desktop lays them out, in their order.
+    QList<LaidOutMonitor> LaidOut() const;
     void ShowOverlay(Output& output);
     void OnButton(bool pressed, uint32_t button);
     void OnKey(bool pressed, uint32_t key);
+    void OnWheel(double distance);
 
     friend struct Listeners;
 

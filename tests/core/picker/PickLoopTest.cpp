@@ -196,7 +196,7 @@ TEST_F(PickLoopTest, TheFirstTickAndTheButtonGoTheWayTheDesktopAllows) {
     } cases[] = {
         {PickingWay::Live, true, false, 0, ""},
         {PickingWay::PickMode, false, true, 0,
-         "点击“开始取色”后移动鼠标取色：单击选定颜色，按Esc退出（wlr）"},
+         "点击“开始取色”后移动鼠标：单击取色，右击或Esc退出，滚轮缩放（wlr）"},
         {PickingWay::OneShot, false, false, 1, "点击“开始取色”，用桌面的取色工具选定一个颜色（wlr）"},
         {PickingWay::None, false, false, 0, "此桌面不允许本程序读取屏幕上的颜色：no capture protocol（wlr）"},
     };

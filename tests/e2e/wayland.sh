@@ -39,11 +39,21 @@ click
 sleep 0.3
 [ "$(wl-paste -n 2>/dev/null)" = "#0000FF" ] || fail "a click after Esc picked a colour"
 
+# Another button leaves as Esc does, and picks nothing.
+press_pick_button 200 700
+background "#FFFF00"
+sleep 1.3
+swaymsg -q "seat - cursor press button3"
+swaymsg -q "seat - cursor release button3"
+sleep 0.5
+[ "$(magnifier_pixel)" != FFFF00 ] || fail "a right click did not end the pick mode"
+[ "$(wl-paste -n 2>/dev/null)" = "#0000FF" ] || fail "a right click picked a colour: $(wl-paste -n 2>&1)"
+
 kill "$pid"
 expect_exit_0 "the end"
 # The samples taken while the pick mode was up, newest first; the click repeated the last one.
 history=$(tr -d '\r' <"$folder/colors" | paste -sd ' ')
-[ "$history" = "#00FF00 #0000FF #FF0000" ] || fail "history after the pick mode: $history"
+[ "$history" = "#FFFF00 #00FF00 #0000FF #FF0000" ] || fail "history after the pick mode: $history"
 
 # The command line's pick goes through the same pick mode.
 "$program" --pick --format RGB >"$folder/picked" &
@@ -54,6 +64,6 @@ sleep 0.3
 click
 for _ in $(seq 50); do kill -0 "$picking" 2>/dev/null || break; sleep 0.1; done
 wait "$picking" || fail "--pick ended with status $?"
-[ "$(cat "$folder/picked")" = "0,255,0" ] || fail "--pick printed $(cat "$folder/picked")"
+[ "$(cat "$folder/picked")" = "255,255,0" ] || fail "--pick printed $(cat "$folder/picked")"
 
 [ "$failures" = 0 ] && echo "PASS" || exit 1

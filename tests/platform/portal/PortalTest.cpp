@@ -202,6 +202,19 @@ TEST_P(PortalEndTest, AShareThatEndsUnderTheProgramIsSaid) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, PortalEndTest, testing::Values("EndStreams", "CloseSessions"));
 
+// A share whose pictures never tell where the pointer is cannot be picked from: said, not shown as a
+// pointer resting at the corner.
+TEST_F(PortalTest, PicturesWithoutThePointerAreSaid) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    rig_.Steer("HidePointer");
+    PortalScreenCast cast(rig_.Bus());
+    Heard heard(cast, rig_);
+    cast.Start();
+    ASSERT_TRUE(WaitFor([&] { return !heard.Refused.isEmpty(); }));
+    EXPECT_EQ(heard.Refused, QStringList{"此桌面共享屏幕时不提供鼠标位置，无法取色"});
+    EXPECT_FALSE(cast.PointerKnown());
+}
+
 TEST_F(PortalTest, ProbesSayWhatTheDesktopOffers) {
     EXPECT_FALSE(PortalScreenCast::Offered(rig_.Bus())) << "no portal yet";
     EXPECT_FALSE(PortalColourPick::Offered(rig_.Bus())) << "no portal yet";

@@ -194,6 +194,10 @@ QDBusMessage StandInPortal::Answer(const QDBusMessage& call) {
                                             {"open_sessions", uint(sessions_.size())},
                                             {"selection", lastSelection_}});
     }
+    if (interface == Control && member == QLatin1String("HidePointer")) {
+        screen_.HidePointer();
+        return call.createReply();
+    }
     if (interface == Control && member == QLatin1String("EndStreams")) {
         screen_.End();
         return call.createReply();

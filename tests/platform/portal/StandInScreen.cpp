@@ -69,6 +69,7 @@ struct StandInScreen::Daemon {
     std::vector<std::unique_ptr<Source>> Sources;
     std::vector<pw_proxy*> Links;
     int Frame = 0;
+    bool PointerHidden = false;
     // What the registry shows: each node's ports, the sources' serials and names (by id) and the
     // consumers' wishes: the key they named their source with and its value.
     std::map<uint32_t, uint32_t> OutPort, InPort;
@@ -227,7 +228,7 @@ struct StandInScreen::Daemon {
                 spa_buffer_find_meta_data(buffer->buffer, SPA_META_Cursor, sizeof(spa_meta_cursor)))) {
             const QPoint pointer = PointerAt(frame) - corner;
             *cursor = {};
-            if (QRect(QPoint(), monitor.Pixels).contains(pointer)) {
+            if (!source->Owner->PointerHidden && QRect(QPoint(), monitor.Pixels).contains(pointer)) {
                 cursor->id = 1;
                 cursor->position = {pointer.x(), pointer.y()};
             }
@@ -358,5 +359,11 @@ void StandInScreen::End() {
     for (pw_proxy* link : daemon_->Links)
         pw_proxy_destroy(link);
     daemon_->Links.clear();
+    pw_thread_loop_unlock(daemon_->Loop);
+}
+
+void StandInScreen::HidePointer() {
+    pw_thread_loop_lock(daemon_->Loop);
+    daemon_->PointerHidden = true;
     pw_thread_loop_unlock(daemon_->Loop);
 }

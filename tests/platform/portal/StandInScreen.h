@@ -33,6 +33,8 @@ public:
     void Draw();
     // The monitors go away, as when the desktop ends a share.
     void End();
+    // Frames come without the pointer's position from now on.
+    void HidePointer();
 
     static int Blue(int frame) { return (frame * 16) & 255; }
     // In device pixels; it crosses both monitors and the gap between them.

@@ -16,7 +16,13 @@ fi
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libbenchmark-dev xvfb xdotool xclip openbox wmctrl x11-xserver-utils clang libclang-rt-14-dev
              xserver-xorg-core xserver-xorg-video-dummy sway swaybg grim wtype wl-clipboard dbus-daemon python3
-             pipewire pipewire-bin dbus desktop-file-utils appstream)
+             pipewire pipewire-bin dbus desktop-file-utils appstream
+             kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde plasma-workspace qml-module-org-kde-kirigami2
+             qml-module-org-kde-pipewire qtwayland5 plasma-wayland-protocols wireplumber python3-dbus python3-gi
+             libglib2.0-bin)
+  # The headless GNOME desktop, its portal, and the screen cast its tests look through.
+  packages+=(mutter xwayland xdg-desktop-portal xdg-desktop-portal-gnome wireplumber python3-dbus python3-gi
+             libglib2.0-bin gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-pipewire)
 fi
 
 windows=(cmake ninja-build zstd xz-utils qt6-base-dev qt6-translations-l10n g++-mingw-w64-x86-64-posix

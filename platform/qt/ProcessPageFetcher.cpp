@@ -4,6 +4,13 @@
 
 #include <QProcess>
 
+namespace {
+
+// The helper's largest page, grown by its conversion to UTF-8, and its address.
+constexpr qint64 LargestAnswer = 8 * 1024 * 1024;
+
+} // namespace
+
 ProcessPageFetcher::ProcessPageFetcher(QString helperFolder) : helperFolder_(std::move(helperFolder)) {}
 
 void ProcessPageFetcher::Fetch(const QUrl& address, std::function<void(const Page&)> done) {
@@ -25,6 +32,12 @@ void ProcessPageFetcher::Fetch(const QUrl& address, std::function<void(const Pag
         if (error == QProcess::FailedToStart)
             emit helper->finished(1, QProcess::CrashExit); // no helper: the page could not be loaded
     });
-    helper->setStandardErrorFile(QProcess::nullDevice());
+    // The helper refuses large pages itself; a helper gone wrong still cannot fill the program.
+    QObject::connect(helper, &QProcess::readyReadStandardOutput, helper, [helper] {
+        if (helper->bytesAvailable() > LargestAnswer)
+            helper->kill();
+    });
+    // What the helper logs (QT_LOGGING_RULES="tintra.fetch.debug=true") goes where the program's own does.
+    helper->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     helper->start(folder + QStringLiteral("/tintra_fetch"), {address.toString(QUrl::FullyEncoded)});
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Picking's cost on a wlroots desktop against the same picking on X11, in one run: each desktop headless
-# (sway, Xvfb with a window manager) at 1280x800, the program picking for 20 s while the pointer moves
-# every 56 ms and the screen changes colour every 280 ms, then 10 s more with the pointer resting on a
-# still screen. Prints the CPU of one core taken by the program, and on Wayland by the compositor too,
+# Picking's cost on a wlroots desktop and on GNOME (its screen cast) against the same picking on X11, in
+# one run: each desktop headless (sway and Xvfb with a window manager at 1280x800, mutter at 1280x720),
+# the program picking for 20 s while the pointer moves every 56 ms and the screen changes every 280 ms,
+# then 10 s more with the pointer resting on a still screen. Prints the CPU of one core taken by the program, and on Wayland by the compositor too,
 # which makes the copies the program asks for.
 #   bench/wayland.sh [build folder with the tests, default build/test]
 set -u
@@ -33,6 +33,24 @@ walk(json.load(sys.stdin))' "$pid")
   move() { swaymsg -q "seat - cursor set $1 $2"; }
   paint() { swaymsg -q "output * bg #$1 solid_color"; }
   ;;
+gnome)
+  source "$here/../tests/e2e/lib.sh"
+  source "$here/../tests/e2e/gnome-lib.sh"
+  program=$(install_program "$build/tintra")
+  # A share the desktop remembers, so that no question holds up the run.
+  token=$(cat /proc/sys/kernel/random/uuid)
+  seed_share "$token"
+  printf '[default]\r\nScreenShareToken=%s\r\nAlwaysOnTop=0\r\n' "$token" >"$(dirname "$program")/default"
+  QT_QPA_PLATFORM=wayland "$program" 7>&- 8<&- 2>/dev/null &
+  pid=$!
+  # The picture moves by itself every 280 ms.
+  "$build/tests/tintra_gnome_pattern" 280 7>&- 8<&- >/dev/null &
+  shifting=$!
+  sleep 3
+  compositor=$(pgrep -n -x mutter)
+  move() { point "$1" "$2"; }
+  paint() { :; }
+  ;;
 x11)
   source "$here/../tests/e2e/lib.sh"
   program=$(install_program "$build/tintra")
@@ -45,6 +63,8 @@ x11)
 *)
   echo "On a wlroots desktop (pick mode):"
   INSIDE=wayland "$here/../tests/e2e/with-sway.sh" "$build/tests/tintra_virtual_pointer" "$0" "$build"
+  echo "On GNOME (screen cast):"
+  INSIDE=gnome "$here/../tests/e2e/with-gnome.sh" "$0" "$build"
   echo "On X11:"
   INSIDE=x11 XVFB_SCREEN=1280x800x24 "$here/../tests/e2e/with-xvfb.sh" --wm "$0" "$build"
   exit
@@ -65,6 +85,7 @@ elapsed=$((($(date +%s%N) - start) / 1000000))
 used=$(($(cpu "$pid") - before))
 [ -n "$compositor" ] && compositor_used=$(($(cpu "$compositor") - compositor_before))
 
+[ -n "${shifting:-}" ] && kill -STOP "$shifting" # a still screen from now on
 sleep 1
 resting=$(cpu "$pid")
 [ -n "$compositor" ] && compositor_resting=$(cpu "$compositor")
@@ -72,6 +93,7 @@ sleep 10
 resting=$(($(cpu "$pid") - resting))
 [ -n "$compositor" ] && compositor_resting=$(($(cpu "$compositor") - compositor_resting))
 kill "$pid"
+[ -n "${shifting:-}" ] && kill -CONT "$shifting" && kill "$shifting"
 wait "$pid" 2>/dev/null
 rows=$(tr -d '\r' <"$(dirname "$program")/colors" | wc -l)
 awk -v u="$used" -v c="${compositor_used:-}" -v ms="$elapsed" -v rows="$rows" -v r="$resting" \

@@ -224,14 +224,15 @@ struct Listeners {
     static void Button(void* data, wl_pointer*, uint32_t, uint32_t, uint32_t button, uint32_t state) {
         static_cast<WlrScreen*>(data)->OnButton(state == WL_POINTER_BUTTON_STATE_PRESSED, button);
     }
-    static void Axis(void* data, wl_pointer*, uint32_t, uint32_t axis, wl_fixed_t value) {
-        if (axis == WL_POINTER_AXIS_VERTICAL_SCROLL)
-            static_cast<WlrScreen*>(data)->OnWheel(wl_fixed_to_double(value));
-    }
+    static void Axis(void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {}
     static void Frame(void*, wl_pointer*) {}
     static void AxisSource(void*, wl_pointer*, uint32_t) {}
     static void AxisStop(void*, wl_pointer*, uint32_t, uint32_t) {}
-    static void AxisDiscrete(void*, wl_pointer*, uint32_t, int32_t) {}
+    // A wheel's notches, one zoom step each; a touchpad's smooth scrolling sends none.
+    static void AxisDiscrete(void* data, wl_pointer*, uint32_t axis, int32_t notches) {
+        if (axis == WL_POINTER_AXIS_VERTICAL_SCROLL)
+            static_cast<WlrScreen*>(data)->OnWheel(notches);
+    }
 
     static void Keymap(void*, wl_keyboard*, uint32_t, int32_t fd, uint32_t) { close(fd); }
     static void KeyEnter(void*, wl_keyboard*, uint32_t, wl_surface*, wl_array*) {}
@@ -490,9 +491,11 @@ void WlrScreen::OnKey(bool pressed, uint32_t key) {
     }
 }
 
-void WlrScreen::OnWheel(double distance) {
-    if (picking_ && entered_ && distance != 0)
-        emit ZoomAsked(distance < 0); // turned away from the user: closer
+void WlrScreen::OnWheel(int notches) {
+    if (!picking_ || !entered_)
+        return;
+    for (int i = 0; i < std::abs(notches); ++i)
+        emit ZoomAsked(notches < 0); // turned away from the user: closer
 }
 
 QList<LaidOutMonitor> WlrScreen::LaidOut() const {

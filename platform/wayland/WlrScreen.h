@@ -62,7 +62,7 @@ private:
     void ShowOverlay(Output& output);
     void OnButton(bool pressed, uint32_t button);
     void OnKey(bool pressed, uint32_t key);
-    void OnWheel(double distance);
+    void OnWheel(int notches);
 
     friend struct Listeners;
 

@@ -83,7 +83,15 @@ int main(int argc, char* argv[]) {
     if (problems.isEmpty())
         return status;
     Say(problems);
-    if (!QuitBySignal())
-        QMessageBox::critical(nullptr, program.Window().windowTitle(), problems.join('\n'));
+    // A close by the user has the user there to read the box; the loop that ended is run once more for it,
+    // since a dialog's own loop would end at once after the program's.
+    if (!QuitBySignal()) {
+        auto* box =
+            new QMessageBox(QMessageBox::Critical, program.Window().windowTitle(), problems.join('\n'));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(box, &QDialog::finished, &application, &QCoreApplication::quit);
+        box->show();
+        TintraApplication::exec();
+    }
     return 1;
 }

@@ -26,6 +26,14 @@ void Say(const QStringList& problems) {
 
 void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
+// What was printed reached its place: a full disk or a closed pipe is a failure like any other.
+int Printed(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    std::fprintf(stderr, "tintra: the output could not be written\n");
+    return 1;
+}
+
 void SaveOnExit() {
     if (!Unsaved)
         return;
@@ -46,7 +54,7 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
         Print(stdout, command.Text);
-        return 0;
+        return Printed(0);
     case CommandLine::Action::Mistake:
         Print(stderr, command.Text + '\n');
         return 2;
@@ -55,12 +63,16 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    if (const QString why = WhyNoDisplay(); !why.isEmpty()) {
+        Say({why});
+        return 1;
+    }
     TintraApplication application(argc, argv);
     const std::unique_ptr<Platform> platform = LoadPlatform();
     if (command.What == CommandLine::Action::Pick)
-        return RunPickCommand(
+        return Printed(RunPickCommand(
             *platform, command.Style, [](const QString& colour) { Print(stdout, colour + '\n'); },
-            [](const QString& problem) { Say({problem}); });
+            [](const QString& problem) { Say({problem}); }));
     const std::unique_ptr<QObject> signalWatch(QuitOnTerminationSignals());
 
     Program program(*platform);

@@ -152,9 +152,9 @@ std::string FormatFixed2(double value, std::string_view decimalSeparator) {
 
 std::optional<int> ColorFormatNamed(std::string_view name) {
     static constexpr std::pair<std::string_view, int> Names[] = {
-        {"html", FormatHtml},       {"rgb", FormatRgb},    {"delphi", FormatDelphi},
-        {"hsl(win)", FormatWinHsl}, {"hsl", FormatWinHsl}, {"hex", FormatHex},
-        {"hsv/hsb", FormatHsv},     {"hsv", FormatHsv},    {"hsb", FormatHsv},
+        {"html", FormatHtml},       {"rgb", FormatRgb},    {"rgb ", FormatRgb}, {"delphi", FormatDelphi},
+        {"hsl(win)", FormatWinHsl}, {"hsl", FormatWinHsl}, {"hex", FormatHex},  {"hsv/hsb", FormatHsv},
+        {"hsv", FormatHsv},         {"hsb", FormatHsv},
     };
     const auto sameLetters = [](char a, char b) {
         return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));

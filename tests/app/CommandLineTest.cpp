@@ -17,6 +17,7 @@ TEST(CommandLine, EachOptionAsksForItsAction) {
         {{"--pick"}, Action::Pick, FormatHtml, true},
         {{"--pick", "--no-prefix"}, Action::Pick, FormatHtml, false},
         {{"--pick", "--format", "rgb"}, Action::Pick, FormatRgb, true},
+        {{"--pick", "--format", "RGB "}, Action::Pick, FormatRgb, true}, // the format box's own name
         {{"--format=Delphi", "--pick"}, Action::Pick, FormatDelphi, true},
         {{"--pick", "--format", "HSL(Win)"}, Action::Pick, FormatWinHsl, true},
         {{"--pick", "--format", "hsl"}, Action::Pick, FormatWinHsl, true},

@@ -32,6 +32,22 @@ done <<'CASES'
 --pick extra|unexpected argument 'extra'
 CASES
 
+# No display to reach: said in one line, status 1, for the window and for --pick.
+for arguments in "" "--pick"; do
+  # shellcheck disable=SC2086
+  err=$(env -u WAYLAND_DISPLAY DISPLAY=:77 "$program" $arguments 2>&1 >/dev/null)
+  status=$?
+  [ "$status" = 1 ] && [ "$err" = "tintra: no display available (cannot open display ':77')" ] ||
+    fail "'tintra $arguments' with no display reachable: status $status, told '$err'"
+done
+# What cannot be written is a failure.
+for arguments in "--pick" "--version"; do
+  # shellcheck disable=SC2086
+  "$program" $arguments >/dev/full 2>/dev/null
+  status=$?
+  [ "$status" = 1 ] || fail "'tintra $arguments >/dev/full' ended with status $status"
+done
+
 xsetroot -solid '#123456'
 xdotool mousemove 1910 1070
 pick_cases() {

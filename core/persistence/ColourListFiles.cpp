@@ -68,6 +68,12 @@ void OpenColourList(ColourList& history, const QString& path, ListFileKind kind)
         history.SetRows(ParseListFile(std::move(*bytes)));
 }
 
+QString SavedName(const QString& typed, ListFileKind kind) {
+    if (kind == ListFileKind::Colours || !QFileInfo(typed).suffix().isEmpty())
+        return typed;
+    return typed + (kind == ListFileKind::GimpPalette ? QStringLiteral(".gpl") : QStringLiteral(".css"));
+}
+
 void SaveColourList(const ColourList& history, const QString& path, ListFileKind kind) {
     FileReplacement file(path);
     switch (kind) {

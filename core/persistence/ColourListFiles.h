@@ -22,6 +22,10 @@ ListFileKind ListFileKindOf(int filter);
 // palette that is not whole and well formed.
 void OpenColourList(ColourList& history, const QString& path, ListFileKind kind = ListFileKind::Colours);
 
+// The name a file of that kind is saved under: a palette or a style sheet named without an extension
+// gets the one other programs look for (".gpl", ".css"); a colour list file keeps the name as typed.
+QString SavedName(const QString& typed, ListFileKind kind);
+
 // Writes the rows, top row first, under exactly that name: no extension is added and a file there is
 // replaced without a question. A palette or a style sheet names each colour by its row's text. Throws
 // FileError when it cannot be written.

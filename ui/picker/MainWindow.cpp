@@ -506,7 +506,8 @@ void MainWindow::BtnSaveColorAsClick() {
         if (!chosen)
             return;
         try {
-            SaveColourList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
+            const ListFileKind kind = ListFileKindOf(chosen->Filter);
+            SaveColourList(picker_.History, SavedName(chosen->Path, kind), kind);
         } catch (const FileError& error) {
             picker_.SetHint(error.Told(MsgCannotSave));
         }

@@ -142,4 +142,22 @@ TEST_F(ColourListFilesTest, EachFilterSavesItsKindUnderExactlyTheChosenName) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"test"});
 }
 
+// Palettes and style sheets named without an extension get the one other programs look for; a colour
+// list file keeps the name as typed.
+TEST(ColourListFiles, APaletteNamedWithoutAnExtensionGetsItsOwn) {
+    const struct {
+        const char* Typed;
+        ListFileKind Kind;
+        const char* Saved;
+    } cases[] = {
+        {"/home/me/list", ListFileKind::Colours, "/home/me/list"},
+        {"/home/me/list", ListFileKind::GimpPalette, "/home/me/list.gpl"},
+        {"/home/me/list", ListFileKind::CssProperties, "/home/me/list.css"},
+        {"/home/me/list.txt", ListFileKind::GimpPalette, "/home/me/list.txt"},
+        {"/home/me.d/list", ListFileKind::CssProperties, "/home/me.d/list.css"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SavedName(c.Typed, c.Kind), c.Saved) << c.Typed;
+}
+
 } // namespace

@@ -298,8 +298,10 @@ TEST_F(MainWindowTest, TheChosenFilterSaysWhichKindOfFileIsWrittenOrRead) {
     platform.DialogsFake.SaveAnswer = folder.filePath("palette");
     Action("N8")->trigger();
     EXPECT_EQ(platform.DialogsFake.LastFilter, SaveListFilter());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList{"palette.gpl"}); // as palettes are sought
     picker.History.Clear();
-    platform.DialogsFake.OpenAnswer = folder.filePath("palette");
+    platform.DialogsFake.OpenAnswer = folder.filePath("palette.gpl");
     Action("N6")->trigger();
     EXPECT_EQ(platform.DialogsFake.LastFilter, OpenListFilter());
     EXPECT_EQ(Rows(), QStringList{"#FF0000"});

@@ -31,7 +31,7 @@ apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/tintra "./usr/$helpers/tintra_webengine.so" "./usr/$helpers/tintra_fetch" \
             ./usr/share/applications/app.tintra.Tintra.desktop ./usr/share/metainfo/app.tintra.Tintra.metainfo.xml \
-            ./usr/share/icons/hicolor/scalable/apps/app.tintra.Tintra.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/app.tintra.Tintra.svg ./usr/share/doc/tintra/copyright; do
   grep -qxF "$file" <<<"$files" || fail "the package lacks $file"
 done
 # Nothing to run as root when it is installed.

@@ -1,10 +1,14 @@
 #include "platform/posix/SocketSingleCopy.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QSocketNotifier>
 
+#include <algorithm>
+
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -25,6 +29,29 @@ sockaddr_un AddressFor(const QString& folder, socklen_t& length) {
     return address;
 }
 
+// How long a later copy waits for one that is saving its files on the way out.
+constexpr int HolderWaitMilliseconds = 60000;
+
+// Whether the holder answered that it shows itself; false once it has gone without answering.
+bool AskHolderToShow(const sockaddr_un& address, socklen_t length, const QDeadlineTimer& deadline) {
+    const int asking = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (asking < 0)
+        return true;
+    bool shown = false;
+    if (::connect(asking, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+        pollfd answer{asking, POLLIN, 0};
+        char said = 0;
+        if (::poll(&answer, 1, int(std::max<qint64>(0, deadline.remainingTime()))) == 0)
+            shown = true; // no word at all: held by a copy that will not say, as before
+        else
+            shown = ::recv(asking, &said, 1, 0) == 1;
+    } else {
+        ::usleep(20'000); // between its listening ending and its name going: a moment
+    }
+    ::close(asking);
+    return shown;
+}
+
 } // namespace
 
 SocketSingleCopy::SocketSingleCopy() = default;
@@ -38,31 +65,36 @@ SocketSingleCopy::~SocketSingleCopy() {
 bool SocketSingleCopy::Claim(const QString& folder) {
     socklen_t length = 0;
     const sockaddr_un address = AddressFor(folder, length);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return true; // no way to tell: carry on as the only copy
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 && ::listen(fd, 4) == 0) {
-        listening_ = fd;
-        notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
-            const int asking = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC);
-            if (asking >= 0)
-                ::close(asking);
-            if (ShowRequested)
-                ShowRequested();
-        });
-        return true;
+    const QDeadlineTimer deadline(HolderWaitMilliseconds);
+    while (true) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return true; // no way to tell: carry on as the only copy
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 && ::listen(fd, 4) == 0) {
+            Listen(fd);
+            return true;
+        }
+        const bool taken = errno == EADDRINUSE;
+        ::close(fd);
+        if (!taken)
+            return true;
+        // Held: connecting is the request to show. A holder that runs says so; one that is saving its
+        // files on the way out says nothing until it has gone, and then the folder is claimed again.
+        if (AskHolderToShow(address, length, deadline) || deadline.hasExpired())
+            return false;
     }
-    const bool taken = errno == EADDRINUSE;
-    ::close(fd);
-    if (!taken)
-        return true;
-    // Held: connecting is the request to show.
-    const int asking = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (asking >= 0) {
-        [[maybe_unused]] const int connected =
-            ::connect(asking, reinterpret_cast<const sockaddr*>(&address), length);
-        ::close(asking);
-    }
-    return false;
+}
+
+void SocketSingleCopy::Listen(int fd) {
+    listening_ = fd;
+    notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+        const int asking = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (asking >= 0) {
+            [[maybe_unused]] const ssize_t told = ::send(asking, "s", 1, MSG_NOSIGNAL);
+            ::close(asking);
+        }
+        if (ShowRequested)
+            ShowRequested();
+    });
 }

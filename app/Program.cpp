@@ -5,6 +5,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
 #include "platform/Folders.h"
+#include "platform/LinkOpener.h"
 #include "platform/Platform.h"
 #include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
@@ -31,6 +32,9 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
         return;
     settings_.LoadSettings(folders_);
     ConnectScreenAccess();
+    platform.Links().Failed = [this](const QString& target) {
+        picker_.SetHint(QString::asprintf(MsgCannotOpenLink.c_str(), qUtf8Printable(target)));
+    };
     // The main window comes first: the help and about windows made after it read texts it shows.
     window_ = std::make_unique<MainWindow>(picker_, platform);
     window_->CreateHelpAndAbout();
@@ -79,6 +83,7 @@ void Program::ConnectScreenAccess() {
 Program::~Program() {
     End();
     platform_.Copies().ShowRequested = nullptr;
+    platform_.Links().Failed = nullptr;
 }
 
 const QStringList& Program::Save() {

@@ -29,6 +29,7 @@ std::string MsgOneShotHowTo;
 std::string MsgNoScreenAccess;
 std::string MsgNoCaptureOffered;
 std::string MsgMoveToPick;
+std::string MsgCannotOpenLink;
 
 void SelectLanguage(int language) {
     switch (language) {
@@ -70,6 +71,7 @@ void FillProgramMessages() {
     MsgNoScreenAccess = "此桌面不允许本程序读取屏幕上的颜色";
     MsgNoCaptureOffered = "桌面没有提供读取屏幕的接口";
     MsgMoveToPick = "移动鼠标取色：单击选定，右击或Esc退出，滚轮或+/-缩放";
+    MsgCannotOpenLink = "桌面没有能打开%s的程序";
 }
 
 void InitMessages() {

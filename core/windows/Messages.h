@@ -38,6 +38,8 @@ extern std::string MsgNoScreenAccess;
 extern std::string MsgNoCaptureOffered;
 // The pick mode is up, and the desktop has not yet said where the pointer is.
 extern std::string MsgMoveToPick;
+// A link or folder that the desktop has no program to open: what it was.
+extern std::string MsgCannotOpenLink;
 
 // 1 traditional Chinese, 2 English, anything else simplified Chinese.
 void SelectLanguage(int language);

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 void WinLinkOpener::Open(const QString& target) {
-    // The shell's answer is not looked at: a failure is not reported.
-    ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(target.utf16()), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    // The shell answers 32 or less when it found nothing to open the text with.
+    const auto answer = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, L"open", reinterpret_cast<const wchar_t*>(target.utf16()), nullptr, nullptr, SW_SHOWNORMAL));
+    if (answer <= 32 && Failed)
+        Failed(target);
 }

@@ -3,9 +3,13 @@
 #include "platform/qt/ProgramFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialogs.h"
+#ifndef Q_OS_WIN
+#include "platform/qt/QtLinkOpener.h"
+#endif
 
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -73,3 +77,21 @@ TEST(ProgramFiles, TheModuleBesideTheProgramOrWhereTheInstallPutsIt) {
 }
 
 } // namespace
+
+// A link that the desktop has no program for is said, not dropped: here there is no opener at all.
+#ifndef Q_OS_WIN
+TEST(QtLinkOpener, ALinkNothingOpensIsSaid) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QtLinkOpener opener;
+    QString failed;
+    opener.Failed = [&failed](const QString& target) { failed = target; };
+    opener.Open("https://tintra.app/sc/");
+    QElapsedTimer waited;
+    waited.start();
+    while (failed.isEmpty() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    qputenv("PATH", path);
+    EXPECT_EQ(failed, "https://tintra.app/sc/");
+}
+#endif

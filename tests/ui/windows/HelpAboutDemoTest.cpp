@@ -73,6 +73,9 @@ TEST_F(HelpAboutDemoTest, TheAboutCardOpensTheProgramsPage) {
     Click(about->findChild<QLabel*>("Label1"), Qt::LeftButton);
     const QString page = QString::fromStdString(SiteAddress);
     EXPECT_EQ(platform.LinksFake.Opened, (QStringList{page, page}));
+    platform.LinksFake.NoProgram = true; // nothing on the desktop opens web pages
+    Click(about->findChild<QLabel*>("Label1"), Qt::LeftButton);
+    EXPECT_EQ(picker.Hint(), "桌面没有能打开" + page + "的程序");
 
     Action("MnAboutUs")->trigger();
     Action("N10")->trigger();

@@ -128,6 +128,22 @@ TEST_F(MainWindowTest, TheButtonColumnsHintsTextsAndPictures) {
     EXPECT_TRUE(platform.WindowsFake.Topmost.at(&window));
 }
 
+// Where the desktop greys out the choice of a list that lacks the focus (as Windows does), the chosen
+// paste type still shows as chosen.
+TEST_F(MainWindowTest, TheChosenPasteTypeShowsWithoutTheFocus) {
+    auto* pasteTypes = Find<QListWidget>("LbPasteType");
+    QPalette greyed = pasteTypes->palette();
+    greyed.setColor(QPalette::Active, QPalette::Highlight, QColor(0x00, 0x78, 0xD7));
+    greyed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0xF2, 0xF2, 0xF2));
+    pasteTypes->setPalette(greyed);
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    const QImage drawn = pasteTypes->grab().toImage();
+    const QRect chosen = pasteTypes->visualItemRect(pasteTypes->item(0));
+    EXPECT_EQ(drawn.pixelColor(chosen.right() - 2, chosen.center().y()), QColor(0x00, 0x78, 0xD7));
+}
+
 TEST_F(MainWindowTest, MenusTimersAndTheZoomStore) {
     auto captions = [this](const char* menu) {
         QStringList texts;

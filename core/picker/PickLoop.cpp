@@ -4,6 +4,7 @@
 #include "core/collections/HistoryList.h"
 #include "core/colour/CurrentColour.h"
 #include "core/Guard.h"
+#include "core/Logging.h"
 
 PickLoop::PickLoop(CurrentColour& current, HistoryList& history, ClipboardOutput& clipboard, QObject* parent)
     : QObject(parent), current_(current), history_(history), clipboard_(clipboard) {
@@ -29,6 +30,7 @@ void PickLoop::TimerGetColorTimer() {
             // A colour that was not read is never taken for one.
             const std::optional<ColorValue> colour = ReadScreen();
             if (!colour) {
+                qCDebug(lcPicking, "no colour under the pointer: the screen could not be read there");
                 emit ScreenUnreadable();
                 return;
             }

@@ -1,5 +1,6 @@
 #include "platform/loader/PlatformLoader.h"
 
+#include "core/Logging.h"
 #include "core/windows/Messages.h"
 #include "platform/FixedScreenAccess.h"
 #include "platform/loader/UnreadableScreen.h"
@@ -9,6 +10,8 @@
 #include "platform/qt/QtScreenReader.h"
 #include "platform/wayland/WlrScreen.h"
 
+#include <optional>
+
 namespace {
 
 // A Wayland session, whether Qt shows the windows there or through its X server for older programs:
@@ -17,25 +20,69 @@ bool WaylandSession() {
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
 }
 
+ScreenBackEnd X11Screen() {
+    auto reader = std::make_unique<QtScreenReader>();
+    const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
+    return {std::move(reader), std::make_unique<FixedScreenAccess>(ScreenAccess::Way::Live, name)};
+}
+
+ScreenBackEnd NoScreen(const QString& reason) {
+    return {
+        std::make_unique<UnreadableScreen>(),
+        std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland 桌面"), reason)};
+}
+
+std::optional<ScreenBackEnd> PortalScreen() {
+    if (PortalScreenCast::Offered()) {
+        auto cast = std::make_shared<PortalScreenCast>();
+        return ScreenBackEnd{cast, cast};
+    }
+    if (PortalColourPick::Offered())
+        return ScreenBackEnd{std::make_unique<UnreadableScreen>(), std::make_unique<PortalColourPick>()};
+    return std::nullopt;
+}
+
+// TINTRA_SCREEN names the way for tests and bug reports: x11, wlroots, portal or none; a way the
+// desktop does not offer reads nothing.
+std::optional<ScreenBackEnd> ForcedScreen() {
+    const QByteArray forced = qgetenv("TINTRA_SCREEN");
+    if (forced.isEmpty())
+        return std::nullopt;
+    qCInfo(lcLoader, "the screen back end is chosen by TINTRA_SCREEN=%s", forced.constData());
+    const QString missing = QString::fromStdString(MsgNoCaptureOffered);
+    if (forced == "x11")
+        return X11Screen();
+    if (forced == "wlroots") {
+        if (std::shared_ptr<WlrScreen> wlroots = WlrScreen::Open())
+            return ScreenBackEnd{wlroots, wlroots};
+        return NoScreen(missing);
+    }
+    if (forced == "portal")
+        return PortalScreen().value_or(NoScreen(missing));
+    if (forced != "none")
+        qCWarning(lcLoader, "TINTRA_SCREEN=%s is none of x11, wlroots, portal and none", forced.constData());
+    return NoScreen(missing);
+}
+
 ScreenBackEnd ChooseScreen() {
+    if (std::optional<ScreenBackEnd> forced = ForcedScreen())
+        return std::move(*forced);
     if (!WaylandSession()) {
-        auto reader = std::make_unique<QtScreenReader>();
-        const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
-        return {std::move(reader), std::make_unique<FixedScreenAccess>(ScreenAccess::Way::Live, name)};
+        qCInfo(lcLoader, "an X11 session: the screen is read directly");
+        return X11Screen();
     }
     // Without a question where the desktop allows it, then live after the user's yes, then one colour
     // at a time with the desktop's own tool.
-    if (std::shared_ptr<WlrScreen> wlroots = WlrScreen::Open())
+    if (std::shared_ptr<WlrScreen> wlroots = WlrScreen::Open()) {
+        qCInfo(lcLoader, "a wlroots desktop: the screen is copied in a pick mode");
         return {wlroots, wlroots};
-    if (PortalScreenCast::Offered()) {
-        auto cast = std::make_shared<PortalScreenCast>();
-        return {cast, cast};
     }
-    if (PortalColourPick::Offered())
-        return {std::make_unique<UnreadableScreen>(), std::make_unique<PortalColourPick>()};
-    return {std::make_unique<UnreadableScreen>(),
-            std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland 桌面"),
-                                                QString::fromStdString(MsgNoCaptureOffered))};
+    if (std::optional<ScreenBackEnd> portal = PortalScreen()) {
+        qCInfo(lcLoader, "the screen through the desktop's portal");
+        return std::move(*portal);
+    }
+    qCWarning(lcLoader, "this Wayland desktop offers no way to read its screen (no screen copy, no portal)");
+    return NoScreen(QString::fromStdString(MsgNoCaptureOffered));
 }
 
 } // namespace

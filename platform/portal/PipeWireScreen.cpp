@@ -1,5 +1,7 @@
 #include "platform/portal/PipeWireScreen.h"
 
+#include "core/Logging.h"
+
 #include <pipewire/pipewire.h>
 #include <spa/buffer/meta.h>
 #include <spa/param/video/format-utils.h>
@@ -188,9 +190,14 @@ void PipeWireScreen::Connection::RemoveBuffer(void* data, pw_buffer* buffer) {
 }
 
 void PipeWireScreen::Connection::StateChanged(void* data, pw_stream_state, pw_stream_state state,
-                                              const char*) {
-    if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
-        static_cast<Stream*>(data)->Owner->End();
+                                              const char* error) {
+    if (state != PW_STREAM_STATE_ERROR && state != PW_STREAM_STATE_UNCONNECTED)
+        return;
+    auto* stream = static_cast<Stream*>(data);
+    if (!stream->Owner->Ending)
+        qCWarning(lcPortal, "the shared monitor's stream (node %u) ended: %s", stream->Shared.Node,
+                  error ? error : pw_stream_state_as_string(state));
+    stream->Owner->End();
 }
 
 PipeWireScreen::PipeWireScreen(int pipeWireFd, const QList<SharedMonitor>& monitors,

@@ -3,6 +3,8 @@
 #include "platform/portal/PipeWireScreen.h"
 #include "platform/portal/PortalRequest.h"
 
+#include "core/Logging.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -122,6 +124,7 @@ void PortalScreenCast::Start() {
                 return;
             const QDBusPendingReply<QVariantMap> reply = *finished;
             if (reply.isError()) {
+                qCWarning(lcPortal) << "the screen-cast portal does not answer:" << reply.error().message();
                 Refuse(FailedText);
                 return;
             }
@@ -191,6 +194,8 @@ void PortalScreenCast::OpenPipeWire(const QVariantMap& results) {
                     return;
                 const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *finished;
                 if (reply.isError() || !reply.value().isValid()) {
+                    qCWarning(lcPortal)
+                        << "no PipeWire connection from the portal:" << reply.error().message();
                     Refuse(FailedText);
                     return;
                 }
@@ -214,13 +219,18 @@ void PortalScreenCast::Ask(const QString& method, const QVariantList& arguments,
                            std::function<void(const QVariantMap&)> answered) {
     request_ = new PortalRequest(bus_, ScreenCastInterface, method, arguments, options, this);
     connect(request_, &PortalRequest::Answered, this,
-            [this, answered = std::move(answered)](uint code, const QVariantMap& results) {
+            [this, method, answered = std::move(answered)](uint code, const QVariantMap& results) {
                 request_->deleteLater();
                 request_ = nullptr;
-                if (code == 0)
+                if (code == 0) {
                     answered(results);
+                    return;
+                }
+                if (code == 1)
+                    qCInfo(lcPortal) << "the user did not allow" << method;
                 else
-                    Refuse(code == 1 ? CancelledText : FailedText);
+                    qCWarning(lcPortal) << "the screen-cast portal answered" << method << "with" << code;
+                Refuse(code == 1 ? CancelledText : FailedText);
             });
 }
 
@@ -240,13 +250,17 @@ void PortalScreenCast::timerEvent(QTimerEvent* event) {
     }
     if (!screen_->HasPicture())
         watchedSince_.start();
-    else if (watchedSince_.hasExpired(PointerWaitMilliseconds))
+    else if (watchedSince_.hasExpired(PointerWaitMilliseconds)) {
+        qCWarning(lcPortal, "the shared screen's frames carry no pointer position");
         Refuse(NoPointerText);
+    }
 }
 
 void PortalScreenCast::SessionClosed() {
-    if (running_)
-        Refuse(EndedText);
+    if (!running_)
+        return;
+    qCInfo(lcPortal, "the desktop closed the screen-cast session");
+    Refuse(EndedText);
 }
 
 void PortalScreenCast::Refuse(const QString& why) {

@@ -2,6 +2,8 @@
 
 #include "platform/qt/ProgramFiles.h"
 
+#include "core/Logging.h"
+
 #include <QProcess>
 
 namespace {
@@ -26,6 +28,8 @@ void ProcessPageFetcher::Fetch(const QUrl& address, std::function<void(const Pag
                              page.Location = QString::fromUtf8(out.left(lineEnd));
                          if (how == QProcess::NormalExit && status == 0)
                              page.Html = QString::fromUtf8(out.mid(lineEnd + 1));
+                         else
+                             qCDebug(lcPageFetch) << "no page from" << address << "(status" << status << ")";
                          done(page);
                      });
     QObject::connect(helper, &QProcess::errorOccurred, helper, [helper](QProcess::ProcessError error) {

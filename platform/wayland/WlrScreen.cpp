@@ -1,5 +1,6 @@
 #include "platform/wayland/WlrScreen.h"
 
+#include "core/Logging.h"
 #include "core/windows/Messages.h"
 
 #include <QPainter>
@@ -569,8 +570,11 @@ bool WlrScreen::CaptureInto(QImage& picture, const QRect& region, Output& output
         connection_->WaitUntil([&] { return capture.Ready || capture.Failed; }, CaptureTimeoutMs);
     zwlr_screencopy_frame_v1_destroy(capture.Frame);
     connection_->Flush();
-    if (!answered || capture.Failed)
+    if (!answered || capture.Failed) {
+        qCDebug(lcWlroots, "the desktop %s the copy of a monitor's region",
+                answered ? "refused" : "did not answer");
         return false;
+    }
 
     QImage::Format format;
     switch (capture.Format) {
@@ -583,6 +587,7 @@ bool WlrScreen::CaptureInto(QImage& picture, const QRect& region, Output& output
         format = QImage::Format_RGBX8888;
         break;
     default:
+        qCWarning(lcWlroots, "a screen copy in the unknown pixel layout %#x is not read", capture.Format);
         return false; // a pixel layout this reader does not know: better unread than wrong
     }
     QImage copied(capture_.Pixels(), capture.Width, capture.Height, capture.Stride, format);

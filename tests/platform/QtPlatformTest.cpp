@@ -4,7 +4,9 @@
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialogs.h"
 #ifndef Q_OS_WIN
+#include "platform/loader/PlatformLoader.h"
 #include "platform/qt/QtLinkOpener.h"
+#include "platform/ScreenAccess.h"
 #endif
 
 #include <QClipboard>
@@ -93,5 +95,19 @@ TEST(QtLinkOpener, ALinkNothingOpensIsSaid) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     qputenv("PATH", path);
     EXPECT_EQ(failed, "https://tintra.app/sc/");
+}
+
+// A bug report or a test names the way to the screen instead of steering the loader by the session's
+// variables.
+TEST(PlatformLoader, TheWayToTheScreenCanBeNamed) {
+    const struct {
+        const char* Named;
+        ScreenAccess::Way Way;
+    } cases[] = {{"none", ScreenAccess::Way::None}, {"x11", ScreenAccess::Way::Live}};
+    for (const auto& c : cases) {
+        qputenv("TINTRA_SCREEN", c.Named);
+        EXPECT_EQ(LoadPlatform()->Access().Kind(), c.Way) << c.Named;
+    }
+    qunsetenv("TINTRA_SCREEN");
 }
 #endif

@@ -15,7 +15,6 @@
 #include "ui/controls/WindowFonts.h"
 #include "ui/resources/SkinPictures.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -158,10 +157,6 @@ bool MagnifierPanel::TimerShowZoomTimer() {
                                                         ? QString::fromStdString(MsgScreenUnreadable)
                                                         : picker_.AccessNote());
             picker_.SetHint(position);
-            // What was drawn shows now, the view and the position line in one pass; a tick that drew
-            // nothing leaves the rest to the event loop.
-            if (drew)
-                QCoreApplication::processEvents();
         },
         [this] { picker_.Picking.StopTimers(); });
     return drew;

@@ -1,5 +1,7 @@
 #include "platform/x11/XcbScreen.h"
 
+#include "core/Logging.h"
+
 #include <QGuiApplication>
 
 #include <bit>
@@ -97,6 +99,7 @@ struct XcbScreen::Root {
             !xcb_request_check(Connection, xcb_shm_attach_checked(Connection, Segment, uint32_t(id), 0));
         shmctl(id, IPC_RMID, nullptr); // freed once both sides let go
         if (!attached) {
+            qCDebug(lcX11, "no shared memory with the X server: pixels come through the connection");
             if (memory != reinterpret_cast<void*>(-1))
                 shmdt(memory);
             return false;
@@ -114,19 +117,26 @@ XcbScreen::XcbScreen() {
         return;
     auto root = std::make_unique<Root>();
     root->Connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(root->Connection))
+    if (xcb_connection_has_error(root->Connection)) {
+        qCWarning(lcX11, "no connection to the X server: the screen is read through Qt");
         return;
+    }
     const xcb_setup_t* setup = xcb_get_setup(root->Connection);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
     const xcb_visualtype_t* visual = screen ? RootVisual(screen) : nullptr;
     if (!visual ||
-        (visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR && visual->_class != XCB_VISUAL_CLASS_DIRECT_COLOR))
+        (visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR && visual->_class != XCB_VISUAL_CLASS_DIRECT_COLOR)) {
+        qCWarning(lcX11, "the X screen has no true-colour visual: the screen is read through Qt");
         return;
+    }
     for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format))
         if (format.data->depth == screen->root_depth)
             root->BitsPerPixel = format.data->bits_per_pixel;
-    if (root->BitsPerPixel != 16 && root->BitsPerPixel != 24 && root->BitsPerPixel != 32)
+    if (root->BitsPerPixel != 16 && root->BitsPerPixel != 24 && root->BitsPerPixel != 32) {
+        qCWarning(lcX11, "the X screen keeps %d bits a pixel: the screen is read through Qt",
+                  root->BitsPerPixel);
         return;
+    }
     root->Window = screen->root;
     root->Bounds = QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
     root->LeastSignificantFirst = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;

@@ -1,5 +1,7 @@
 #include "platform/x11/XcbDirectViews.h"
 
+#include "platform/x11/XcbSharedMemory.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -8,8 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <sys/ipc.h>
-#include <sys/shm.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
@@ -18,14 +18,15 @@ namespace {
 class XcbDirectView final : public DirectView {
 public:
     XcbDirectView(xcb_connection_t* x, const QWidget& control, uint8_t depth)
-        : x_(x), control_(control), window_(xcb_window_t(control.winId())), depth_(depth) {
+        : x_(x), control_(control), window_(xcb_window_t(control.winId())),
+          depth_(depth), buffers_{XcbSharedMemory(x), XcbSharedMemory(x)} {
         pen_ = xcb_generate_id(x_);
         xcb_create_gc(x_, pen_, window_, 0, nullptr);
     }
 
     ~XcbDirectView() override {
-        for (Buffer& buffer : buffers_)
-            Release(buffer);
+        for (XcbSharedMemory& buffer : buffers_)
+            buffer.Release();
         xcb_free_gc(x_, pen_);
         xcb_flush(x_);
     }
@@ -36,62 +37,30 @@ public:
             return false;
         const int width = picture.width(), height = picture.height();
         const size_t rowBytes = size_t(width) * 4;
-        Buffer& buffer = buffers_[next_];
+        XcbSharedMemory& buffer = buffers_[next_];
         next_ = 1 - next_;
-        if (buffer.Bytes < rowBytes * height && !Share(buffer, rowBytes * height))
+        if (!buffer.HoldAtLeast(rowBytes * height))
             return false;
         if (picture.bytesPerLine() == qsizetype(rowBytes)) {
-            std::memcpy(buffer.Memory, picture.constBits(), rowBytes * height);
+            std::memcpy(buffer.Memory(), picture.constBits(), rowBytes * height);
         } else {
             for (int y = 0; y < height; ++y)
-                std::memcpy(buffer.Memory + y * rowBytes, picture.constScanLine(y), rowBytes);
+                std::memcpy(buffer.Memory() + y * rowBytes, picture.constScanLine(y), rowBytes);
         }
         xcb_shm_put_image(x_, window_, pen_, uint16_t(width), uint16_t(height), 0, 0, uint16_t(width),
-                          uint16_t(height), 0, 0, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, buffer.Segment, 0);
+                          uint16_t(height), 0, 0, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, buffer.Segment(), 0);
         xcb_flush(x_);
         return true;
     }
 
 private:
-    struct Buffer {
-        xcb_shm_seg_t Segment = 0;
-        uint8_t* Memory = nullptr;
-        size_t Bytes = 0;
-    };
-
-    void Release(Buffer& buffer) {
-        if (!buffer.Memory)
-            return;
-        xcb_shm_detach(x_, buffer.Segment);
-        shmdt(buffer.Memory);
-        buffer = {};
-    }
-
-    bool Share(Buffer& buffer, size_t bytes) {
-        Release(buffer);
-        const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-        if (id < 0)
-            return false;
-        void* memory = shmat(id, nullptr, 0);
-        const xcb_shm_seg_t segment = xcb_generate_id(x_);
-        const bool attached = memory != reinterpret_cast<void*>(-1) &&
-                              !xcb_request_check(x_, xcb_shm_attach_checked(x_, segment, uint32_t(id), 0));
-        shmctl(id, IPC_RMID, nullptr); // freed once both sides let go
-        if (!attached) {
-            if (memory != reinterpret_cast<void*>(-1))
-                shmdt(memory);
-            return false;
-        }
-        buffer = {segment, static_cast<uint8_t*>(memory), bytes};
-        return true;
-    }
-
     xcb_connection_t* x_;
     const QWidget& control_;
     xcb_window_t window_;
     uint8_t depth_;
     xcb_gcontext_t pen_ = 0;
-    std::array<Buffer, 2> buffers_;
+    // Two, so that the server may still read one while the next picture goes into the other.
+    std::array<XcbSharedMemory, 2> buffers_;
     int next_ = 0;
 };
 

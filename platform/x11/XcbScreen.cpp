@@ -1,6 +1,9 @@
 #include "platform/x11/XcbScreen.h"
 
 #include "core/Logging.h"
+#include "platform/x11/XcbSharedMemory.h"
+
+#include <memory>
 
 #include <QGuiApplication>
 
@@ -8,8 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <sys/ipc.h>
-#include <sys/shm.h>
 #include <xcb/damage.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
@@ -59,16 +60,13 @@ struct XcbScreen::Root {
     Channel Red, Green, Blue;
     // Shared memory the server writes grabs into; none where the server has no MIT-SHM.
     bool Shared = false;
-    xcb_shm_seg_t Segment = 0;
-    uint8_t* Memory = nullptr;
-    size_t MemoryBytes = 0;
+    std::unique_ptr<XcbSharedMemory> Memory;
     // Damage reports on the root window; none where the server has no DAMAGE.
     uint8_t DamageEvent = 0;
     xcb_damage_damage_t Damage = 0;
 
     ~Root() {
-        if (Memory)
-            shmdt(Memory);
+        Memory.reset();
         if (Connection)
             xcb_disconnect(Connection);
     }
@@ -77,36 +75,6 @@ struct XcbScreen::Root {
     bool AsIs() const {
         return BitsPerPixel == 32 && LeastSignificantFirst && Red.Mask == 0xff0000 && Green.Mask == 0xff00 &&
                Blue.Mask == 0xff;
-    }
-
-    // Shared memory of at least that many bytes, attached on both sides; false where there is none.
-    bool ShareAtLeast(size_t bytes) {
-        if (MemoryBytes >= bytes)
-            return true;
-        if (Memory) {
-            xcb_shm_detach(Connection, Segment);
-            shmdt(Memory);
-            Memory = nullptr;
-            MemoryBytes = 0;
-        }
-        const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-        if (id < 0)
-            return false;
-        void* memory = shmat(id, nullptr, 0);
-        Segment = xcb_generate_id(Connection);
-        const bool attached =
-            memory != reinterpret_cast<void*>(-1) &&
-            !xcb_request_check(Connection, xcb_shm_attach_checked(Connection, Segment, uint32_t(id), 0));
-        shmctl(id, IPC_RMID, nullptr); // freed once both sides let go
-        if (!attached) {
-            qCDebug(lcX11, "no shared memory with the X server: pixels come through the connection");
-            if (memory != reinterpret_cast<void*>(-1))
-                shmdt(memory);
-            return false;
-        }
-        Memory = static_cast<uint8_t*>(memory);
-        MemoryBytes = bytes;
-        return true;
     }
 };
 
@@ -146,6 +114,7 @@ XcbScreen::XcbScreen() {
 
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(root->Connection, &xcb_shm_id);
     root->Shared = shm && shm->present;
+    root->Memory = std::make_unique<XcbSharedMemory>(root->Connection);
     const xcb_query_extension_reply_t* damage = xcb_get_extension_data(root->Connection, &xcb_damage_id);
     if (damage && damage->present &&
         ReplyPtr<xcb_damage_query_version_reply_t>(xcb_damage_query_version_reply(
@@ -204,14 +173,14 @@ std::optional<QImage> XcbScreen::Grab(const QRect& region) {
     if (!inside.isEmpty()) {
         const auto x = int16_t(inside.x()), y = int16_t(inside.y());
         const auto width = uint16_t(inside.width()), height = uint16_t(inside.height());
-        if (root.Shared && root.ShareAtLeast(size_t(rowBytes) * height)) {
+        if (root.Shared && root.Memory->HoldAtLeast(size_t(rowBytes) * height)) {
             if (!ReplyPtr<xcb_shm_get_image_reply_t>(xcb_shm_get_image_reply(
                     root.Connection,
                     xcb_shm_get_image(root.Connection, root.Window, x, y, width, height, ~0u,
-                                      XCB_IMAGE_FORMAT_Z_PIXMAP, root.Segment, 0),
+                                      XCB_IMAGE_FORMAT_Z_PIXMAP, root.Memory->Segment(), 0),
                     nullptr)))
                 return std::nullopt;
-            data = root.Memory;
+            data = root.Memory->Memory();
         } else {
             copied.reset(xcb_get_image_reply(root.Connection,
                                              xcb_get_image(root.Connection, XCB_IMAGE_FORMAT_Z_PIXMAP,

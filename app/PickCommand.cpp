@@ -60,12 +60,12 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
     ScreenAccess& access = platform.Access();
     ScreenReader& screen = platform.Screen();
     switch (access.Kind()) {
-    case ScreenAccess::Way::None:
+    case PickingWay::None:
         problem(access.Reason().isEmpty()
                     ? QStringLiteral("the screen cannot be read on this desktop")
                     : QStringLiteral("the screen cannot be read on this desktop: %1").arg(access.Reason()));
         return 1;
-    case ScreenAccess::Way::Live:
+    case PickingWay::Live:
         // Where the screen is shared only once asked for, the share is started and its first picture
         // with the pointer awaited.
         if (!screen.PointerKnown())
@@ -76,8 +76,8 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
         }
         problem(QStringLiteral("the pixel under the pointer could not be read"));
         return 1;
-    case ScreenAccess::Way::PickMode:
-    case ScreenAccess::Way::OneShot:
+    case PickingWay::PickMode:
+    case PickingWay::OneShot:
         break;
     }
 
@@ -113,7 +113,7 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
     // for a while cannot be read.
     QTimer watch;
     QElapsedTimer pointerSeen;
-    if (access.Kind() == ScreenAccess::Way::Live) {
+    if (access.Kind() == PickingWay::Live) {
         QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
             if (!screen.PointerKnown())
                 return;

@@ -42,27 +42,9 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
     platform.Copies().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
 }
 
-namespace {
-
-PickingWay PickingWayOf(ScreenAccess::Way way) {
-    switch (way) {
-    case ScreenAccess::Way::Live:
-        return PickingWay::Live;
-    case ScreenAccess::Way::PickMode:
-        return PickingWay::PickMode;
-    case ScreenAccess::Way::OneShot:
-        return PickingWay::OneShot;
-    case ScreenAccess::Way::None:
-        break;
-    }
-    return PickingWay::None;
-}
-
-} // namespace
-
 void Program::ConnectScreenAccess() {
     ScreenAccess& access = platform_.Access();
-    picker_.SetPickingWay(PickingWayOf(access.Kind()), access.Reason(), access.Name());
+    picker_.SetPickingWay(access.Kind(), access.Reason(), access.Name());
     access.SetRestoreToken(picker_.Picking.AccessToken());
     PickLoop& picking = picker_.Picking;
     QObject::connect(&picking, &PickLoop::PickingChanged, &access,

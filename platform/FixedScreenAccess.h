@@ -5,16 +5,16 @@
 // Access that needs no steps: the screen is there to read (X11, Windows) or never is.
 class FixedScreenAccess final : public ScreenAccess {
 public:
-    FixedScreenAccess(Way way, QString name, QString reason = {})
+    FixedScreenAccess(PickingWay way, QString name, QString reason = {})
         : way_(way), name_(std::move(name)), reason_(std::move(reason)) {}
 
-    Way Kind() const override { return way_; }
+    PickingWay Kind() const override { return way_; }
     QString Name() const override { return name_; }
     QString Reason() const override { return reason_; }
     void Start() override {}
     void Stop() override {}
 
 private:
-    Way way_;
+    PickingWay way_;
     QString name_, reason_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour/ColorValue.h"
+#include "core/picker/PickingWay.h"
 
 #include <QObject>
 #include <QString>
@@ -10,14 +11,7 @@
 class ScreenAccess : public QObject {
     Q_OBJECT
 public:
-    enum class Way {
-        Live,     // the pointer and the pixels any time picking is on (after a first yes, on some desktops)
-        PickMode, // only while a pick mode the user starts is up; a click or Esc ends it
-        OneShot,  // one colour at a time, picked with the desktop's own tool: no magnifier, no sampling
-        None,     // not at all
-    };
-
-    virtual Way Kind() const = 0;
+    virtual PickingWay Kind() const = 0;
     // The back end, as the about window names it.
     virtual QString Name() const = 0;
     // Where there is no way: why, in a few words the hint line adds to its own.

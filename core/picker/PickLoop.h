@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour/ColorValue.h"
+#include "core/picker/PickingWay.h"
 #include "core/picker/Timer.h"
 
 #include <QObject>
@@ -12,14 +13,6 @@
 class ClipboardOutput;
 class CurrentColour;
 class HistoryList;
-
-// How picking reaches the screen on this desktop.
-enum class PickingWay {
-    Live,     // the pointer and its pixel whenever picking is on
-    PickMode, // while picking is on, in a pick mode that a click or Esc ends
-    OneShot,  // the desktop's own tool picks one colour at each press of the button
-    None,     // not at all
-};
 
 // Picking: once a second while it is on, the colour under the pointer becomes the current colour and,
 // when it differs from the history's focused row, a new history row. The start/stop button switches

@@ -5,12 +5,12 @@
 // A desktop whose screen access a test chooses and drives.
 class FakeScreenAccess final : public ScreenAccess {
 public:
-    Way KindFake = Way::Live;
+    PickingWay KindFake = PickingWay::Live;
     QString ReasonFake;
     int Starts = 0, Stops = 0;
     QString Token;
 
-    Way Kind() const override { return KindFake; }
+    PickingWay Kind() const override { return KindFake; }
     QString Name() const override { return QStringLiteral("fake"); }
     QString Reason() const override { return ReasonFake; }
     void Start() override { ++Starts; }

@@ -23,13 +23,12 @@ bool WaylandSession() {
 ScreenBackEnd X11Screen() {
     auto reader = std::make_unique<QtScreenReader>();
     const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
-    return {std::move(reader), std::make_unique<FixedScreenAccess>(ScreenAccess::Way::Live, name)};
+    return {std::move(reader), std::make_unique<FixedScreenAccess>(PickingWay::Live, name)};
 }
 
 ScreenBackEnd NoScreen(const QString& reason) {
-    return {
-        std::make_unique<UnreadableScreen>(),
-        std::make_unique<FixedScreenAccess>(ScreenAccess::Way::None, QStringLiteral("Wayland 桌面"), reason)};
+    return {std::make_unique<UnreadableScreen>(),
+            std::make_unique<FixedScreenAccess>(PickingWay::None, QStringLiteral("Wayland 桌面"), reason)};
 }
 
 std::optional<ScreenBackEnd> PortalScreen() {

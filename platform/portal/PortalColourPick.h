@@ -16,7 +16,7 @@ public:
     // Whether the desktop's screenshot portal has the colour tool; asks the bus briefly.
     static bool Offered(const QDBusConnection& bus = QDBusConnection::sessionBus());
 
-    Way Kind() const override { return Way::OneShot; }
+    PickingWay Kind() const override { return PickingWay::OneShot; }
     QString Name() const override;
     void Start() override;
     // Withdraws a pick still open, closing the desktop's tool.

@@ -27,7 +27,7 @@ public:
     // briefly, so a missing portal costs the start next to nothing.
     static bool Offered(const QDBusConnection& bus = QDBusConnection::sessionBus());
 
-    Way Kind() const override { return Way::Live; }
+    PickingWay Kind() const override { return PickingWay::Live; }
     QString Name() const override;
     void Start() override;
     void Stop() override;

@@ -35,7 +35,7 @@ public:
     static std::unique_ptr<WlrScreen> Open();
     ~WlrScreen() override;
 
-    Way Kind() const override { return Way::PickMode; }
+    PickingWay Kind() const override { return PickingWay::PickMode; }
     QString Name() const override { return QStringLiteral("wlroots 桌面的屏幕复制"); }
     void Start() override;
     void Stop() override;

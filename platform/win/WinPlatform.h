@@ -34,7 +34,7 @@ public:
 
 private:
     WinScreenReader screen_;
-    FixedScreenAccess access_{ScreenAccess::Way::Live, QStringLiteral("GDI")};
+    FixedScreenAccess access_{PickingWay::Live, QStringLiteral("GDI")};
     WinSystemColours colours_;
     QtDesktopWindows windows_;
     QtClipboard clipboard_;

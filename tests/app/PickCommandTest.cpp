@@ -8,8 +8,6 @@
 
 namespace {
 
-using Way = ScreenAccess::Way;
-
 class PickCommandTest : public testing::Test {
 protected:
     PickCommandTest() {
@@ -58,7 +56,7 @@ TEST_F(PickCommandTest, NoColourIsWrittenThatWasNotRead) {
     platform.ScreenFake.Unreadable = false;
     platform.ScreenFake.Pointer = {500, 500}; // on no monitor
     EXPECT_EQ(Pick(), 1);
-    platform.AccessFake.KindFake = Way::None;
+    platform.AccessFake.KindFake = PickingWay::None;
     platform.AccessFake.ReasonFake = "no screen here";
     EXPECT_EQ(Pick(), 1);
     EXPECT_EQ(platform.ScreenFake.PixelReads, 2);
@@ -71,15 +69,15 @@ TEST_F(PickCommandTest, NoColourIsWrittenThatWasNotRead) {
 TEST_F(PickCommandTest, APickModeOrTheDesktopsToolIsStartedAndItsAnswerWaitedFor) {
     ScreenAccess& access = platform.AccessFake;
     const struct {
-        Way Kind;
+        PickingWay Kind;
         std::function<void()> Answer;
         int Status;
         QStringList Printed, Told;
     } cases[] = {
-        {Way::PickMode, [&] { emit access.Picked(PackRgb(0, 128, 255)); }, 0, {"#0080FF"}, {}},
-        {Way::OneShot, [&] { emit access.Picked(PackRgb(1, 2, 3)); }, 0, {"#010203"}, {}},
-        {Way::PickMode, [&] { emit access.Ended(); }, 1, {}, {"picking ended without a colour"}},
-        {Way::OneShot,
+        {PickingWay::PickMode, [&] { emit access.Picked(PackRgb(0, 128, 255)); }, 0, {"#0080FF"}, {}},
+        {PickingWay::OneShot, [&] { emit access.Picked(PackRgb(1, 2, 3)); }, 0, {"#010203"}, {}},
+        {PickingWay::PickMode, [&] { emit access.Ended(); }, 1, {}, {"picking ended without a colour"}},
+        {PickingWay::OneShot,
          [&] {
              emit access.Explain("the desktop asks first");
              emit access.Refused("the user said no");

@@ -102,8 +102,8 @@ TEST(QtLinkOpener, ALinkNothingOpensIsSaid) {
 TEST(PlatformLoader, TheWayToTheScreenCanBeNamed) {
     const struct {
         const char* Named;
-        ScreenAccess::Way Way;
-    } cases[] = {{"none", ScreenAccess::Way::None}, {"x11", ScreenAccess::Way::Live}};
+        PickingWay Way;
+    } cases[] = {{"none", PickingWay::None}, {"x11", PickingWay::Live}};
     for (const auto& c : cases) {
         qputenv("TINTRA_SCREEN", c.Named);
         EXPECT_EQ(LoadPlatform()->Access().Kind(), c.Way) << c.Named;

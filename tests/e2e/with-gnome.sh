@@ -64,24 +64,8 @@ unset DISPLAY WAYLAND_DISPLAY XAUTHORITY DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFOR
 mkdir -p "$HOME"
 
 # A bus that starts nothing by itself: everything on it is started here, and so stopped here.
-cat >"$runtime/bus.conf" <<CONFIG
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$runtime/bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONFIG
-dbus-daemon --config-file="$runtime/bus.conf" --nofork --nopidfile >"$runtime/bus.log" 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus
-for _ in $(seq 100); do [ -S "$runtime/bus" ] && break; sleep 0.05; done
+. "$here/private-bus.sh"
+start_private_bus "$runtime" "$runtime/bus.log"
 
 remote=$here/gnome-remote.py
 export GNOME_REMOTE_PROGRAM=$remote

@@ -71,24 +71,8 @@ give_up() {
 }
 
 # A bus of its own that starts nothing by itself: each service below is started, and stopped, here.
-cat >"$runtime/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$runtime/bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-dbus-daemon --config-file="$runtime/bus.conf" --nofork --nopidfile >"$log/bus" 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus
-for _ in $(seq 100); do [ -S "$runtime/bus" ] && break; sleep 0.05; done
+. "$(dirname "$0")/private-bus.sh"
+start_private_bus "$runtime" "$log/bus"
 wait_for_name org.freedesktop.DBus || give_up "the session bus did not start"
 
 pipewire >"$log/pipewire" 2>&1 &

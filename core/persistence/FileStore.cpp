@@ -56,6 +56,35 @@ std::optional<QString> NotARegularFile(const QFileInfo& info) {
     return std::nullopt;
 }
 
+void Rename(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(NativePath(from), NativePath(to), error);
+    if (error)
+        throw FileError(to, QString::fromLocal8Bit(error.message()));
+}
+
+// Makes the renames and removals in a folder last, as far as the system lets a folder be synced;
+// where it does not, a stop of the program is still survived.
+void SyncFolder(const QString& folder) {
+#ifndef Q_OS_WIN
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+void SyncFoldersOf(const QString& first, const QString& second) {
+    SyncFolder(FolderOf(first));
+    if (FolderOf(second) != FolderOf(first))
+        SyncFolder(FolderOf(second));
+}
+
 } // namespace
 
 std::optional<QByteArray> ReadFileIfExists(const QString& path) {
@@ -106,6 +135,9 @@ FileReplacement::FileReplacement(const QString& path) : path_(path), target_(pat
         if (const auto problem = NotARegularFile(info))
             Fail(*problem);
         target_ = info.canonicalFilePath();
+        // Tried by the system's own rule, so that root, who may write anything, still does.
+        if (!QFileInfo(target_).isWritable())
+            Fail(QString::fromLocal8Bit(std::strerror(EACCES)));
     }
     static std::atomic<int> serial = 0;
     const QFileInfo target(target_);
@@ -118,7 +150,7 @@ FileReplacement::FileReplacement(const QString& path) : path_(path), target_(pat
 }
 
 FileReplacement::~FileReplacement() {
-    if (!committed_) {
+    if (!committed_ && !kept_) {
         pending_.close();
         QFile::remove(pending_.fileName());
     }
@@ -153,10 +185,11 @@ void FileReplacement::Finish() {
 }
 
 void FileReplacement::Commit() {
-    std::error_code error;
-    std::filesystem::rename(NativePath(pending_.fileName()), NativePath(target_), error);
-    if (error)
-        Fail(QString::fromLocal8Bit(error.message()));
+    try {
+        Rename(pending_.fileName(), target_);
+    } catch (const FileError& error) {
+        Fail(error.Reason);
+    }
     committed_ = true;
 }
 
@@ -165,6 +198,84 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     file.Write(bytes);
     file.Finish();
     file.Commit();
+}
+
+namespace {
+
+// The marker of CommitTogether: each new file and the file it replaces, absolute, each ended by NUL,
+// which no path holds.
+QByteArray Marker(const FileReplacement& first, const FileReplacement& second) {
+    QByteArray marker;
+    for (const FileReplacement* file : {&first, &second})
+        marker += QFileInfo(file->NewPath()).absoluteFilePath().toUtf8() + '\0' +
+                  QFileInfo(file->Target()).absoluteFilePath().toUtf8() + '\0';
+    return marker;
+}
+
+struct WaitingFile {
+    QString NewPath;
+    QString Target;
+};
+
+// The two new files a marker names, or nothing when it is not such a marker. Only a file's own new
+// version, beside it, is ever taken: a marker cannot move anything else.
+std::optional<std::pair<WaitingFile, WaitingFile>> ReadMarker(const QByteArray& marker) {
+    const QList<QByteArray> fields = marker.split('\0');
+    if (fields.size() != 5 || !fields[4].isEmpty())
+        return std::nullopt;
+    WaitingFile files[2];
+    for (int i = 0; i < 2; ++i) {
+        files[i] = {QString::fromUtf8(fields[2 * i]), QString::fromUtf8(fields[2 * i + 1])};
+        const QFileInfo newFile(files[i].NewPath), target(files[i].Target);
+        if (!newFile.isAbsolute() || !target.isAbsolute() ||
+            newFile.absolutePath() != target.absolutePath() ||
+            !newFile.fileName().startsWith('.' + target.fileName() + QStringLiteral(".new-")))
+            return std::nullopt;
+    }
+    return std::pair{files[0], files[1]};
+}
+
+} // namespace
+
+void CommitTogether(FileReplacement& first, FileReplacement& second, const QString& markerPath) {
+    first.Finish();
+    second.Finish();
+    WriteFileAtomically(markerPath, Marker(first, second));
+    SyncFolder(FolderOf(markerPath));
+    try {
+        first.Commit();
+    } catch (const FileError&) {
+        QFile::remove(markerPath); // nothing replaced: both new files go
+        throw;
+    }
+    try {
+        second.Commit();
+    } catch (const FileError&) {
+        second.Keep(); // the first is in place: the next start puts the second beside it
+        throw;
+    }
+    SyncFoldersOf(first.Target(), second.Target());
+    QFile::remove(markerPath);
+}
+
+void FinishInterruptedCommit(const QString& markerPath) {
+    const auto marker = ReadFileIfExists(markerPath);
+    if (!marker)
+        return;
+    if (const auto files = ReadMarker(*marker)) {
+        const auto& [first, second] = *files;
+        // Both were whole and synced before the marker was written, so a second still waiting is
+        // put in place, with its first if that waits too.
+        if (Exists(second.NewPath)) {
+            if (Exists(first.NewPath))
+                Rename(first.NewPath, first.Target);
+            Rename(second.NewPath, second.Target);
+        } else if (Exists(first.NewPath)) {
+            QFile::remove(first.NewPath);
+        }
+        SyncFoldersOf(first.Target, second.Target);
+    }
+    QFile::remove(markerPath);
 }
 
 namespace {

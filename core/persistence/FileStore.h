@@ -28,7 +28,8 @@ std::optional<QByteArray> ReadFileIfExists(const QString& path);
 
 // A new version of a file, written beside it in full and synced to disk; it takes the file's place
 // only on Commit, by one rename, and is removed if it never does. A link is followed: the file it
-// points at is replaced and the link stays. Every step throws FileError when it fails.
+// points at is replaced and the link stays. A file the user may not write is left as it is, though a
+// rename could take its place. Every step throws FileError when it fails.
 class FileReplacement {
 public:
     explicit FileReplacement(const QString& path);
@@ -40,6 +41,11 @@ public:
     // Flushed, synced and closed: what remains is the rename.
     void Finish();
     void Commit();
+    // The new file stays where it is, committed or not, for a later start to put in place.
+    void Keep() { kept_ = true; }
+
+    QString NewPath() const { return pending_.fileName(); }
+    const QString& Target() const { return target_; }
 
 private:
     [[noreturn]] void Fail(const QString& reason) const;
@@ -48,9 +54,19 @@ private:
     QString target_; // the file replaced: the path, or the file a link there points at
     QFile pending_;
     bool committed_ = false;
+    bool kept_ = false;
 };
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Two files replaced as one. Both new files are finished; then a marker naming them is written and
+// synced, each takes its place, and the marker goes. A stop anywhere between leaves the marker for
+// FinishInterruptedCommit, which puts the rest in place, so the two files are always of one save.
+void CommitTogether(FileReplacement& first, FileReplacement& second, const QString& markerPath);
+// What a CommitTogether stopped part-way left at markerPath, finished: the new files still waiting
+// take their places (a second without its first is dropped), and the marker goes. Nothing there,
+// nothing done. Throws FileError when a file cannot be put in place; the marker then stays.
+void FinishInterruptedCommit(const QString& markerPath);
 
 // Where the settings and list files are read and written, each with a final "/".
 struct DataFolders {

@@ -3,10 +3,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-// A settings file in INI layout, kept line by line so that writing one key leaves every other line as
+// A settings file in INI layout, kept as its bytes so that writing one key leaves every other line as
 // it was. Section and key names match ignoring letter case; lines hold bytes, whatever their encoding.
+// The bytes are the only copy of the file held: a file of millions of lines costs its size, and is
+// searched with memchr over the lines that cannot matter.
 class IniDocument {
 public:
     // A value is read as text of at most this many characters.
@@ -29,20 +32,32 @@ public:
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
     // The file's bytes: the lines read keep their own line ends, new lines end in CR LF.
-    std::string Bytes() const;
+    const std::string& Bytes() const { return text_; }
 
 private:
-    struct Line {
-        std::string Text;
-        std::string End; // "\r\n", "\n", "\r" or "" for a last line without one
-    };
-    // The index of the section's header line, or nothing.
-    std::optional<std::size_t> FindSection(std::string_view section) const;
-    // The index of the key's line within the section starting after the header at sectionLine.
-    std::optional<std::size_t> FindKey(std::size_t sectionLine, std::string_view key) const;
-    std::size_t SectionEnd(std::size_t sectionLine) const;
+    static constexpr std::size_t npos = std::string::npos;
 
-    std::vector<Line> lines_;
+    // Where the last section asked for lies, so that the next question about it is not a search of the
+    // whole file again; each write moves it along. A program asks about one section, a few keys.
+    struct SectionPlace {
+        std::string Name;          // in lower case
+        std::size_t Header = npos; // where its header line starts; npos when there is no such section
+        std::size_t Body = npos;   // where the line after the header starts
+        std::size_t End = npos;    // where the next section's header starts, or the end of the file
+        // The first line of keys in the section by lower-case name, npos for a key asked for and not
+        // there. Complete: every key of the section with a name of up to MaxKeptName bytes is here.
+        std::vector<std::pair<std::string, std::size_t>> Keys;
+        bool Complete = true;
+    };
+    static constexpr std::size_t MaxKeptName = 64, MaxKeptKeys = 32;
+
+    const SectionPlace& FindSection(std::string_view section) const;
+    // Where the key's line starts in the section, or npos.
+    std::size_t FindKey(std::string_view key) const;
+    void Remember(std::string_view key, std::size_t line) const;
+
+    std::string text_;
+    mutable std::optional<SectionPlace> place_;
 };
 
 // The whole-integer rule of settings values, on its own.

@@ -15,6 +15,9 @@ const QString SettingsName = QStringLiteral("default");
 const QString ColorsName = QStringLiteral("colors");
 const QString FavName = QStringLiteral("fav");
 const QString FavColName = QStringLiteral("favcol");
+// Names the favourites' new files while they replace the old ones. Named like fav's left-overs, so that
+// an older version sweeps it with them.
+const QString FavouritesMarkerName = QStringLiteral(".fav.new-pair");
 
 // The stored index when the list has such a row, else none.
 int RowOrNone(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
@@ -24,6 +27,12 @@ int RowOrNone(int stored, int count) { return stored >= 0 && stored < count ? st
 const QStringList SettingsStore::FileNames{SettingsName, ColorsName, FavName, FavColName};
 
 namespace {
+
+// The document's bytes, not copied.
+QByteArray BytesOf(const IniDocument& document) {
+    const std::string& bytes = document.Bytes();
+    return QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 std::optional<IniDocument> ReadSettingsFile(const QString& path) {
     try {
@@ -48,9 +57,8 @@ bool StoreShareToken(const QString& readPath, const QString& writePath, const QS
     if (!settings)
         return false;
     settings->WriteString(Section, ScreenShareTokenKey, token.toStdString());
-    const std::string bytes = settings->Bytes();
     try {
-        WriteFileAtomically(writePath, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        WriteFileAtomically(writePath, BytesOf(*settings));
         return true;
     } catch (const FileError&) {
         return false;
@@ -78,12 +86,23 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
     // never written over either.
     unreadable_ = QSet<QString>(FileNames.cbegin(), FileNames.cend());
     RunGuarded([this] {
+        // A save stopped between the favourites' renames is finished before its new files would be
+        // swept; if it cannot be, the favourites are left as they are, new files and all.
+        bool favouritesWhole = true;
+        try {
+            FinishInterruptedCommit(folders_.Write + FavouritesMarkerName);
+        } catch (const FileError& error) {
+            readProblems_ << error.Told(MsgCannotRead);
+            favouritesWhole = false;
+        }
         // What a copy stopped in the middle of a save left beside the files is of no use to anyone.
-        QDir written(folders_.Write);
+        QStringList leftOvers{'.' + FavouritesMarkerName + QStringLiteral(".new-*")};
         for (const QString& name : FileNames)
-            for (const QString& leftOver :
-                 written.entryList({'.' + name + QStringLiteral(".new-*")}, QDir::Files | QDir::Hidden))
-                written.remove(leftOver);
+            if (favouritesWhole || (name != FavName && name != FavColName))
+                leftOvers << '.' + name + QStringLiteral(".new-*");
+        QDir written(folders_.Write);
+        for (const QString& leftOver : written.entryList(leftOvers, QDir::Files | QDir::Hidden))
+            written.remove(leftOver);
 
         const auto bytes = Read(SettingsName);
         settings_ = bytes ? IniDocument(std::string_view(bytes->constData(), bytes->size())) : IniDocument();
@@ -98,10 +117,12 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
         picker_.Favourites.Clear();
         if (auto rows = Read(ColorsName))
             picker_.History.SetRows(ParseListFile(std::move(*rows)));
-        if (auto rows = Read(FavName))
-            picker_.Favourites.SetRows(ParseListFile(std::move(*rows)));
-        if (auto values = Read(FavColName))
-            picker_.Favourites.SetValues(ParseListFile(std::move(*values)));
+        if (favouritesWhole) {
+            if (auto rows = Read(FavName))
+                picker_.Favourites.SetRows(ParseListFile(std::move(*rows)));
+            if (auto values = Read(FavColName))
+                picker_.Favourites.SetValues(ParseListFile(std::move(*values)));
+        }
         // The favourites' rows and values are saved together or not at all.
         if (unreadable_.contains(FavName) || unreadable_.contains(FavColName))
             unreadable_ += {FavName, FavColName};
@@ -135,9 +156,7 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
             const std::string token = picker_.Picking.AccessToken().toStdString();
             if (!token.empty() || settings_.ReadString(Section, ScreenShareTokenKey))
                 settings_.WriteString(Section, ScreenShareTokenKey, token);
-            const std::string bytes = settings_.Bytes();
-            WriteFileAtomically(folders_.Write + SettingsName,
-                                QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+            WriteFileAtomically(folders_.Write + SettingsName, BytesOf(settings_));
         });
     if (!unreadable_.contains(ColorsName))
         attempt([this] {
@@ -148,14 +167,11 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
         });
     if (!unreadable_.contains(FavName))
         attempt([this] {
-            // Both are written whole and synced before either replaces its old file: a stop between
-            // them leaves the old pair or the new one, never rows against the wrong colours.
+            // Replaced as one: a stop at any point leaves the old pair or the new one to the next
+            // start, never rows against the wrong colours.
             FileReplacement fav(folders_.Write + FavName), favcol(folders_.Write + FavColName);
             WriteListFile(picker_.Favourites.Rows(), [&](const QByteArray& piece) { fav.Write(piece); });
             WriteListFile(picker_.Favourites.Values(), [&](const QByteArray& piece) { favcol.Write(piece); });
-            fav.Finish();
-            favcol.Finish();
-            fav.Commit();
-            favcol.Commit();
+            CommitTogether(fav, favcol, folders_.Write + FavouritesMarkerName);
         });
 }

@@ -109,6 +109,33 @@ TEST(FileStore, AReplacementThatNeverCommitsLeavesNothing) {
     EXPECT_EQ(Everything(folder.path()), QStringList{"favcol"});
 }
 
+// What a stopped CommitTogether left: a new first file without its second is dropped, and a marker
+// naming anything but a file's own new version beside it moves nothing. The marker goes either way.
+TEST(FileStore, AnInterruptedCommitMovesOnlyTheNewFilesItsMarkerNames) {
+    const struct {
+        const char* FirstNew;
+        QStringList Waiting;
+        QStringList After;
+    } cases[] = {
+        {".fav.new-1-1", {".fav.new-1-1"}, {"fav", "favcol"}},
+        {"default", {"default", ".favcol.new-1-1"}, {".favcol.new-1-1", "default", "fav", "favcol"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.FirstNew);
+        QTemporaryDir folder;
+        const QString at = folder.path() + '/';
+        for (const QString& name : QStringList{"fav", "favcol"} + c.Waiting)
+            WriteFileAtomically(at + name, name.toUtf8());
+        const QByteArray marker = (at + c.FirstNew).toUtf8() + '\0' + (at + "fav").toUtf8() + '\0' +
+                                  (at + ".favcol.new-1-1").toUtf8() + '\0' + (at + "favcol").toUtf8() + '\0';
+        WriteFileAtomically(at + ".fav.new-pair", marker);
+        FinishInterruptedCommit(at + ".fav.new-pair");
+        EXPECT_EQ(Everything(folder.path()), c.After);
+        EXPECT_EQ(Contents(at + "fav"), "fav");
+        EXPECT_EQ(Contents(at + "favcol"), "favcol");
+    }
+}
+
 TEST(FileStore, DataFoldersBesideTheProgramOrInTheConfigFolder) {
     QTemporaryDir program, config;
     const QString programFolder = program.path() + "/", configFolder = config.path() + "/tintra/";

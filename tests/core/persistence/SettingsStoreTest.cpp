@@ -16,10 +16,65 @@
 
 // FIFOs, links and file systems of one's own are the POSIX system's; the rest holds on Windows too.
 #ifndef _WIN32
+#include "ChildProcess.h"
 #include "SmallFileSystem.h"
 
+#include <QRegularExpression>
+
+#include <csignal>
+#include <cstdio>
+#include <dlfcn.h>
+#include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+#include <vector>
+
+// The test's own rename and fsync come before the C library's, for every caller in the process: a
+// test may watch the order in which files are synced and renamed, or stop the process at a rename.
+namespace file_calls {
+
+bool watching = false;
+std::vector<std::string> seen;
+std::string stopAt; // the name of the file whose replacement ends the process
+bool stopAfter = false;
+
+// The file's name, without the process and serial number a new file's name ends in.
+std::string Name(const std::string& path) {
+    static const QRegularExpression serial(QStringLiteral("-[0-9]+-[0-9]+$"));
+    return QFileInfo(QString::fromStdString(path)).fileName().remove(serial).toStdString();
+}
+
+int Synced(int descriptor, long call) {
+    if (watching) {
+        char path[4096] = {};
+        const std::string link = "/proc/self/fd/" + std::to_string(descriptor);
+        const ssize_t length = ::readlink(link.c_str(), path, sizeof path - 1);
+        seen.push_back("sync " + (length > 0 && QFileInfo(path).isDir() ? "folder" : Name(path)));
+    }
+    return static_cast<int>(::syscall(call, descriptor));
+}
+
+} // namespace file_calls
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    using namespace file_calls;
+    static const auto library =
+        reinterpret_cast<int (*)(const char*, const char*)>(::dlsym(RTLD_NEXT, "rename"));
+    const bool stop = !stopAt.empty() && Name(to) == stopAt;
+    if (stop && !stopAfter)
+        std::raise(SIGKILL);
+    const int result = library(from, to);
+    if (stop)
+        std::raise(SIGKILL);
+    if (watching)
+        seen.push_back("rename " + Name(from) + " " + Name(to));
+    return result;
+}
+
+extern "C" int fsync(int descriptor) { return file_calls::Synced(descriptor, SYS_fsync); }
+extern "C" int fdatasync(int descriptor) { return file_calls::Synced(descriptor, SYS_fdatasync); }
 #endif
 
 namespace {
@@ -80,6 +135,7 @@ TEST_F(SettingsStoreTest, StoredChoicesAreApplied) {
         {"[default]\r\nColorValType=0x3\r\n", 0, 3, 0, true},
         {"[default]\r\nColorValType=abc\r\n", 0, 0, 0, true},
         {"[default]\r\nColorValType=9\r\nPasteType=5\r\n", -1, -1, 0, true},
+        {"[default]\r\nPasteType=2\r\n", -1, 0, 0, true}, // one past the last row
         {"[default]\r\nCbColorPre=5\r\n", 0, 0, 5, true},
         {"[default]\r\nAlwaysOnTop=0\r\nPasteType=1\r\n", 1, 0, 0, false},
         {"\xff\xfe garbage \x01\x02\r\n[[[\r\n==\r\n", 0, 0, 0, true},
@@ -217,6 +273,136 @@ TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedTo
     End();
     EXPECT_EQ(FilesIn(config), (QStringList{"colors", "default", "fav", "favcol"}));
     EXPECT_EQ(ReadFileIfExists(config + "favcol"), QByteArray("255\r\n"));
+}
+
+// The favourites are saved again with a second colour, and the save is stopped at a rename of the pair:
+// the next start has each row in its own colour, the old pair's or the new one's, and nothing beside.
+TEST_F(SettingsStoreTest, AFavouritesSaveStoppedAtARenameLeavesRowsWithTheirColours) {
+    const struct {
+        const char* Renamed;
+        bool After;
+    } stops[] = {{"fav", false}, {"fav", true}, {"favcol", true}};
+    const QStringList oldPair{"#FF0000 255"}, newPair{"#0000FF 16711680", "#FF0000 255"};
+    for (const auto& stop : stops) {
+        SCOPED_TRACE(std::string(stop.After ? "after " : "before ") + stop.Renamed);
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        Start().Current.ShowAsCurrentColor(255);
+        picker->BtnAddColorFavClick();
+        End();
+        const int status = RunInChild([&] {
+            Start().Current.ShowAsCurrentColor(16711680);
+            picker->BtnAddColorFavClick();
+            file_calls::stopAt = stop.Renamed;
+            file_calls::stopAfter = stop.After;
+            End();
+        });
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the save was not stopped";
+
+        ColourPicker& p = Start();
+        QStringList pairs;
+        for (int row = 0; row < p.Favourites.rowCount(); ++row)
+            pairs << Texts(p.Favourites.Rows())[row] + ' ' + QString::number(p.Favourites.FillColour(row));
+        EXPECT_TRUE(pairs == oldPair || pairs == newPair) << pairs.join(", ").toStdString();
+        EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                  (QStringList{"colors", "default", "fav", "favcol"}));
+    }
+}
+
+// Each file is synced under its new name before it takes the old one's place; the favourites' pair
+// only once a synced marker names both new files, which goes once both are in place.
+TEST_F(SettingsStoreTest, EveryFileIsSyncedBeforeItReplacesTheOldOne) {
+    Start().Current.ShowAsCurrentColor(255);
+    picker->BtnAddColorFavClick();
+    file_calls::seen.clear();
+    file_calls::watching = true;
+    End();
+    file_calls::watching = false;
+    const std::vector<std::string> expected{
+        "sync .default.new",
+        "rename .default.new default",
+        "sync .colors.new",
+        "rename .colors.new colors",
+        "sync .fav.new",
+        "sync .favcol.new",
+        "sync ..fav.new-pair.new",
+        "rename ..fav.new-pair.new .fav.new-pair",
+        "sync folder",
+        "rename .fav.new fav",
+        "rename .favcol.new favcol",
+        "sync folder",
+    };
+    EXPECT_EQ(file_calls::seen, expected);
+    EXPECT_EQ(Get("favcol"), "255\r\n");
+}
+
+// Files the user may not read (mode 000) or write (0444) are left as they are, the favourites' with
+// their partner, and said: as the unprivileged user, since root may read and write them all.
+TEST_F(SettingsStoreTest, AFileTheUserMayNotReadOrWriteIsKeptAndTold) {
+    const struct {
+        const char* Name;
+        mode_t Mode;
+        const char* Told; // the start of the one problem said, at the start or at the end
+        QStringList Kept;
+    } cases[] = {
+        {"favcol", 0000, "无法读取", {"fav", "favcol"}}, {"default", 0000, "无法读取", {"default"}},
+        {"fav", 0444, "无法保存", {"fav", "favcol"}},    {"colors", 0444, "无法保存", {"colors"}},
+        {"default", 0444, "无法保存", {"default"}},
+    };
+    const int status = RunAsUser(folder.path(), [&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.Name) + " " + std::to_string(c.Mode));
+            const QByteArray path = QFile::encodeName(Folder() + c.Name);
+            for (const char* name : {"default", "colors", "fav", "favcol"})
+                Put(name, "old\r\n");
+            ASSERT_EQ(::chmod(path.constData(), c.Mode), 0);
+            Start().Current.ShowAsCurrentColor(255);
+            picker->BtnAddColorFavClick();
+            picker->History.InsertTop("new", "1");
+            End();
+            const QStringList told = store->ReadProblems() + store->SaveProblems();
+            ASSERT_EQ(told.size(), 1);
+            EXPECT_TRUE(told[0].startsWith(c.Told + Folder() + c.Name)) << told[0].toStdString();
+            struct stat file {};
+            ::stat(path.constData(), &file);
+            EXPECT_EQ(file.st_mode & 0777, c.Mode);
+            ::chmod(path.constData(), 0600);
+            for (const char* name : {"default", "colors", "fav", "favcol"})
+                EXPECT_EQ(Get(name) == "old\r\n", c.Kept.contains(name)) << name;
+        }
+    });
+    if (WIFEXITED(status) && WEXITSTATUS(status) == CannotBecomeUser)
+        GTEST_SKIP() << "cannot run as the user nobody in the test's folder here";
+    EXPECT_TRUE(PassedInChild(status));
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool AddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool AddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+
+// Read in a process whose address space may grow by twice the file's size and a few megabytes.
+TEST_F(SettingsStoreTest, ASettingsFileOfTenMillionBlankLinesIsReadInLittleMoreThanItsSize) {
+    if (AddressSanitizer)
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than any such bound";
+    constexpr rlim_t size = 10'000'000;
+    Put("default", "[default]\r\n" + QByteArray(size, '\n') + "ColorValType=4\r\n");
+    const int status = RunInChild([&] {
+        picker = std::make_unique<ColourPicker>(system);
+        store = std::make_unique<SettingsStore>(*picker);
+        rlim_t pages = 0;
+        std::FILE* statm = std::fopen("/proc/self/statm", "r");
+        ASSERT_EQ(std::fscanf(statm, "%lu", &pages), 1);
+        std::fclose(statm);
+        const rlimit bound{pages * ::sysconf(_SC_PAGESIZE) + 2 * size + (8 << 20), RLIM_INFINITY};
+        ASSERT_EQ(::setrlimit(RLIMIT_AS, &bound), 0);
+        store->LoadSettings(Here());
+        EXPECT_EQ(picker->Current.Format(), 4);
+    });
+    EXPECT_TRUE(PassedInChild(status));
 }
 #endif
 

@@ -53,10 +53,7 @@ void Program::ConnectScreenAccess() {
     QObject::connect(&access, &ScreenAccess::Picked, &picker_, &ColourPicker::TakePickedColour);
     QObject::connect(&access, &ScreenAccess::Ended, &picking, &PickLoop::SwitchPickingOff);
     QObject::connect(&access, &ScreenAccess::Refused, &picker_, &ColourPicker::PickingRefused);
-    QObject::connect(&access, &ScreenAccess::Explain, &picker_, [this](const QString& text) {
-        picker_.SetAccessNote(text);
-        picker_.SetHint(text);
-    });
+    QObject::connect(&access, &ScreenAccess::Explain, &picker_, &ColourPicker::ExplainAccess);
     QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &picking, &PickLoop::SetAccessToken);
     QObject::connect(&access, &ScreenAccess::ZoomAsked, &picker_,
                      [this](bool in) { in ? picker_.BtnZoomInClick() : picker_.BtnZoomoutClick(); });

@@ -39,6 +39,19 @@ void ColourPicker::SetPickingWay(PickingWay way, const QString& reason, const QS
         startHint_ += QStringLiteral("（") + backEnd + QStringLiteral("）");
 }
 
+void ColourPicker::ExplainAccess(const QString& text) {
+    accessNote_ = text;
+    SetHint(text);
+}
+
+void ColourPicker::ShowPointerPosition(QPoint pointer, bool read) {
+    QString position = QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y());
+    if (!read)
+        position += QStringLiteral("，") +
+                    (accessNote_.isEmpty() ? QString::fromStdString(MsgScreenUnreadable) : accessNote_);
+    SetHint(position);
+}
+
 void ColourPicker::TakePickedColour(ColorValue colour) {
     RunGuarded([=, this] {
         Picking.SwitchPickingOff();

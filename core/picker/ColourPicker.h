@@ -8,6 +8,7 @@
 #include "core/picker/PickLoop.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 class SystemColours;
@@ -45,9 +46,11 @@ public:
     // How picking reaches the screen here, through which back end; where there is no way, the
     // desktop's reason (if any) for the hint line.
     void SetPickingWay(PickingWay way, const QString& reason = {}, const QString& backEnd = {});
-    // Said after the position while the screen cannot be read: what the desktop waits for, if anything.
-    const QString& AccessNote() const { return accessNote_; }
-    void SetAccessNote(const QString& note) { accessNote_ = note; }
+    // What the desktop's back end says before it asks the user (empty once that is past): the hint line
+    // shows it, and says it again after the position while the screen cannot be read.
+    void ExplainAccess(const QString& text);
+    // The magnifier's word at each tick: where the pointer is, and whether the screen there was read.
+    void ShowPointerPosition(QPoint pointer, bool read);
     // A colour chosen with a click in the pick mode or with the desktop's tool: it goes into the
     // history (unless it repeats the focused row) and becomes current, copied as a history click
     // copies; the pick mode ends.

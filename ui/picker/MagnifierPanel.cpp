@@ -151,12 +151,7 @@ bool MagnifierPanel::TimerShowZoomTimer() {
                     drew = enlarged.value_or(false);
                 }
             }
-            QString position = QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y());
-            if (!read)
-                position += QStringLiteral("，") + (picker_.AccessNote().isEmpty()
-                                                        ? QString::fromStdString(MsgScreenUnreadable)
-                                                        : picker_.AccessNote());
-            picker_.SetHint(position);
+            picker_.ShowPointerPosition(pointer, read);
         },
         [this] { picker_.Picking.StopTimers(); });
     return drew;

@@ -19,7 +19,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                        "colour is the one clicked."));
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("The colour's text with --pick: html (the default), rgb, "
-                                                   "delphi, hsl, hex or hsv."),
+                                                   "delphi, hsl, hex, hsv, or for style sheets and shaders "
+                                                   "css-rgb, css-hsl, oklch or float."),
                                     QStringLiteral("NAME"));
     const QCommandLineOption noPrefix(
         QStringLiteral("no-prefix"),

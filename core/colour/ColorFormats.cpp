@@ -1,5 +1,8 @@
 #include "core/colour/ColorFormats.h"
 
+#include "core/colour/DecimalText.h"
+#include "core/colour/OkLab.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -88,6 +91,39 @@ std::string TripleText(int a, int b, int c) {
     return text;
 }
 
+std::string CssRgbText(ColorValue value) {
+    return "rgb(" + std::to_string(RedOf(value)) + ' ' + std::to_string(GreenOf(value)) + ' ' +
+           std::to_string(BlueOf(value)) + ')';
+}
+
+// A hue that rounds to a full turn is written as 0.
+std::string HueText(double degrees) {
+    const std::string text = DecimalText(degrees, 2);
+    return text == "360" ? "0" : text;
+}
+
+std::string CssHslText(ColorValue value) {
+    const HslColor hsl = ColorToHsl(value);
+    return "hsl(" + HueText(hsl.Hue * 360) + ' ' + DecimalText(hsl.Saturation * 100, 2) + "% " +
+           DecimalText(hsl.Lightness * 100, 2) + "%)";
+}
+
+// Four decimals of chroma, as CSS Color 4 writes its own examples: with three, one 8-bit colour in five
+// would come back from the text as a neighbour.
+std::string OklchText(ColorValue value) {
+    const OkLch lch = ColorToOkLch(value);
+    const std::string chroma = DecimalText(lch.Chroma, 4);
+    // With no chroma written the hue means nothing; 0 rather than the arithmetic's noise.
+    const std::string hue = chroma == "0" ? "0" : HueText(lch.Hue);
+    return "oklch(" + DecimalText(lch.Lightness * 100, 2) + "% " + chroma + ' ' + hue + ')';
+}
+
+// Three decimals tell every byte apart: n/255 rounded to thousandths comes back to n.
+std::string FloatRgbText(ColorValue value) {
+    return FixedDecimalText(RedOf(value) / 255.0, 3) + ", " + FixedDecimalText(GreenOf(value) / 255.0, 3) +
+           ", " + FixedDecimalText(BlueOf(value) / 255.0, 3);
+}
+
 } // namespace
 
 const std::array<ColorIdentifier, 52>& ColorIdentifiers() { return Identifiers; }
@@ -152,9 +188,12 @@ std::string FormatFixed2(double value, std::string_view decimalSeparator) {
 
 std::optional<int> ColorFormatNamed(std::string_view name) {
     static constexpr std::pair<std::string_view, int> Names[] = {
-        {"html", FormatHtml},       {"rgb", FormatRgb},    {"rgb ", FormatRgb}, {"delphi", FormatDelphi},
-        {"hsl(win)", FormatWinHsl}, {"hsl", FormatWinHsl}, {"hex", FormatHex},  {"hsv/hsb", FormatHsv},
-        {"hsv", FormatHsv},         {"hsb", FormatHsv},
+        {"html", FormatHtml},     {"rgb", FormatRgb},          {"rgb ", FormatRgb},
+        {"delphi", FormatDelphi}, {"hsl(win)", FormatWinHsl},  {"hsl", FormatWinHsl},
+        {"hex", FormatHex},       {"hsv/hsb", FormatHsv},      {"hsv", FormatHsv},
+        {"hsb", FormatHsv},       {"rgb()", FormatCssRgb},     {"css-rgb", FormatCssRgb},
+        {"hsl()", FormatCssHsl},  {"css-hsl", FormatCssHsl},   {"oklch()", FormatOklch},
+        {"oklch", FormatOklch},   {"rgb 0-1", FormatFloatRgb}, {"float", FormatFloatRgb},
     };
     const auto sameLetters = [](char a, char b) {
         return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
@@ -183,6 +222,14 @@ std::string FormatColorValue(ColorValue value, const ColorTextStyle& style, cons
         return FormatFixed2(hsv.Hue, sep) + "," + FormatFixed2(hsv.Saturation, sep) + "," +
                FormatFixed2(hsv.Value, sep);
     }
+    case FormatCssRgb:
+        return CssRgbText(ResolveSystemColor(value, system));
+    case FormatCssHsl:
+        return CssHslText(ResolveSystemColor(value, system));
+    case FormatOklch:
+        return OklchText(ResolveSystemColor(value, system));
+    case FormatFloatRgb:
+        return FloatRgbText(ResolveSystemColor(value, system));
     default:
         return WithPrefix("#", ColorToHexText(ResolveSystemColor(value, system)), style.PrefixOn);
     }

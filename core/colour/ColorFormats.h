@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-// The item index of the format combo box; any other index writes as HTML.
+// The item index of the format combo box; any other index writes as HTML. The index is stored in the
+// settings, so formats are only ever added at the end.
 enum ColorFormat : int {
     FormatHtml = 0,
     FormatRgb = 1,
@@ -15,14 +16,22 @@ enum ColorFormat : int {
     FormatWinHsl = 3,
     FormatHex = 4,
     FormatHsv = 5,
+    // For style sheets and shaders: the colour as the desktop paints it (a system colour resolved, as
+    // in HTML), with '.' for the decimal point whatever the locale. They have no prefix to leave out.
+    FormatCssRgb = 6,   // rgb(255 128 0)
+    FormatCssHsl = 7,   // hsl(30.12 100% 50%): at most two decimals
+    FormatOklch = 8,    // oklch(62.8% 0.2577 29.23): lightness and hue two decimals at most, chroma four
+    FormatFloatRgb = 9, // 1.000, 0.502, 0.000: each channel over 255, three decimals
 };
 
 // The combo box items, in index order ("RGB " keeps its trailing blank).
-inline constexpr std::array<const char*, 6> ColorFormatNames = {"HTML",     "RGB ", "Delphi",
-                                                                "HSL(Win)", "HEX",  "HSV/HSB"};
+inline constexpr std::array<const char*, 10> ColorFormatNames = {
+    "HTML", "RGB ", "Delphi", "HSL(Win)", "HEX", "HSV/HSB", "rgb()", "hsl()", "oklch()", "RGB 0-1"};
+inline constexpr int ColorFormatCount = static_cast<int>(ColorFormatNames.size());
 
 // The format a name stands for, in any letter case: a name of the format box ("RGB" standing for
-// "RGB ") or a short one ("hsl", "hsv", "hsb"); nothing for any other name.
+// "RGB ") or a short one ("hsl", "hsv", "hsb", "css-rgb", "css-hsl", "oklch", "float"); nothing for any
+// other name.
 std::optional<int> ColorFormatNamed(std::string_view name);
 
 // What a colour's text depends on besides the colour.

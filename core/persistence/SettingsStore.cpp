@@ -107,7 +107,8 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
         const auto bytes = Read(SettingsName);
         settings_ = bytes ? IniDocument(std::string_view(bytes->constData(), bytes->size())) : IniDocument();
         picker_.Clipboard.SetPasteType(RowOrNone(settings_.ReadInteger(Section, "PasteType", 0), 2));
-        picker_.Current.SetFormat(RowOrNone(settings_.ReadInteger(Section, "ColorValType", 0), 6));
+        picker_.Current.SetFormat(
+            RowOrNone(settings_.ReadInteger(Section, "ColorValType", 0), ColorFormatCount));
         picker_.ApplyAlwaysOnTop(settings_.ReadBool(Section, "AlwaysOnTop", true));
         picker_.Picking.SetAccessToken(
             QString::fromStdString(settings_.ReadString(Section, ScreenShareTokenKey).value_or("")));

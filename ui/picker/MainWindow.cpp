@@ -1,5 +1,6 @@
 #include "ui/picker/MainWindow.h"
 
+#include "core/colour/ContrastRatio.h"
 #include "core/Guard.h"
 #include "core/persistence/ColourListFiles.h"
 #include "core/persistence/FileStore.h"
@@ -7,6 +8,7 @@
 #include "core/windows/Messages.h"
 #include "core/windows/ProgramVersion.h"
 #include "core/windows/SiteAddress.h"
+#include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
 #include "platform/FileDialogs.h"
 #include "platform/Platform.h"
@@ -44,6 +46,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <optional>
+
 namespace {
 
 constexpr ColorValue CentreColour = 16115930; // red 218, green 232, blue 245
@@ -67,6 +71,40 @@ SpeedButton* ColumnButton(QWidget* column, const char* name, int top) {
 
 QAction* Item(QMenu* menu, const char* name, const char* caption) {
     return Named(menu->addAction(QString::fromUtf8(caption)), name);
+}
+
+// The current colour against the favourites' focused row, as the desktop paints both.
+struct FavouriteContrast {
+    ColorValue Favourite;
+    double Ratio;
+};
+
+std::optional<FavouriteContrast> ContrastWithFavourite(const ColourPicker& picker) {
+    const int row = picker.Favourites.FocusedRow();
+    if (row < 0)
+        return std::nullopt;
+    const ColorValue favourite = picker.Favourites.PaintColour(row);
+    return FavouriteContrast{favourite, ContrastRatio(picker.Current.ShownColor(), favourite)};
+}
+
+QString FavouriteText(const FavouriteContrast& contrast) {
+    return QStringLiteral("收藏颜色 #") + QString::fromStdString(ColorToHexText(contrast.Favourite));
+}
+
+QString RatioText(const FavouriteContrast& contrast) {
+    return QString::fromStdString(ContrastRatioText(contrast.Ratio));
+}
+
+const QString NoFavouriteToCompare = QStringLiteral("没有收藏颜色，无从比较对比度");
+
+QString ContrastHint(const std::optional<FavouriteContrast>& contrast) {
+    if (!contrast)
+        return NoFavouriteToCompare;
+    const ContrastLevels levels = ContrastLevelsOf(contrast->Ratio);
+    const auto verdict = [](bool met) { return met ? QStringLiteral("通过") : QStringLiteral("未通过"); };
+    return QStringLiteral("与%1 的对比度 %2\nAA：普通文字%3，大字%4\nAAA：普通文字%5，大字%6")
+        .arg(FavouriteText(*contrast), RatioText(*contrast), verdict(levels.AaNormal),
+             verdict(levels.AaLarge), verdict(levels.AaaNormal), verdict(levels.AaaLarge));
 }
 
 } // namespace
@@ -243,6 +281,7 @@ void MainWindow::CreateMenus() {
     Item(otherFunctionsMenu_, "N8", "颜色另存为");
     Item(otherFunctionsMenu_, "N9", "随机取色");
     Item(otherFunctionsMenu_, "N10", "关于");
+    Item(otherFunctionsMenu_, "MnCopyContrast", "复制对比度");
 
     // The help menu, which the window definition attaches to nothing, opens on a right click on the
     // help button.
@@ -298,6 +337,34 @@ void MainWindow::Connect() {
         connect(action(name), &QAction::triggered, this, &MainWindow::BtnAboutUsClick);
     connect(action("N1"), &QAction::triggered, this, &MainWindow::BtnHelpClick);
     connect(action("MnDemo"), &QAction::triggered, this, &MainWindow::MnDemoClick);
+
+    // The value field's hint: the contrast with the focused favourite, whenever either changes.
+    auto* valueField = findChild<QLineEdit*>(QStringLiteral("LblCurVal"));
+    auto showContrast = [this, valueField] {
+        RunGuarded([&] {
+            const QString hint = ContrastHint(ContrastWithFavourite(picker_));
+            valueField->setToolTip(hint);
+            valueField->setAccessibleDescription(hint);
+        });
+    };
+    showContrast();
+    connect(&picker.Current, &CurrentColour::Changed, this, showContrast);
+    connect(&picker.Favourites, &QAbstractItemModel::rowsInserted, this, showContrast);
+    connect(&picker.Favourites, &QAbstractItemModel::rowsRemoved, this, showContrast);
+    connect(&picker.Favourites, &QAbstractItemModel::modelReset, this, showContrast);
+    connect(&picker.Favourites, &QAbstractItemModel::dataChanged, this, showContrast);
+    connect(action("MnCopyContrast"), &QAction::triggered, this, [this] {
+        RunGuarded([this] {
+            const auto contrast = ContrastWithFavourite(picker_);
+            if (!contrast) {
+                picker_.SetHint(NoFavouriteToCompare);
+                return;
+            }
+            platform_.Clip().SetText(RatioText(*contrast));
+            picker_.SetHint(
+                QStringLiteral("已复制与%1 的对比度 %2").arg(FavouriteText(*contrast), RatioText(*contrast)));
+        });
+    });
 
     connect(&picker.Picking, &PickLoop::PickingChanged, this, &MainWindow::ShowPicking);
     connect(&picker.Picking, &PickLoop::WaitingForButton, this, &MainWindow::ShowPicking);

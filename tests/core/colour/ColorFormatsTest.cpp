@@ -65,10 +65,49 @@ TEST(ColorFormats, HsvReadsOnlyTheLowThreeBytes) {
 }
 
 TEST(ColorFormats, AnyOtherFormatIndexWritesHtml) {
-    for (int format : {7, -1, 6, 1000}) {
+    for (int format : {10, -1, 1000}) {
         EXPECT_EQ(Format(33023, format, true), "#FF8000") << format;
         EXPECT_EQ(Format(33023, format, false), "FF8000") << format;
     }
+}
+
+// The style sheet and shader formats of CSS Color 4's sample colours; none of them has a prefix, and
+// the decimal point is '.' whatever the locale.
+struct ModernCase {
+    ColorValue Value;
+    const char* Text;
+};
+
+void ExpectModernFormat(int format, std::initializer_list<ModernCase> cases) {
+    for (const auto& c : cases)
+        for (bool prefixOn : {true, false}) {
+            EXPECT_EQ(Format(c.Value, format, prefixOn, ","), c.Text) << ColorFormatNames[format] << c.Value;
+        }
+}
+
+TEST(ColorFormats, CssRgbSpaceSeparated) {
+    ExpectModernFormat(FormatCssRgb, {{255, "rgb(255 0 0)"}, {33023, "rgb(255 128 0)"}});
+}
+
+TEST(ColorFormats, CssHslWithAtMostTwoDecimals) {
+    ExpectModernFormat(FormatCssHsl, {{255, "hsl(0 100% 50%)"},
+                                      {33023, "hsl(30.12 100% 50%)"},
+                                      {15785160, "hsl(210 57.14% 86.27%)"},
+                                      {8421504, "hsl(0 0% 50.2%)"}});
+}
+
+TEST(ColorFormats, OklchOfTheCssColour4Samples) {
+    ExpectModernFormat(FormatOklch, {{255, "oklch(62.8% 0.2577 29.23)"},
+                                     {65280, "oklch(86.64% 0.2948 142.5)"},
+                                     {16711680, "oklch(45.2% 0.3132 264.05)"},
+                                     {16777215, "oklch(100% 0 0)"}, // a grey has no hue
+                                     {0, "oklch(0% 0 0)"}});
+}
+
+TEST(ColorFormats, FloatRgbWithThreeDecimals) {
+    ExpectModernFormat(FormatFloatRgb, {{33023, "1.000, 0.502, 0.000"},
+                                        {16744448, "0.000, 0.502, 1.000"},
+                                        {PackRgb(1, 254, 51), "0.004, 0.996, 0.200"}});
 }
 
 TEST(ColorFormats, DelphiNamesIgnoreThePrefix) {
@@ -91,7 +130,8 @@ TEST(ColorFormats, NegativeValueFromTheFavouritesFile) {
     EXPECT_EQ(format(FormatDelphi, false), "FFFFFFFE");
     EXPECT_EQ(format(FormatHtml, true), "#000000"); // index 254 has no colour
     system.Colours[254] = PackRgb(1, 2, 3);
-    EXPECT_EQ(format(FormatHtml, true), "#010203"); // HTML alone resolves system colours
+    EXPECT_EQ(format(FormatHtml, true), "#010203"); // HTML and the style sheet formats resolve them
+    EXPECT_EQ(format(FormatCssRgb, true), "rgb(1 2 3)");
     EXPECT_EQ(format(FormatHex, true), "0xFEFFFF");
 }
 

@@ -134,8 +134,9 @@ TEST_F(SettingsStoreTest, StoredChoicesAreApplied) {
     } cases[] = {
         {"[default]\r\nColorValType=0x3\r\n", 0, 3, 0, true},
         {"[default]\r\nColorValType=abc\r\n", 0, 0, 0, true},
-        {"[default]\r\nColorValType=9\r\nPasteType=5\r\n", -1, -1, 0, true},
-        {"[default]\r\nPasteType=2\r\n", -1, 0, 0, true}, // one past the last row
+        {"[default]\r\nColorValType=9\r\n", 0, 9, 0, true},                   // the last format
+        {"[default]\r\nColorValType=10\r\nPasteType=5\r\n", -1, -1, 0, true}, // one past it
+        {"[default]\r\nPasteType=2\r\n", -1, 0, 0, true},                     // one past the last row
         {"[default]\r\nCbColorPre=5\r\n", 0, 0, 5, true},
         {"[default]\r\nAlwaysOnTop=0\r\nPasteType=1\r\n", 1, 0, 0, false},
         {"\xff\xfe garbage \x01\x02\r\n[[[\r\n==\r\n", 0, 0, 0, true},
@@ -152,7 +153,7 @@ TEST_F(SettingsStoreTest, StoredChoicesAreApplied) {
 }
 
 TEST_F(SettingsStoreTest, AnIndexOutOfRangeIsSavedBackAsNoneAndOtherLinesStay) {
-    Put("default", "; mine\n[default]\nColorValType=9\nmy=own\n[other]\nx=1\n");
+    Put("default", "; mine\n[default]\nColorValType=10\nmy=own\n[other]\nx=1\n");
     Start();
     End({700, 500});
     EXPECT_EQ(Get("default"), "; mine\n[default]\nColorValType=-1\nmy=own\nPasteType=0\r\nleft=700\r\n"

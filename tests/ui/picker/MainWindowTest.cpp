@@ -153,8 +153,9 @@ TEST_F(MainWindowTest, MenusTimersAndTheZoomStore) {
     };
     EXPECT_EQ(captions("pmColorList"), QStringList{"N4 删除所有颜色"});
     EXPECT_EQ(captions("PmFav"), (QStringList{"N2 删除收藏的颜色", "N3 删除所有收藏颜色"}));
-    EXPECT_EQ(captions("MnOtherFunButton"), (QStringList{"N5 删除所有颜色", "N6 打开颜色", "N7 清除收藏",
-                                                         "N8 颜色另存为", "N9 随机取色", "N10 关于"}));
+    EXPECT_EQ(captions("MnOtherFunButton"),
+              (QStringList{"N5 删除所有颜色", "N6 打开颜色", "N7 清除收藏", "N8 颜色另存为", "N9 随机取色",
+                           "N10 关于", "MnCopyContrast 复制对比度"}));
     EXPECT_EQ(captions("PmHelp"), (QStringList{"MnDemo 使用实例", "N1 帮助文档", "MnAboutUs 关于"}));
 
     const struct {
@@ -266,6 +267,33 @@ TEST_F(MainWindowTest, TypingInTheFormatBoxSelectsTheFormatItNamesOrNone) {
         EXPECT_EQ(Find<QLineEdit>("LblCurVal")->text(), c.Shown) << c.Typed;
         EXPECT_EQ(platform.ClipboardFake.LastText(), c.Shown);
     }
+}
+
+// The value field's hint weighs the current colour against the focused favourite by WCAG 2.x; the menu
+// copies the ratio. A favourite in a style sheet format keeps its text and comes back as its colour.
+TEST_F(MainWindowTest, TheValueFieldsHintGivesTheContrastWithTheFocusedFavourite) {
+    auto* field = Find<QLineEdit>("LblCurVal");
+    const QString none = "没有收藏颜色，无从比较对比度";
+    EXPECT_EQ(field->toolTip(), none);
+
+    picker.Current.SetFormat(FormatOklch);
+    picker.Current.ShowAsCurrentColor(16777215);
+    picker.BtnAddColorFavClick();
+    picker.Current.ShowAsCurrentColor(PackRgb(0x77, 0x77, 0x77));
+    const QString grey =
+        "与收藏颜色 #FFFFFF 的对比度 4.48:1\nAA：普通文字未通过，大字通过\nAAA：普通文字未通过，大字未通过";
+    EXPECT_EQ(field->toolTip(), grey);
+    EXPECT_EQ(field->accessibleDescription(), grey);
+    Action("MnCopyContrast")->trigger();
+    EXPECT_EQ(platform.ClipboardFake.LastText(), "4.48:1");
+    EXPECT_EQ(picker.Hint(), "已复制与收藏颜色 #FFFFFF 的对比度 4.48:1");
+
+    picker.LbFavColorClick(0);
+    EXPECT_EQ(Texts(picker.Favourites.Rows()), QStringList{"oklch(100% 0 0)"});
+    EXPECT_EQ(field->text(), "oklch(100% 0 0)");
+    EXPECT_TRUE(field->toolTip().startsWith("与收藏颜色 #FFFFFF 的对比度 1:1\n"));
+    picker.N3Click();
+    EXPECT_EQ(field->toolTip(), none);
 }
 
 TEST_F(MainWindowTest, TheAdjustersKeysMoveTheBarAsOnAnyDesktopScrollBar) {

@@ -27,7 +27,43 @@ QString FileError::Told(const std::string& message) const {
 
 namespace {
 
-QString SystemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+// Why the system refused, in the words of the program's messages; the system's own words for the rare
+// rest.
+QString ReasonFor(int error) {
+    switch (error) {
+    case 0: // a failure that left no reason behind
+        return QStringLiteral("读写出错");
+    case ENOENT:
+        return QStringLiteral("文件或文件夹不存在");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("没有权限");
+    case ENOSPC:
+        return QStringLiteral("磁盘已满");
+#ifdef EDQUOT
+    case EDQUOT:
+        return QStringLiteral("超出磁盘配额");
+#endif
+    case EFBIG:
+        return QStringLiteral("文件太大");
+    case EROFS:
+        return QStringLiteral("文件系统只读");
+    case EISDIR:
+        return QStringLiteral("这是文件夹");
+    case ENOTDIR:
+        return QStringLiteral("路径中有一段不是文件夹");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长");
+    case EIO:
+        return QStringLiteral("读写出错");
+    case EBUSY:
+        return QStringLiteral("文件正被占用");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+QString SystemReason() { return ReasonFor(errno); }
 
 // The path as the system's file calls take it: on Windows in UTF-16, which holds any name, where the
 // code page may not.
@@ -48,11 +84,11 @@ bool Exists(const QString& path) {
 // What keeps the path from being a regular file to read or replace, or nothing.
 std::optional<QString> NotARegularFile(const QFileInfo& info) {
     if (info.isSymLink() && !info.exists())
-        return QStringLiteral("a link to nothing");
+        return QStringLiteral("链接指向的文件不存在");
     if (info.isDir())
-        return QStringLiteral("a folder, not a file");
+        return QStringLiteral("这是文件夹，不是文件");
     if (!info.isFile())
-        return QStringLiteral("not a regular file");
+        return QStringLiteral("不是普通文件");
     return std::nullopt;
 }
 
@@ -60,7 +96,7 @@ void Rename(const QString& from, const QString& to) {
     std::error_code error;
     std::filesystem::rename(NativePath(from), NativePath(to), error);
     if (error)
-        throw FileError(to, QString::fromLocal8Bit(error.message()));
+        throw FileError(to, ReasonFor(error.value()));
 }
 
 // Makes the renames and removals in a folder last, as far as the system lets a folder be synced;
@@ -95,7 +131,7 @@ std::optional<QByteArray> ReadFileIfExists(const QString& path) {
 #ifdef Q_OS_WIN
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
+        throw FileError(path, SystemReason());
 #else
     // Opened without waiting, and checked again once open: a FIFO put there meanwhile must not hang us.
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -104,12 +140,12 @@ std::optional<QByteArray> ReadFileIfExists(const QString& path) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        throw FileError(path, QStringLiteral("not a regular file"));
+        throw FileError(path, QStringLiteral("不是普通文件"));
     }
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        throw FileError(path, file.errorString());
+        throw FileError(path, SystemReason());
 #endif
     // One spare byte, so that a list that lacks its last line end can take one without a copy.
     const qint64 size = file.size();
@@ -120,7 +156,7 @@ std::optional<QByteArray> ReadFileIfExists(const QString& path) {
     while (got < size) {
         const qint64 n = file.read(bytes.data() + got, size - got);
         if (n < 0)
-            throw FileError(path, file.errorString());
+            throw FileError(path, SystemReason());
         if (n == 0)
             break; // cut short meanwhile
         got += n;
@@ -137,14 +173,14 @@ FileReplacement::FileReplacement(const QString& path) : path_(path), target_(pat
         target_ = info.canonicalFilePath();
         // Tried by the system's own rule, so that root, who may write anything, still does.
         if (!QFileInfo(target_).isWritable())
-            Fail(QString::fromLocal8Bit(std::strerror(EACCES)));
+            Fail(ReasonFor(EACCES));
     }
     static std::atomic<int> serial = 0;
     const QFileInfo target(target_);
     pending_.setFileName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
                          QStringLiteral(".new-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
     if (!pending_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        Fail(pending_.errorString());
+        Fail(SystemReason());
     if (target.exists())
         pending_.setPermissions(QFile::permissions(target_));
 }
@@ -164,14 +200,14 @@ void FileReplacement::Write(const QByteArray& bytes) {
     while (done < bytes.size()) {
         const qint64 n = pending_.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0)
-            Fail(pending_.errorString());
+            Fail(SystemReason());
         done += n;
     }
 }
 
 void FileReplacement::Finish() {
     if (!pending_.flush())
-        Fail(pending_.errorString());
+        Fail(SystemReason());
 #ifdef Q_OS_WIN
     const bool synced = ::_commit(pending_.handle()) == 0;
 #else
@@ -181,7 +217,7 @@ void FileReplacement::Finish() {
         Fail(SystemReason());
     pending_.close();
     if (pending_.error() != QFileDevice::NoError)
-        Fail(pending_.errorString());
+        Fail(SystemReason());
 }
 
 void FileReplacement::Commit() {

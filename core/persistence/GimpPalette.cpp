@@ -19,7 +19,7 @@ QByteArrayView TrimmedEnd(QByteArrayView line) {
 }
 
 [[noreturn]] void Refuse(qsizetype lineNumber, const char* what) {
-    throw PaletteError("line " + std::to_string(lineNumber) + ": " + what);
+    throw PaletteError("第" + std::to_string(lineNumber) + "行：" + what);
 }
 
 // Reads one channel at `at`, after any blanks; moves `at` past its digits.
@@ -31,7 +31,7 @@ int Channel(QByteArrayView line, qsizetype& at, qsizetype lineNumber) {
     while (at < line.size() && line[at] >= '0' && line[at] <= '9' && at - start < 4)
         value = value * 10 + (line[at++] - '0');
     if (at == start || (at < line.size() && !IsBlank(line[at])) || value > 255)
-        Refuse(lineNumber, "a colour is three numbers from 0 to 255, then its name");
+        Refuse(lineNumber, "颜色应是三个0到255的数，后接名称");
     return value;
 }
 
@@ -62,7 +62,7 @@ GimpPalette ParseGimpPalette(const QByteArray& bytes) {
     if (content.startsWith("\xEF\xBB\xBF"))
         content = content.sliced(3);
     if (content.contains('\0'))
-        throw PaletteError("a NUL byte: this is no text file");
+        throw PaletteError("含有NUL字节，不是文本文件");
     QList<QByteArrayView> lines;
     for (qsizetype start = 0; start <= content.size();) {
         qsizetype end = content.indexOf('\n', start);
@@ -72,7 +72,7 @@ GimpPalette ParseGimpPalette(const QByteArray& bytes) {
         start = end + 1;
     }
     if (TrimmedEnd(lines.front()) != Header)
-        throw PaletteError("not a GIMP palette: the first line is not \"GIMP Palette\"");
+        throw PaletteError("不是GIMP调色板：第一行不是“GIMP Palette”");
 
     GimpPalette palette;
     bool inHeader = true;

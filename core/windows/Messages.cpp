@@ -23,6 +23,7 @@ std::string MsgRandomColors;
 std::string MsgRandomPickHint;
 std::string MsgCannotRead;
 std::string MsgCannotSave;
+std::string MsgCannotOpenList;
 std::string MsgScreenUnreadable;
 std::string MsgPickModeHowTo;
 std::string MsgOneShotHowTo;
@@ -65,6 +66,7 @@ void FillProgramMessages() {
     MsgRandomPickHint = "鼠标点击下面任一颜色，可取色并退回主窗体";
     MsgCannotRead = "无法读取%s（%s），文件保持原样";
     MsgCannotSave = "无法保存%s（%s），文件保持原样";
+    MsgCannotOpenList = "无法打开%s（%s），颜色列表保持原样";
     MsgScreenUnreadable = "此处无法读取屏幕上的颜色";
     MsgPickModeHowTo = "点击“开始取色”后移动鼠标：单击取色，右击或Esc退出，滚轮缩放";
     MsgOneShotHowTo = "点击“开始取色”，用桌面的取色工具选定一个颜色";

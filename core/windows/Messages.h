@@ -28,6 +28,8 @@ extern std::string MsgRandomPickHint;
 // A settings or list file that could not be read or saved: its path, then why.
 extern std::string MsgCannotRead;
 extern std::string MsgCannotSave;
+// A colour list file that could not be opened: its path, then why; the list stays as it was.
+extern std::string MsgCannotOpenList;
 // Where the desktop does not let the program read its pixels.
 extern std::string MsgScreenUnreadable;
 // Where picking waits for the button: how to start the pick mode or the desktop's colour tool, and

@@ -559,10 +559,12 @@ void MainWindow::BtnOpenColorClick() {
         const auto chosen = platform_.Dialogs().OpenFileName(this, OpenListFilter());
         if (!chosen)
             return;
+        // What an earlier failure said goes once a step succeeds.
         try {
             OpenColourList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
+            picker_.SetHint({});
         } catch (const FileError& error) {
-            picker_.SetHint(error.Told(MsgCannotRead));
+            picker_.SetHint(error.Told(MsgCannotOpenList));
         }
     });
 }
@@ -575,6 +577,7 @@ void MainWindow::BtnSaveColorAsClick() {
         try {
             const ListFileKind kind = ListFileKindOf(chosen->Filter);
             SaveColourList(picker_.History, SavedName(chosen->Path, kind), kind);
+            picker_.SetHint({});
         } catch (const FileError& error) {
             picker_.SetHint(error.Told(MsgCannotSave));
         }

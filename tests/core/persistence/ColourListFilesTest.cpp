@@ -112,7 +112,7 @@ TEST_F(ColourListFilesTest, AMalformedPaletteIsToldAndChangesNothing) {
         ADD_FAILURE() << "a malformed palette was taken";
     } catch (const FileError& error) {
         EXPECT_EQ(error.Path, Path("broken.gpl"));
-        EXPECT_TRUE(error.Reason.startsWith("line 3:")) << error.Reason.toStdString();
+        EXPECT_TRUE(error.Reason.startsWith("第3行：")) << error.Reason.toStdString();
     }
     EXPECT_EQ(Texts(history.Rows()), QStringList{"#FF0000"});
     EXPECT_EQ(history.FillColour(0), 255);

@@ -47,18 +47,18 @@ TEST(GimpPalette, RefusesWhatIsNotAWholePalette) {
         QByteArray Bytes;
         const char* Told;
     } cases[] = {
-        {"", "not a GIMP palette"},
-        {"255 0 0\tred\n", "not a GIMP palette"},
-        {"GIMP palette\n", "not a GIMP palette"},
-        {"JASC-PAL\n0100\n", "not a GIMP palette"},
-        {"GIMP Palette\n0 0\n", "line 2:"},
-        {"GIMP Palette\n0 0 0\tok\n256 0 0\tred\n", "line 3:"},
-        {"GIMP Palette\n-1 0 0\n", "line 2:"},
-        {"GIMP Palette\n0 0 0x10\n", "line 2:"},
-        {"GIMP Palette\n00000 0 0\n", "line 2:"},
-        {"GIMP Palette\n# fine\nred green blue\n", "line 3:"},
-        {"GIMP Palette\n1 2 3\nName: too late\n", "line 3:"},
-        {QByteArray("GIMP Palette\n1 2 3\tna\0me\n", 25), "NUL"},
+        {"", "不是GIMP调色板"},
+        {"255 0 0\tred\n", "不是GIMP调色板"},
+        {"GIMP palette\n", "不是GIMP调色板"},
+        {"JASC-PAL\n0100\n", "不是GIMP调色板"},
+        {"GIMP Palette\n0 0\n", "第2行："},
+        {"GIMP Palette\n0 0 0\tok\n256 0 0\tred\n", "第3行："},
+        {"GIMP Palette\n-1 0 0\n", "第2行："},
+        {"GIMP Palette\n0 0 0x10\n", "第2行："},
+        {"GIMP Palette\n00000 0 0\n", "第2行："},
+        {"GIMP Palette\n# fine\nred green blue\n", "第3行："},
+        {"GIMP Palette\n1 2 3\nName: too late\n", "第3行："},
+        {QByteArray("GIMP Palette\n1 2 3\tna\0me\n", 25), "NUL字节"},
     };
     for (const auto& c : cases) {
         try {

@@ -214,12 +214,13 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
         const char* Broken;
         const char* Kind;
         QStringList Saved;
+        const char* Reason; // in the words of the program's messages
     } cases[] = {
-        {"colors", "fifo", {"default", "fav", "favcol"}},
-        {"colors", "folder", {"default", "fav", "favcol"}},
-        {"fav", "link", {"colors", "default"}},
-        {"favcol", "fifo", {"colors", "default"}},
-        {"default", "folder", {"colors", "fav", "favcol"}},
+        {"colors", "fifo", {"default", "fav", "favcol"}, "不是普通文件"},
+        {"colors", "folder", {"default", "fav", "favcol"}, "这是文件夹，不是文件"},
+        {"fav", "link", {"colors", "default"}, "链接指向的文件不存在"},
+        {"favcol", "fifo", {"colors", "default"}, "不是普通文件"},
+        {"default", "folder", {"colors", "fav", "favcol"}, "这是文件夹，不是文件"},
     };
     for (const auto& c : cases) {
 #ifdef _WIN32
@@ -244,7 +245,7 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
 
         ColourPicker& p = Start();
         ASSERT_EQ(store->ReadProblems().size(), 1);
-        EXPECT_TRUE(store->ReadProblems()[0].startsWith("无法读取" + broken));
+        EXPECT_EQ(store->ReadProblems()[0], "无法读取" + broken + "（" + c.Reason + "），文件保持原样");
         p.Current.ShowAsCurrentColor(255);
         p.BtnAddColorFavClick();
         p.History.InsertTop("new", "1");

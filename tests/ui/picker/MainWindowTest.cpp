@@ -358,7 +358,13 @@ TEST_F(MainWindowTest, TheChosenFilterSaysWhichKindOfFileIsWrittenOrRead) {
     platform.DialogsFake.OpenAnswer = broken.fileName();
     Action("N6")->trigger();
     EXPECT_EQ(Rows(), QStringList{"#FF0000"});
-    EXPECT_TRUE(Find<CentredText>("LblHnit")->Text().contains("line 2:"));
+    // Said in one language, of the list that stays; gone once a later open succeeds.
+    EXPECT_EQ(Find<CentredText>("LblHnit")->Text(),
+              "无法打开" + broken.fileName() +
+                  "（第2行：颜色应是三个0到255的数，后接名称），颜色列表保持原样");
+    platform.DialogsFake.OpenAnswer = folder.filePath("palette.gpl");
+    Action("N6")->trigger();
+    EXPECT_EQ(Find<CentredText>("LblHnit")->Text(), "");
 }
 
 TEST(Program, TheStoredPlaceIsNotUsedAndAnotherCopyLeavesTheFilesAlone) {

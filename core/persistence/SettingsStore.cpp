@@ -1,6 +1,7 @@
 #include "core/persistence/SettingsStore.h"
 
 #include "core/Guard.h"
+#include "core/Logging.h"
 #include "core/persistence/ListFile.h"
 #include "core/picker/ColourPicker.h"
 #include "core/windows/Messages.h"
@@ -74,6 +75,7 @@ std::optional<QByteArray> SettingsStore::Read(const QString& name) {
         return bytes;
     } catch (const FileError& error) {
         unreadable_.insert(name);
+        qCInfo(lcFiles) << "cannot read" << error.Path << "-" << error.Reason;
         readProblems_ << error.Told(MsgCannotRead);
         return std::nullopt;
     }
@@ -92,6 +94,7 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
         try {
             FinishInterruptedCommit(folders_.Write + FavouritesMarkerName);
         } catch (const FileError& error) {
+            qCInfo(lcFiles) << "cannot read" << error.Path << "-" << error.Reason;
             readProblems_ << error.Told(MsgCannotRead);
             favouritesWhole = false;
         }
@@ -141,6 +144,7 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
         try {
             save();
         } catch (const FileError& error) {
+            qCInfo(lcFiles) << "cannot save" << error.Path << "-" << error.Reason;
             saveProblems_ << error.Told(MsgCannotSave);
         } catch (...) {
         }

@@ -1,5 +1,6 @@
 #include "app/TintraApplication.h"
 
+#include "core/Guard.h"
 #include "ui/controls/WindowFonts.h"
 
 #include <QLibraryInfo>
@@ -19,8 +20,11 @@ TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc
 bool TintraApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        LogSwallowed(&failure);
+        return false;
     } catch (...) {
-        ApplicationEvents1Exception();
+        LogSwallowed(nullptr);
         return false;
     }
 }

@@ -77,22 +77,28 @@ void ColourPicker::SetHint(const QString& text) {
 }
 
 void ColourPicker::BtnZoomInClick() {
-    if (zoomLevel_ < 4) {
-        ++zoomLevel_;
-        emit ZoomChanged();
-    }
+    RunGuarded([this] {
+        if (zoomLevel_ < 4) {
+            ++zoomLevel_;
+            emit ZoomChanged();
+        }
+    });
 }
 
 void ColourPicker::BtnZoomoutClick() {
-    if (zoomLevel_ > 1) {
-        --zoomLevel_;
-        emit ZoomChanged();
-    }
+    RunGuarded([this] {
+        if (zoomLevel_ > 1) {
+            --zoomLevel_;
+            emit ZoomChanged();
+        }
+    });
 }
 
 void ColourPicker::BtnAlwaysOnTopClick() {
-    alwaysOnTop_ = !alwaysOnTop_;
-    emit AlwaysOnTopChanged();
+    RunGuarded([this] {
+        alwaysOnTop_ = !alwaysOnTop_;
+        emit AlwaysOnTopChanged();
+    });
 }
 
 void ColourPicker::ApplyAlwaysOnTop(bool onTop) {
@@ -166,7 +172,7 @@ void ColourPicker::BtnClearColorFavClick(const QList<int>& selectedRows) {
     RunGuarded([&] { Favourites.RemoveRows(selectedRows); });
 }
 
-void ColourPicker::N3Click() {
+void ColourPicker::ClearFavourites() {
     RunGuarded([this] { Favourites.Clear(); });
 }
 

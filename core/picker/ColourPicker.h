@@ -70,7 +70,7 @@ public:
     void BtnAddColorFavClick();
     void BtnClearAllColorClick();
     void BtnClearColorFavClick(const QList<int>& selectedRows);
-    void N3Click();
+    void ClearFavourites();
     // What the random colour command does once a colour was picked in its window.
     void TakeRandomColour(ColorValue colour);
     void SyncAdjusterBars();

@@ -329,7 +329,7 @@ void MainWindow::Connect() {
         connect(action(name), &QAction::triggered, &picker, &ColourPicker::BtnClearAllColorClick);
     for (const char* name : {"N2", "N7"})
         connect(action(name), &QAction::triggered, this, removeSelectedFavourites);
-    connect(action("N3"), &QAction::triggered, &picker, &ColourPicker::N3Click);
+    connect(action("N3"), &QAction::triggered, &picker, &ColourPicker::ClearFavourites);
     connect(action("N6"), &QAction::triggered, this, &MainWindow::BtnOpenColorClick);
     connect(action("N8"), &QAction::triggered, this, &MainWindow::BtnSaveColorAsClick);
     connect(action("N9"), &QAction::triggered, this, &MainWindow::BtnRadomColorClick);

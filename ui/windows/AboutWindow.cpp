@@ -69,17 +69,13 @@ void AboutWindow::FormCreate() {
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == link_)
-            Label1MouseDown();
-        else if (watched == card_)
-            Image1MouseDown();
+        if (watched == link_ || watched == card_)
+            OpenProgramPage();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void AboutWindow::Label1MouseDown() { OpenUrl(platform_, QString::fromStdString(SiteAddress)); }
-
-void AboutWindow::Image1MouseDown() { OpenUrl(platform_, QString::fromStdString(SiteAddress)); }
+void AboutWindow::OpenProgramPage() { OpenUrl(platform_, QString::fromStdString(SiteAddress)); }
 
 void AboutWindow::BtnCloseClick() {
     RunGuarded([this] { close(); });

@@ -15,8 +15,7 @@ public:
 
     void BtnCloseClick();
     // A press of any mouse button on the link label or the card.
-    void Label1MouseDown();
-    void Image1MouseDown();
+    void OpenProgramPage();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

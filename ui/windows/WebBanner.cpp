@@ -88,18 +88,18 @@ void WebBanner::CheckBannerPage(int panelWidth, int panelHeight) {
     });
 }
 
-void WebBanner::Image48MouseDown() { OpenLink(platform_, QString::fromStdString(SiteAddress)); }
+void WebBanner::OpenSiteFromPicture() { OpenLink(platform_, QString::fromStdString(SiteAddress)); }
 
-void WebBanner::LblQuilloURLMouseDown() { OpenLink(platform_, MakerSite); }
+void WebBanner::OpenSiteFromLink() { OpenLink(platform_, MakerSite); }
 
-void WebBanner::LblQuilloURLMouseEnter() {
+void WebBanner::HighlightLink() {
     RunGuarded([this] {
         link_.setStyleSheet(QStringLiteral("color: red; background: transparent;"));
         link_.setCursor(Qt::PointingHandCursor);
     });
 }
 
-void WebBanner::LblQuilloURLMouseLeave() {
+void WebBanner::UnhighlightLink() {
     RunGuarded([this] {
         link_.setStyleSheet(QStringLiteral("color: white; background: transparent;"));
         link_.setCursor(Qt::ArrowCursor);
@@ -109,14 +109,14 @@ void WebBanner::LblQuilloURLMouseLeave() {
 bool WebBanner::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == &picture_ && type == QEvent::MouseButtonPress)
-        Image48MouseDown();
+        OpenSiteFromPicture();
     else if (watched == &link_) {
         if (type == QEvent::MouseButtonPress)
-            LblQuilloURLMouseDown();
+            OpenSiteFromLink();
         else if (type == QEvent::Enter)
-            LblQuilloURLMouseEnter();
+            HighlightLink();
         else if (type == QEvent::Leave)
-            LblQuilloURLMouseLeave();
+            UnhighlightLink();
     }
     return QObject::eventFilter(watched, event);
 }

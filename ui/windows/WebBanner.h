@@ -36,10 +36,10 @@ public:
     void TimerCheckTopBrowserTimer();
     void CheckBannerPage(int panelWidth, int panelHeight);
 
-    void Image48MouseDown();
-    void LblQuilloURLMouseDown();
-    void LblQuilloURLMouseEnter();
-    void LblQuilloURLMouseLeave();
+    void OpenSiteFromPicture();
+    void OpenSiteFromLink();
+    void HighlightLink();
+    void UnhighlightLink();
 
     // The web view that shows a genuine banner page; none before there was one.
     WebView* WebBrowserTop() const { return view_.get(); }

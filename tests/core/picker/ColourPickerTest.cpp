@@ -128,14 +128,14 @@ TEST_F(ColourPickerTest, FavouritesAreKeptWithoutLimitAndRemovedBySelection) {
         QStringList Left;
     } cases[] = {{{1, 3}, {"1", "3", "5"}}, {{}, {"1", "2", "3", "4", "5"}}, {{0, 4, 4, 9}, {"2", "3", "4"}}};
     for (const auto& c : cases) {
-        picker.N3Click();
+        picker.ClearFavourites();
         FiveFavourites();
         picker.BtnClearColorFavClick(c.Selected);
         EXPECT_EQ(Favourites(), c.Left);
         for (int row = 0; row < picker.Favourites.rowCount(); ++row)
             EXPECT_EQ(picker.Favourites.FillColour(row), c.Left[row].toInt());
     }
-    picker.N3Click();
+    picker.ClearFavourites();
     EXPECT_EQ(picker.Favourites.rowCount(), 0);
     EXPECT_TRUE(picker.Favourites.Values().empty());
 }

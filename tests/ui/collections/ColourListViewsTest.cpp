@@ -105,7 +105,7 @@ TEST_F(ColourListViewsTest, ChoosingARowByKeyboardStopsPickingAndMakesItCurrent)
 
 TEST_F(ColourListViewsTest, DeleteAndTheMenusRemoveFavourites) {
     for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
-        picker.N3Click();
+        picker.ClearFavourites();
         for (int i = 5; i >= 1; --i)
             picker.Favourites.InsertTop(QString::number(i), QString::number(i));
         SelectFavourites({1, 3});
@@ -131,9 +131,11 @@ TEST_F(ColourListViewsTest, DeleteAndTheMenusRemoveFavourites) {
 }
 
 TEST_F(ColourListViewsTest, InPictureModeAChosenRowsPictureIsSampledAndCopied) {
+    platform.ColoursFake.Colours[15] = PackRgb(200, 210, 220);
     StartPicking();
     PaintUnderPointer(Qt::red);
     Tick();
+    picker.Favourites.InsertTop("clBtnFace", "-16777201");
     picker.Favourites.InsertTop("#FFFFFF", "16777215");
     picker.Favourites.InsertTop("#00FF00", "65280");
     Find<QListWidget>("LbPasteType")->setCurrentRow(1);
@@ -142,6 +144,9 @@ TEST_F(ColourListViewsTest, InPictureModeAChosenRowsPictureIsSampledAndCopied) {
     EXPECT_EQ(copied.size(), QSize(51, 25));
     EXPECT_EQ(copied.pixelColor(50, 24), QColor(Qt::green));
     EXPECT_EQ(Find<ImageControl>("ImgCopy")->Picture(), copied);
+    // A system colour is copied as the desktop paints it, as its row is drawn.
+    ChooseByKey(Favourites(), 1, Qt::Key_Down);
+    EXPECT_EQ(platform.ClipboardFake.LastImage().pixelColor(0, 0), QColor(200, 210, 220));
 }
 
 TEST_F(ColourListViewsTest, ArrowKeysInThePasteTypeListCopyOncePerChange) {

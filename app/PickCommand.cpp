@@ -32,7 +32,7 @@ constexpr int PictureWaitMilliseconds = 3000;
 
 // Where the window keeps its settings file, to read and to write.
 std::pair<QString, QString> SettingsFile(Platform& platform) {
-    const ::Folders& places = platform.Places();
+    const ::Folders& places = platform.Folders();
     const DataFolders folders =
         ChooseDataFolders(places.ProgramFolder(), places.ConfigFolder(), SettingsStore::FileNames);
     const QString& name = SettingsStore::FileNames.constFirst();

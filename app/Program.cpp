@@ -20,15 +20,15 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
         const QPoint pointer = screen.PointerPosition();
         return screen.ScreenPixelSource(pointer.x(), pointer.y());
     };
-    picker_.Clipboard.WriteText = [&platform](const QString& text) { platform.Clip().SetText(text); };
+    picker_.Clipboard.WriteText = [&platform](const QString& text) { platform.Clipboard().SetText(text); };
     picker_.Clipboard.WriteSample = [&platform](ColorValue colour) {
-        platform.Clip().SetImage(SamplePicture(colour));
+        platform.Clipboard().SetImage(SamplePicture(colour));
     };
 
-    const ::Folders& places = platform.Places();
+    const ::Folders& places = platform.Folders();
     folders_ = ChooseDataFolders(places.ProgramFolder(), places.ConfigFolder(), SettingsStore::FileNames);
     // A second copy would write its old lists over what the first one keeps.
-    if (!platform.Copies().Claim(folders_.Write))
+    if (!platform.SingleCopy().Claim(folders_.Write))
         return;
     settings_.LoadSettings(folders_);
     ConnectScreenAccess();
@@ -39,7 +39,7 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
     window_ = std::make_unique<MainWindow>(picker_, platform);
     window_->CreateHelpAndAbout();
     window_->ReportFileProblems(settings_.ReadProblems());
-    platform.Copies().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
+    platform.SingleCopy().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
 }
 
 void Program::ConnectScreenAccess() {
@@ -61,7 +61,7 @@ void Program::ConnectScreenAccess() {
 
 Program::~Program() {
     End();
-    platform_.Copies().ShowRequested = nullptr;
+    platform_.SingleCopy().ShowRequested = nullptr;
     platform_.Links().Failed = nullptr;
 }
 

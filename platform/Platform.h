@@ -21,12 +21,12 @@ public:
     virtual ScreenAccess& Access() = 0;
     virtual SystemColours& Colours() = 0;
     virtual DesktopWindows& Windows() = 0;
-    virtual Clipboard& Clip() = 0;
+    virtual ::Clipboard& Clipboard() = 0;
     virtual FileDialogs& Dialogs() = 0;
-    virtual Folders& Places() = 0;
+    virtual ::Folders& Folders() = 0;
     virtual LinkOpener& Links() = 0;
     virtual PageFetcher& Fetcher() = 0;
     virtual WebViews& Views() = 0;
-    virtual SingleCopy& Copies() = 0;
+    virtual ::SingleCopy& SingleCopy() = 0;
     virtual DirectViews& Direct() = 0;
 };

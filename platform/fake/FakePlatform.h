@@ -38,12 +38,12 @@ public:
     ScreenAccess& Access() override { return AccessFake; }
     SystemColours& Colours() override { return ColoursFake; }
     DesktopWindows& Windows() override { return WindowsFake; }
-    Clipboard& Clip() override { return ClipboardFake; }
+    ::Clipboard& Clipboard() override { return ClipboardFake; }
     FileDialogs& Dialogs() override { return DialogsFake; }
-    Folders& Places() override { return FoldersFake; }
+    ::Folders& Folders() override { return FoldersFake; }
     LinkOpener& Links() override { return LinksFake; }
     PageFetcher& Fetcher() override { return FetcherOverride ? *FetcherOverride : FetcherFake; }
     WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
-    SingleCopy& Copies() override { return CopiesFake; }
+    ::SingleCopy& SingleCopy() override { return CopiesFake; }
     DirectViews& Direct() override { return DirectFake; }
 };

@@ -32,13 +32,13 @@ public:
     ScreenAccess& Access() override { return *screen_.Access; }
     SystemColours& Colours() override { return colours_; }
     DesktopWindows& Windows() override { return windows_; }
-    Clipboard& Clip() override { return clipboard_; }
+    ::Clipboard& Clipboard() override { return clipboard_; }
     FileDialogs& Dialogs() override { return dialogs_; }
-    Folders& Places() override { return folders_; }
+    ::Folders& Folders() override { return folders_; }
     LinkOpener& Links() override { return links_; }
     PageFetcher& Fetcher() override { return fetcher_; }
     WebViews& Views() override { return views_; }
-    SingleCopy& Copies() override { return copies_; }
+    ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
 
 private:

@@ -360,7 +360,7 @@ void MainWindow::Connect() {
                 picker_.SetHint(NoFavouriteToCompare);
                 return;
             }
-            platform_.Clip().SetText(RatioText(*contrast));
+            platform_.Clipboard().SetText(RatioText(*contrast));
             picker_.SetHint(
                 QStringLiteral("已复制与%1 的对比度 %2").arg(FavouriteText(*contrast), RatioText(*contrast)));
         });

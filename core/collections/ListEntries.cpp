@@ -1,5 +1,7 @@
 #include "core/collections/ListEntries.h"
 
+#include "core/collections/SystemCodePage.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -60,12 +62,7 @@ QString ListEntries::Decode(std::string_view bytes) {
     QString text = utf8(view);
     if (!utf8.hasError())
         return text;
-#ifdef Q_OS_WIN
-    return QString::fromLocal8Bit(view); // the system's code page
-#else
-    QStringDecoder gbk("GBK");
-    return gbk.isValid() ? gbk(view) : text;
-#endif
+    return FromSystemCodePage(view);
 }
 
 QString ListEntries::Text(qsizetype i) const { return Decode(Bytes(i)); }

@@ -1,5 +1,7 @@
 #include "core/persistence/FileStore.h"
 
+#include "core/persistence/SystemFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,14 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 FileError::FileError(const QString& path, const QString& reason)
     : std::runtime_error((path + QStringLiteral(": ") + reason).toStdString()), Path(path), Reason(reason) {}
@@ -65,16 +59,6 @@ QString ReasonFor(int error) {
 
 QString SystemReason() { return ReasonFor(errno); }
 
-// The path as the system's file calls take it: on Windows in UTF-16, which holds any name, where the
-// code page may not.
-std::filesystem::path NativePath(const QString& path) {
-#ifdef Q_OS_WIN
-    return path.toStdWString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
 // Whether a name stands in the folder at all, a link to nothing included.
 bool Exists(const QString& path) {
     const QFileInfo info(path);
@@ -94,31 +78,17 @@ std::optional<QString> NotARegularFile(const QFileInfo& info) {
 
 void Rename(const QString& from, const QString& to) {
     std::error_code error;
-    std::filesystem::rename(NativePath(from), NativePath(to), error);
+    std::filesystem::rename(SystemFiles::NativePath(from), SystemFiles::NativePath(to), error);
     if (error)
         throw FileError(to, ReasonFor(error.value()));
-}
-
-// Makes the renames and removals in a folder last, as far as the system lets a folder be synced;
-// where it does not, a stop of the program is still survived.
-void SyncFolder(const QString& folder) {
-#ifndef Q_OS_WIN
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-#else
-    Q_UNUSED(folder);
-#endif
 }
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
 void SyncFoldersOf(const QString& first, const QString& second) {
-    SyncFolder(FolderOf(first));
+    SystemFiles::SyncFolder(FolderOf(first));
     if (FolderOf(second) != FolderOf(first))
-        SyncFolder(FolderOf(second));
+        SystemFiles::SyncFolder(FolderOf(second));
 }
 
 } // namespace
@@ -128,25 +98,9 @@ std::optional<QByteArray> ReadFileIfExists(const QString& path) {
         return std::nullopt;
     if (const auto problem = NotARegularFile(QFileInfo(path)))
         throw FileError(path, *problem);
-#ifdef Q_OS_WIN
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, SystemReason());
-#else
-    // Opened without waiting, and checked again once open: a FIFO put there meanwhile must not hang us.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        throw FileError(path, SystemReason());
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        throw FileError(path, QStringLiteral("不是普通文件"));
-    }
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        throw FileError(path, SystemReason());
-#endif
+    if (!SystemFiles::OpenForReading(file, path))
+        throw FileError(path, errno == 0 ? QStringLiteral("不是普通文件") : SystemReason());
     // One spare byte, so that a list that lacks its last line end can take one without a copy.
     const qint64 size = file.size();
     QByteArray bytes;
@@ -208,12 +162,7 @@ void FileReplacement::Write(const QByteArray& bytes) {
 void FileReplacement::Finish() {
     if (!pending_.flush())
         Fail(SystemReason());
-#ifdef Q_OS_WIN
-    const bool synced = ::_commit(pending_.handle()) == 0;
-#else
-    const bool synced = ::fsync(pending_.handle()) == 0;
-#endif
-    if (!synced)
+    if (!SystemFiles::SyncToDisk(pending_))
         Fail(SystemReason());
     pending_.close();
     if (pending_.error() != QFileDevice::NoError)
@@ -277,7 +226,7 @@ void CommitTogether(FileReplacement& first, FileReplacement& second, const QStri
     first.Finish();
     second.Finish();
     WriteFileAtomically(markerPath, Marker(first, second));
-    SyncFolder(FolderOf(markerPath));
+    SystemFiles::SyncFolder(FolderOf(markerPath));
     try {
         first.Commit();
     } catch (const FileError&) {

@@ -1,16 +1,11 @@
-// What a person would look at, for the end-to-end tests:
-//   tintra_screen_probe X,Y [X,Y ...]   the colour of each screen point as RRGGBB, a line each, read
-//                                       the way the program reads them;
+// What a person would look at, for the end-to-end tests, apart from the program's own code (the
+// screen itself they read with xwd, lib.sh's read_screen):
 //   tintra_screen_probe --image FILE    "WIDTHxHEIGHT RRGGBB uniform|mixed" for a picture file, the
 //                                       colour being its top-left pixel's;
-//   tintra_screen_probe --count RRGGBB X,Y,W,H
-//                                       how many pixels of the screen rectangle have that colour;
 //   tintra_screen_probe --window RRGGBB X,Y,W,H
 //                                       a window of that colour at that place in device pixels, out of
 //                                       the window manager's hands, until the probe is ended; "shown"
 //                                       once it is.
-#include "platform/qt/QtScreenReader.h"
-
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -32,24 +27,8 @@ int DescribeImage(const QString& path) {
         for (int x = 0; x < image.width() && uniform; ++x)
             uniform = image.pixel(x, y) == image.pixel(0, 0);
     const QRgb first = image.pixel(0, 0);
-    std::printf("%dx%d %s %s\n", image.width(), image.height(),
-                ColorToHexText(PackRgb(qRed(first), qGreen(first), qBlue(first))).c_str(),
-                uniform ? "uniform" : "mixed");
-    return 0;
-}
-
-int CountColour(const QString& hex, const QString& rectangle) {
-    const QStringList r = rectangle.split(',');
-    if (r.size() != 4)
-        return 2;
-    QtScreenReader screen;
-    const QImage area = screen.GrabRegion(QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt()));
-    const QRgb wanted = 0xFF000000u | hex.toUInt(nullptr, 16);
-    int count = 0;
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            count += (area.pixel(x, y) | 0xFF000000u) == wanted;
-    std::printf("%d\n", count);
+    std::printf("%dx%d %02X%02X%02X %s\n", image.width(), image.height(), qRed(first), qGreen(first),
+                qBlue(first), uniform ? "uniform" : "mixed");
     return 0;
 }
 
@@ -95,20 +74,8 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QGuiApplication::arguments().mid(1);
     if (arguments.size() == 2 && arguments[0] == "--image")
         return DescribeImage(arguments[1]);
-    if (arguments.size() == 3 && arguments[0] == "--count")
-        return CountColour(arguments[1], arguments[2]);
     if (arguments.size() == 3 && arguments[0] == "--window")
         return ShowWindow(arguments[1], arguments[2]);
-    QtScreenReader screen;
-    for (const QString& point : arguments) {
-        const QStringList xy = point.split(',');
-        if (xy.size() != 2) {
-            std::fprintf(stderr, "not a point: %s\n", qPrintable(point));
-            return 2;
-        }
-        std::printf(
-            "%s\n",
-            ColorToHexText(screen.ScreenPixelSource(xy[0].toInt(), xy[1].toInt()).value_or(-1)).c_str());
-    }
-    return 0;
+    std::fprintf(stderr, "usage: tintra_screen_probe --image FILE | --window RRGGBB X,Y,W,H\n");
+    return 2;
 }

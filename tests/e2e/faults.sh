@@ -4,7 +4,6 @@
 # that fills up. Run inside with-xvfb.sh --wm.
 set -u
 source "$(dirname "$0")/lib.sh"
-probe=$2
 
 rows() { [ -e "$1" ] && tr -d '\r' <"$1" | wc -l; }
 

@@ -73,16 +73,52 @@ click_column_button() {
   sleep 0.5
 }
 
-# Waits up to 5 s for the value field to show a colour ("RRGGBB"); needs $probe.
+# Reads the screen as the X server holds it, apart from the program's own way of reading it: xwd's
+# dump of the root window, in whatever pixel format the server has.
+#   read_screen points X,Y ...          RRGGBB for each point, a line each
+#   read_screen count RRGGBB X,Y,W,H    how many pixels of the rectangle have that colour
+read_screen() {
+  xwd -root -silent | python3 -c '
+import struct, sys
+dump = sys.stdin.buffer.read()
+header = struct.unpack(">25I", dump[:100])
+size, width, height, order, bits, line = header[0], header[4], header[5], header[7], header[11], header[12]
+masks, colours = header[14:17], header[19]
+start = size + 12 * colours
+def colour(x, y):
+    if not (0 <= x < width and 0 <= y < height):
+        return "outside"
+    at = start + y * line + x * bits // 8
+    value = int.from_bytes(dump[at:at + bits // 8], "little" if order == 0 else "big")
+    channels = []
+    for mask in masks:
+        shift = (mask & -mask).bit_length() - 1
+        channels.append(((value & mask) >> shift) * 255 // (mask >> shift))
+    return "%02X%02X%02X" % tuple(channels)
+if sys.argv[1] == "points":
+    for point in sys.argv[2:]:
+        print(colour(*map(int, point.split(","))))
+else:
+    x, y, w, h = map(int, sys.argv[3].split(","))
+    print(sum(colour(i, j) == sys.argv[2] for j in range(y, y + h) for i in range(x, x + w)))
+' "$@"
+}
+
+# Waits up to 10 s for the screen point X,Y to show the colour RRGGBB.
+wait_for_colour() {
+  local deadline=$((SECONDS + 10))
+  until [ "$(read_screen points "$1")" = "$2" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+# Waits for the value field to show a colour ("RRGGBB").
 wait_for_current() {
   local left top
   read -r left top < <(client_origin)
-  for _ in $(seq 50); do
-    # Right of the text in the value field, which starts at (217, 316) in the client area.
-    [ "$("$probe" "$((left + 417)),$((top + 326))" 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
+  # Right of the text in the value field, which starts at (217, 316) in the client area.
+  wait_for_colour "$((left + 417)),$((top + 326))" "$1"
 }
 
 # Adds the colour under the resting pointer to the favourites, once the program has picked it.
@@ -90,6 +126,10 @@ add_favourite() {
   xsetroot -solid "$1"
   wait_for_current "${1#\#}" || fail "the program did not pick $1"
   xdotool mousemove --window "$window" 60 $((12 + 60 + 133 + 13)) click 1
-  sleep 0.3
+  local left top
+  read -r left top < <(client_origin)
+  # The favourites list starts at (314, 101) in the client area; its top row shows the colour added,
+  # between the row's text and where a scroll bar comes.
+  wait_for_colour "$((left + 314 + 100)),$((top + 101 + 8))" "${1#\#}" || fail "$1 was not added to the favourites"
   xdotool mousemove 1500 800
 }

@@ -6,15 +6,20 @@ set -u
 source "$(dirname "$0")/lib.sh"
 program=$(install_program "$1")
 folder=$(dirname "$program")
-probe=$2
 
-
-# The colours of the first favourites rows on the screen: the list starts at (314, 101) in the client.
-favourite_colours() {
-  local left top points=()
+# Waits for the first favourites rows to show the colours given (RRGGBB each); prints what they show
+# when they do not. The list starts at (314, 101) in the client area.
+favourites_show() {
+  local left top points=() seen
   read -r left top < <(client_origin)
-  for i in $(seq 0 $(($1 - 1))); do points+=("$((left + 314 + 150)),$((top + 101 + 16 * i + 8))"); done
-  "$probe" "${points[@]}" 2>/dev/null | tr '\n' ' '
+  for i in $(seq 0 $(($# - 1))); do points+=("$((left + 314 + 150)),$((top + 101 + 16 * i + 8))"); done
+  for _ in $(seq 50); do
+    seen=$(read_screen points "${points[@]}" | paste -sd ' ')
+    [ "$seen" = "$*" ] && return 0
+    sleep 0.2
+  done
+  echo "$seen"
+  return 1
 }
 
 xdotool mousemove 1500 800
@@ -30,8 +35,7 @@ wait_for_exit
 [ "$(wc -l <"$folder/default")" = 7 ] || fail "default holds: $(cat -A "$folder/default")"
 
 start_program "$program"
-seen=$(favourite_colours 2)
-[ "$seen" = "0000FF FF0000 " ] || fail "after a restart the favourites show $seen"
+seen=$(favourites_show 0000FF FF0000) || fail "after a restart the favourites show $seen"
 sleep 1
 add_favourite '#00FF00'
 kill -TERM "$pid"
@@ -39,8 +43,7 @@ wait_for_exit
 [ "$exit_code" = 0 ] || fail "ended by SIGTERM: exit code $exit_code"
 
 start_program "$program"
-seen=$(favourite_colours 3)
-[ "$seen" = "00FF00 0000FF FF0000 " ] || fail "after SIGTERM and a restart the favourites show $seen"
+seen=$(favourites_show 00FF00 0000FF FF0000) || fail "after SIGTERM and a restart the favourites show $seen"
 sleep 1
 add_favourite '#FFFF00'
 kill "$XVFB_PID"

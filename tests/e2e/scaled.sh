@@ -26,18 +26,22 @@ pick_case() {
   env "$@" "$program" 2>/dev/null &
   pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-  sleep 3.5 # picking starts after a second and samples a second later
 
   # The magnifier's view is at (117, 378) in the client area, 367 by 174, in the toolkit's pixels; its
-  # own window's corner may round a pixel or two either way, so look well clear of the cross-hair.
-  local left top
-  read -r left top < <(client_origin)
-  local centre
-  centre=$(awk -v l="$left" -v t="$top" -v s="$scale" \
-    'BEGIN {printf "%d,%d", l + (117 + 367 / 2) * s + 8, t + (378 + 174 / 2) * s + 8}')
-  local seen
-  seen=$("$probe" "$centre")
-  [ "$seen" = FF0000 ] || fail "$label: the magnifier's middle shows $seen"
+  # own window's corner may round a pixel or two either way, so look well clear of the cross-hair. The
+  # history's top row is 16 high at (125, 99). Picking starts after a second and samples a second later.
+  local left top centre row seen=
+  for _ in $(seq 75); do
+    read -r left top < <(client_origin)
+    centre=$(awk -v l="$left" -v t="$top" -v s="$scale" \
+      'BEGIN {printf "%d,%d", l + (117 + 367 / 2) * s + 8, t + (378 + 174 / 2) * s + 8}')
+    row=$(awk -v l="$left" -v t="$top" -v s="$scale" 'BEGIN {printf "%d,%d", l + 290 * s, t + (99 + 8) * s}')
+    seen=$(read_screen points "$row" "$centre" | paste -sd ' ')
+    [ "$seen" = "FF0000 FF0000" ] && break
+    sleep 0.2
+  done
+  [ "${seen% *}" = FF0000 ] || fail "$label: the history's top row shows ${seen% *}"
+  [ "${seen#* }" = FF0000 ] || fail "$label: the magnifier's middle shows ${seen#* }"
 
   kill -TERM "$pid"
   expect_exit_0 "$label"

@@ -30,6 +30,21 @@ walk(json.load(sys.stdin))' "$pid")
 }
 # A point of the magnifier's view, near its top-left corner, away from its cross.
 magnifier_pixel() { pixel $((left + 125)) $((top + 385)); }
+# The middle of the history's top row: the list starts at (125, 99) in the client area.
+history_pixel() { pixel $((left + 290)) $((top + 107)); }
+desktop_shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+magnifier_shows() { [ "$(magnifier_pixel)" = "$1" ]; }
+history_shows() { [ "$(history_pixel)" = "$1" ]; }
+clipboard_holds() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
+not() { ! "$@"; }
+# Waits up to 10 s for a check, given as a command and its arguments, to hold.
+wait_until() {
+  local deadline=$((SECONDS + 10))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
 start_wayland_program() {
   "$program" &
   pid=$!
@@ -42,11 +57,11 @@ start_wayland_program() {
   sleep 1.5 # the first tick has passed
 }
 # Presses the start button and moves the pointer on to X, Y at once, so that no sample falls on the
-# button.
+# button: in one message, which the compositor carries out before the program hears of the click.
 press_pick_button() {
   point $((left + 60)) $((top + 163))
-  click
-  point "$1" "$2"
+  swaymsg -q "seat - cursor press button1; seat - cursor release button1;" \
+    "seat - cursor set $(($1 - layout_left)) $(($2 - layout_top))"
   sleep 0.5
 }
 

@@ -5,7 +5,6 @@
 set -u
 source "$(dirname "$0")/lib.sh"
 program=$(install_program "$1")
-probe=$2
 
 xdotool mousemove 1500 800
 start_program "$program"
@@ -46,7 +45,7 @@ else
   # The help carried inside: its title is written in blue (#3478C8) at the top of the page.
   found=0
   for _ in $(seq 40); do
-    found=$("$probe" --count 3478C8 0,0,800,200 2>/dev/null)
+    found=$(read_screen count 3478C8 0,0,800,200)
     [ "${found:-0}" -gt 50 ] && break
     sleep 0.5
   done
@@ -84,7 +83,7 @@ else
   read -r rx ry < <(client_corner "$random")
   [ "$first" = "$rx $ry" ] || fail "the random colour window opened at $first, then at $rx $ry"
   [ "$rx" = $(((1920 - 729) / 2)) ] || fail "the random colour window is not centred across ($rx)"
-  swatch=$("$probe" "$((rx + 8 + 11 * 10 + 5)),$((ry + 48 + 25))" 2>/dev/null)
+  swatch=$(read_screen points "$((rx + 8 + 11 * 10 + 5)),$((ry + 48 + 25))")
   xdotool mousemove $((rx + 8 + 11 * 10 + 5)) $((ry + 48 + 25))
   sleep 0.3
   xdotool click 1

@@ -243,10 +243,12 @@ TEST_P(PortalPickTest, GivesTheDesktopsColour) {
     EXPECT_TRUE(heard.Refused.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Colours, PortalPickTest,
-                         testing::Values(Pick{1, 0, 0, PackRgb(255, 0, 0)}, Pick{0, 0, 1, PackRgb(0, 0, 255)},
-                                         Pick{0.2, 0.4, 0.6, PackRgb(51, 102, 153)},
-                                         Pick{0, 1, 1, PackRgb(0, 255, 255)}));
+INSTANTIATE_TEST_SUITE_P(
+    Colours, PortalPickTest,
+    testing::Values(Pick{1, 0, 0, PackRgb(255, 0, 0)}, Pick{0, 0, 1, PackRgb(0, 0, 255)},
+                    Pick{0.2, 0.4, 0.6, PackRgb(51, 102, 153)}, Pick{0, 1, 1, PackRgb(0, 255, 255)},
+                    // A little past either end of 0..1 counts as that end; 127.5 rounds up.
+                    Pick{1.002, -0.001, 0.5, PackRgb(255, 0, 128)}));
 
 TEST_F(PortalTest, ACancelledPickGivesNoColour) {
     ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();

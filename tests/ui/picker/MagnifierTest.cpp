@@ -31,7 +31,8 @@ protected:
     const QImage& View() { return Find<ImageControl>("ImgZoom")->Picture(); }
 
     // Checks every pixel of the view: the stretched source, with the arms of the cross-hair in black
-    // where they fall inside the view.
+    // where they fall inside the view. Stretched as one copy does it, each view pixel showing the source
+    // pixel its own place falls in: view column x shows source column x * source width / view width.
     void ExpectView(ScreenRect source, int centreX, int centreY) {
         const QImage& view = View();
         ASSERT_EQ(view.size(), Find("ImgZoom")->size() * view.devicePixelRatio());
@@ -41,10 +42,9 @@ protected:
             for (int x = 0; x < view.width(); ++x) {
                 const bool onArm = (y == centreY && x >= centreX - armX && x < centreX + armX) ||
                                    (x == centreX && y >= centreY - armY && y < centreY + armY);
-                const QRgb expected =
-                    onArm ? qRgb(0, 0, 0)
-                          : ScreenPixel(source.Left + StretchSourceIndex(x, view.width(), source.Width()),
-                                        source.Top + StretchSourceIndex(y, view.height(), source.Height()));
+                const QRgb expected = onArm ? qRgb(0, 0, 0)
+                                            : ScreenPixel(source.Left + x * source.Width() / view.width(),
+                                                          source.Top + y * source.Height() / view.height());
                 if (view.pixel(x, y) != expected && ++wrong <= 5)
                     ADD_FAILURE() << "view pixel " << x << "," << y;
             }
@@ -162,18 +162,33 @@ TEST_F(MagnifierTest, AMinimisedProgramOnlyUpdatesThePosition) {
 // On a scaled screen too (this test runs again at 1.5 device pixels to the pixel): the view is drawn in
 // device pixels, each screen pixel an exact block of them.
 TEST_F(MagnifierTest, EachScreenPixelIsAnExactBlockOfDevicePixels) {
-    for (int level : {1, 3}) {
-        if (level == 3) {
+    // The view of 367 by 174 is 551 by 261 device pixels at 1.5; the pointer rests at (700, 400).
+    const struct {
+        qreal Scale;
+        int Level;
+        QSize View;
+        ScreenRect Source;
+        int CentreX, CentreY;
+    } cases[] = {
+        {1, 1, {367, 174}, {608, 356, 792, 444}, 184, 88},    // half sizes 92 and 44 (43.5)
+        {1, 3, {367, 174}, {669, 386, 731, 414}, 186, 84},    // 31 and 14 (14.5)
+        {1.5, 1, {551, 261}, {562, 335, 838, 465}, 276, 130}, // 138 and 65
+        {1.5, 3, {551, 261}, {654, 378, 746, 422}, 276, 132}, // 46 and 22
+    };
+    const qreal scale = Find("ImgZoom")->devicePixelRatioF();
+    int level = 1, checked = 0;
+    for (const auto& c : cases) {
+        if (c.Scale != scale)
+            continue;
+        SCOPED_TRACE(testing::Message() << "scale " << c.Scale << " level " << c.Level);
+        for (; level < c.Level; ++level)
             Find<SpeedButton>("BtnZoomIn")->click();
-            Find<SpeedButton>("BtnZoomIn")->click();
-        }
         ZoomTick({700, 400});
-        const QImage& view = View();
-        const qreal scale = Find("ImgZoom")->devicePixelRatioF();
-        EXPECT_EQ(view.size(), (QSizeF(Find("ImgZoom")->size()) * scale).toSize());
-        const ZoomPlan plan = PlanZoom(700, 400, view.width(), view.height(), level, {0, 0, 1920, 1080});
-        ExpectView(plan.Source, plan.CentreX, plan.CentreY);
+        EXPECT_EQ(View().size(), c.View);
+        ExpectView(c.Source, c.CentreX, c.CentreY);
+        ++checked;
     }
+    EXPECT_EQ(checked, 2) << "no case for " << scale << " device pixels to the pixel";
 }
 
 TEST_F(MagnifierTest, AScreenThatCannotBeReadKeepsTheLastPictureAndSaysSo) {

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "core/colour/MeanColour.h"
 #include "core/Guard.h"
 #include "core/windows/Messages.h"
 #include "platform/Clipboard.h"
@@ -13,12 +14,43 @@
 #include "ui/controls/QtColor.h"
 #include "ui/picker/MainWindow.h"
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The mean colour of the square round the pointer, of the pixels that a monitor shows.
+std::optional<ColorValue> MeanAround(ScreenReader& screen, QPoint pointer, int side) {
+    const QRect square(pointer - QPoint(side / 2, side / 2), QSize(side, side));
+    const QImage pixels = screen.GrabRegion(square);
+    if (pixels.isNull())
+        return std::nullopt;
+    const QList<Monitor> monitors = screen.Monitors();
+    std::vector<ColorValue> shown;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const QPoint at = square.topLeft() + QPoint(x, y);
+            if (std::none_of(monitors.cbegin(), monitors.cend(),
+                             [at](const Monitor& monitor) { return monitor.Device.contains(at); }))
+                continue;
+            const QRgb rgb = pixels.pixel(x, y);
+            shown.push_back(PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb)));
+        }
+    if (shown.empty())
+        return ColorValue(-1);
+    return MeanColour(shown);
+}
+
+} // namespace
+
 Program::Program(Platform& platform) : platform_(platform), picker_(platform.Colours()), settings_(picker_) {
     InitMessages();
-    picker_.Picking.ReadScreen = [&platform] {
-        ScreenReader& screen = platform.Screen(); // the pointer and the pixel, both in device pixels
+    picker_.Picking.ReadScreen = [this, &platform]() -> std::optional<ColorValue> {
+        ScreenReader& screen = platform.Screen(); // the pointer and the pixels, all in device pixels
         const QPoint pointer = screen.PointerPosition();
-        return screen.ScreenPixelSource(pointer.x(), pointer.y());
+        if (picker_.SampleSide() == 1)
+            return screen.ScreenPixelSource(pointer.x(), pointer.y());
+        return MeanAround(screen, pointer, picker_.SampleSide());
     };
     picker_.Clipboard.WriteText = [&platform](const QString& text) { platform.Clipboard().SetText(text); };
     picker_.Clipboard.WriteSample = [&platform](ColorValue colour) {

@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view Section = "default";
 constexpr std::string_view ScreenShareTokenKey = "ScreenShareToken";
+constexpr std::string_view SampleSizeKey = "SampleSize";
 const QString SettingsName = QStringLiteral("default");
 const QString ColorsName = QStringLiteral("colors");
 const QString FavName = QStringLiteral("fav");
@@ -132,6 +133,7 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
             unreadable_ += {FavName, FavColName};
 
         picker_.Current.SetPrefixTag(settings_.ReadInteger(Section, "CbColorPre", 0));
+        picker_.SetSampleSide(settings_.ReadInteger(Section, SampleSizeKey, 1));
     });
 }
 
@@ -157,6 +159,9 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
             settings_.WriteInteger(Section, "top", windowPosition.y());
             settings_.WriteInteger(Section, "CbColorPre", picker_.Current.PrefixTag());
             settings_.WriteBool(Section, "AlwaysOnTop", picker_.AlwaysOnTop());
+            // Written once chosen, so that older files stay as they were.
+            if (picker_.SampleSide() != 1 || settings_.ReadString(Section, SampleSizeKey))
+                settings_.WriteInteger(Section, SampleSizeKey, picker_.SampleSide());
             // Written only on desktops that gave one, so that other files stay as they were.
             const std::string token = picker_.Picking.AccessToken().toStdString();
             if (!token.empty() || settings_.ReadString(Section, ScreenShareTokenKey))

@@ -94,6 +94,14 @@ void ColourPicker::BtnZoomoutClick() {
     });
 }
 
+void ColourPicker::SetSampleSide(int side) {
+    const int chosen = side == 3 || side == 5 ? side : 1;
+    if (chosen == sampleSide_)
+        return;
+    sampleSide_ = chosen;
+    emit SampleSideChanged();
+}
+
 void ColourPicker::BtnAlwaysOnTopClick() {
     RunGuarded([this] {
         alwaysOnTop_ = !alwaysOnTop_;

@@ -38,6 +38,11 @@ public:
     void BtnZoomInClick();
     void BtnZoomoutClick();
 
+    // The side of the square whose mean colour a pick reads round the pointer: 1 (the pixel), 3 or 5.
+    int SampleSide() const { return sampleSide_; }
+    // Any other side reads the pixel.
+    void SetSampleSide(int side);
+
     bool AlwaysOnTop() const { return alwaysOnTop_; }
     void BtnAlwaysOnTopClick();
     // A stored setting goes through the click, so the window's band always follows the state.
@@ -78,6 +83,7 @@ public:
 signals:
     void HintChanged();
     void ZoomChanged();
+    void SampleSideChanged();
     void AlwaysOnTopChanged();
 
 private:
@@ -87,6 +93,7 @@ private:
     QString hint_;
     QString startHint_;
     QString accessNote_;
+    int sampleSide_ = 1;
     int zoomLevel_ = 1;
     bool alwaysOnTop_ = false;
 };

@@ -114,6 +114,7 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     connect(zoomIn, &SpeedButton::clicked, &picker, &ColourPicker::BtnZoomInClick);
     connect(zoomOut, &SpeedButton::clicked, &picker, &ColourPicker::BtnZoomoutClick);
     connect(&picker, &ColourPicker::ZoomChanged, this, &MagnifierPanel::ShowZoom);
+    connect(&picker, &ColourPicker::SampleSideChanged, this, [this] { shown_.reset(); }); // a new outline
     connect(&picker.Picking.TimerShowZoom, &Timer::Tick, this, &MagnifierPanel::TimerShowZoomTimer);
     ShowZoom();
 }
@@ -212,6 +213,15 @@ std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<
     StretchInto(source, canvas);
     DrawArm(canvas, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
     DrawArm(canvas, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);
+    // Where a pick reads the mean of a square, the square's outline.
+    if (const int side = picker_.SampleSide(); side > 1) {
+        const int block = 2 * picker_.ZoomLevel(), size = side * block;
+        const int left = plan.CentreX - side / 2 * block, top = plan.CentreY - side / 2 * block;
+        DrawArm(canvas, left, top, 1, 0, size);
+        DrawArm(canvas, left, top + size - 1, 1, 0, size);
+        DrawArm(canvas, left, top, 0, 1, size);
+        DrawArm(canvas, left + size - 1, top, 0, 1, size);
+    }
     Present();
     return true;
 }

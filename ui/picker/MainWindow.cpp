@@ -34,6 +34,7 @@
 #include "ui/windows/WebBanner.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -45,6 +46,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
+
+#include <tuple>
 
 #include <optional>
 
@@ -282,6 +285,18 @@ void MainWindow::CreateMenus() {
     Item(otherFunctionsMenu_, "N9", "随机取色");
     Item(otherFunctionsMenu_, "N10", "关于");
     Item(otherFunctionsMenu_, "MnCopyContrast", "复制对比度");
+    // What a pick reads: the pixel, or the mean of the square round it.
+    QMenu* sampleMenu = Named(otherFunctionsMenu_->addMenu(QStringLiteral("取色范围")), "MnSampleArea");
+    sampleMenu->menuAction()->setObjectName(QStringLiteral("MnSampleArea"));
+    auto* sampleSides = new QActionGroup(sampleMenu);
+    for (const auto& [name, caption, side] :
+         {std::tuple{"MnSamplePixel", "单个像素", 1}, std::tuple{"MnSample3", "3×3 像素的平均", 3},
+          std::tuple{"MnSample5", "5×5 像素的平均", 5}}) {
+        QAction* choice = Item(sampleMenu, name, caption);
+        choice->setCheckable(true);
+        choice->setData(side);
+        sampleSides->addAction(choice);
+    }
 
     // The help menu, which the window definition attaches to nothing, opens on a right click on the
     // help button.
@@ -331,6 +346,17 @@ void MainWindow::Connect() {
         connect(action(name), &QAction::triggered, this, removeSelectedFavourites);
     connect(action("N3"), &QAction::triggered, &picker, &ColourPicker::ClearFavourites);
     connect(action("N6"), &QAction::triggered, this, &MainWindow::BtnOpenColorClick);
+    for (const char* name : {"MnSamplePixel", "MnSample3", "MnSample5"}) {
+        QAction* choice = action(name);
+        connect(choice, &QAction::triggered, &picker,
+                [&picker, choice] { picker.SetSampleSide(choice->data().toInt()); });
+    }
+    const auto showSampleSide = [action, &picker] {
+        for (const char* name : {"MnSamplePixel", "MnSample3", "MnSample5"})
+            action(name)->setChecked(action(name)->data().toInt() == picker.SampleSide());
+    };
+    connect(&picker, &ColourPicker::SampleSideChanged, this, showSampleSide);
+    showSampleSide();
     connect(action("N8"), &QAction::triggered, this, &MainWindow::BtnSaveColorAsClick);
     connect(action("N9"), &QAction::triggered, this, &MainWindow::BtnRadomColorClick);
     for (const char* name : {"N10", "MnAboutUs"})

@@ -152,6 +152,20 @@ TEST_F(SettingsStoreTest, StoredChoicesAreApplied) {
     }
 }
 
+// The sample square is a key of its own: kept once chosen, and absent from files that never had it.
+TEST_F(SettingsStoreTest, TheSampleSquareIsKeptOnceChosen) {
+    Put("default", "[default]\r\nSampleSize=5\r\n");
+    EXPECT_EQ(Start().SampleSide(), 5);
+    End();
+    EXPECT_TRUE(Get("default").contains("SampleSize=5\r\n"));
+    Put("default", "[default]\r\nSampleSize=4\r\n");
+    EXPECT_EQ(Start().SampleSide(), 1);
+    Put("default", "[default]\r\nPasteType=1\r\n");
+    Start();
+    End();
+    EXPECT_FALSE(Get("default").contains("SampleSize"));
+}
+
 TEST_F(SettingsStoreTest, AnIndexOutOfRangeIsSavedBackAsNoneAndOtherLinesStay) {
     Put("default", "; mine\n[default]\nColorValType=10\nmy=own\n[other]\nx=1\n");
     Start();

@@ -6,6 +6,7 @@
 #include "ui/controls/SpeedButton.h"
 #include "ui/picker/MagnifierPanel.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLayout>
 #include <QSlider>
@@ -91,6 +92,21 @@ TEST_F(MagnifierTest, LevelFourInTheMiddle) {
         Find<SpeedButton>("BtnZoomIn")->click();
     ZoomTick({960, 540});
     ExpectView({938, 529, 982, 551}, 176, 88);
+}
+
+// A pick can read the mean of the square round the pointer, chosen in the menu; the magnifier outlines
+// the square.
+TEST_F(MagnifierTest, AnAreaSampleReadsTheSquaresMeanAndIsOutlined) {
+    SetViewWidth(360);
+    window.findChild<QAction*>("MnSample3")->trigger();
+    screen.Pointer = {255, 50}; // reds 254, 255 and 0 side by side; blue 16 in the column right of them
+    Tick();
+    EXPECT_EQ(Rows().value(0), "#AA3205");
+    ZoomTick({960, 540});
+    // A screen pixel shows as 2 by 2 round the centre (180, 88): the square's outline is 6 wide.
+    EXPECT_EQ(View().pixel(178, 90), qRgb(0, 0, 0));
+    EXPECT_EQ(View().pixel(183, 90), qRgb(0, 0, 0));
+    EXPECT_NE(View().pixel(179, 90), qRgb(0, 0, 0));
 }
 
 TEST_F(MagnifierTest, AViewOf359Columns) {

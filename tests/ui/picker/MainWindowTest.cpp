@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, MenusTimersAndTheZoomStore) {
     EXPECT_EQ(captions("PmFav"), (QStringList{"N2 删除收藏的颜色", "N3 删除所有收藏颜色"}));
     EXPECT_EQ(captions("MnOtherFunButton"),
               (QStringList{"N5 删除所有颜色", "N6 打开颜色", "N7 清除收藏", "N8 颜色另存为", "N9 随机取色",
-                           "N10 关于", "MnCopyContrast 复制对比度"}));
+                           "N10 关于", "MnCopyContrast 复制对比度", "MnSampleArea 取色范围"}));
     EXPECT_EQ(captions("PmHelp"), (QStringList{"MnDemo 使用实例", "N1 帮助文档", "MnAboutUs 关于"}));
 
     const struct {

@@ -36,9 +36,8 @@ struct WlrScreen::Output {
     uint32_t Name;
     wl_output* Handle;
     zxdg_output_v1* Xdg = nullptr;
-    QRect Layout; // in the desktop's layout
-    QSize Pixels; // its picture in device pixels, turned as the monitor is
-    int Scale = 1;
+    QRect Layout;        // in the desktop's layout
+    QSize Pixels;        // its picture in device pixels, turned as the monitor is
     bool Turned = false; // a quarter or three quarters round
 };
 
@@ -138,9 +137,9 @@ struct Listeners {
             output->Layout.setSize({width, height});
     }
     static void OutputDone(void*, wl_output*) {}
-    static void OutputScale(void* data, wl_output*, int32_t factor) {
-        static_cast<WlrScreen::Output*>(data)->Scale = factor;
-    }
+    // The scale is the picture's size against the layout's, which a fractional scale says and this
+    // whole number does not.
+    static void OutputScale(void*, wl_output*, int32_t) {}
 
     static void LogicalPosition(void* data, zxdg_output_v1*, int32_t x, int32_t y) {
         static_cast<WlrScreen::Output*>(data)->Layout.moveTopLeft({x, y});

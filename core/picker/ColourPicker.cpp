@@ -1,6 +1,7 @@
 #include "core/picker/ColourPicker.h"
 
 #include "core/Guard.h"
+#include "core/Logging.h"
 #include "core/windows/Messages.h"
 
 #include <stdexcept>
@@ -55,11 +56,29 @@ void ColourPicker::ShowPointerPosition(QPoint pointer, bool read) {
 void ColourPicker::TakePickedColour(ColorValue colour) {
     RunGuarded([=, this] {
         Picking.SwitchPickingOff();
-        Current.ShowAsCurrentColor(colour);
-        if (!History.RepeatRuleHolds(colour))
-            History.AddToHistory(Current.Text(), Current.Color());
-        CopyCurrentColour();
+        TakeColour(colour);
     });
+}
+
+void ColourPicker::CopyColourUnderPointer() {
+    RunGuarded([this] {
+        const std::optional<ColorValue> colour = Picking.ReadScreen();
+        if (!colour) {
+            qCDebug(lcPicking, "nothing copied: the screen could not be read under the pointer");
+            emit Picking.ScreenUnreadable();
+            return;
+        }
+        TakeColour(*colour);
+    });
+}
+
+void ColourPicker::PointerAimRefused() { SetHint(QString::fromStdString(MsgNoPointerAim)); }
+
+void ColourPicker::TakeColour(ColorValue colour) {
+    Current.ShowAsCurrentColor(colour);
+    if (!History.RepeatRuleHolds(colour))
+        History.AddToHistory(Current.Text(), Current.Color());
+    CopyCurrentColour();
 }
 
 void ColourPicker::PickingRefused(const QString& why) {

@@ -60,6 +60,11 @@ public:
     // history (unless it repeats the focused row) and becomes current, copied as a history click
     // copies; the pick mode ends.
     void TakePickedColour(ColorValue colour);
+    // The colour under the pointer read now, taken as a pick takes it (the pick mode stays) and copied
+    // as the copy button copies; nothing is taken where the screen cannot be read there.
+    void CopyColourUnderPointer();
+    // The keyboard asked to move the pointer where the desktop keeps it to the user's hand.
+    void PointerAimRefused();
     // The desktop or the user refused the screen: picking goes off, and the hint line says why.
     void PickingRefused(const QString& why);
 
@@ -89,6 +94,9 @@ signals:
 private:
     // The current colour as a click on it or on a row takes it: sample, bars, clipboard.
     void CopyCurrentColour();
+    // A colour picked becomes current, joins the history unless it repeats the focused row, and is
+    // copied.
+    void TakeColour(ColorValue colour);
 
     QString hint_;
     QString startHint_;

@@ -31,6 +31,7 @@ std::string MsgNoScreenAccess;
 std::string MsgNoCaptureOffered;
 std::string MsgMoveToPick;
 std::string MsgCannotOpenLink;
+std::string MsgNoPointerAim;
 
 void SelectLanguage(int language) {
     switch (language) {
@@ -74,6 +75,7 @@ void FillProgramMessages() {
     MsgNoCaptureOffered = "桌面没有提供读取屏幕的接口";
     MsgMoveToPick = "移动鼠标取色：单击选定，右击或Esc退出，滚轮或+/-缩放";
     MsgCannotOpenLink = "桌面没有能打开%s的程序";
+    MsgNoPointerAim = "此桌面不让程序移动鼠标，请用鼠标对准";
 }
 
 void InitMessages() {

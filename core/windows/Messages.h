@@ -42,6 +42,8 @@ extern std::string MsgNoCaptureOffered;
 extern std::string MsgMoveToPick;
 // A link or folder that the desktop has no program to open: what it was.
 extern std::string MsgCannotOpenLink;
+// The arrow keys cannot move the pointer on this desktop.
+extern std::string MsgNoPointerAim;
 
 // 1 traditional Chinese, 2 English, anything else simplified Chinese.
 void SelectLanguage(int language);

@@ -8,6 +8,7 @@
 #include "platform/fake/FakeFolders.h"
 #include "platform/fake/FakeLinkOpener.h"
 #include "platform/fake/FakePageFetcher.h"
+#include "platform/fake/FakePointerAim.h"
 #include "platform/fake/FakeScreenAccess.h"
 #include "platform/fake/FakeScreenReader.h"
 #include "platform/fake/FakeSingleCopy.h"
@@ -29,6 +30,7 @@ public:
     FakeWebViews ViewsFake;
     FakeSingleCopy CopiesFake;
     FakeDirectViews DirectFake;
+    FakePointerAim AimFake{ScreenFake};
     // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
     // browser.
     PageFetcher* FetcherOverride = nullptr;
@@ -46,4 +48,5 @@ public:
     WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
     ::SingleCopy& SingleCopy() override { return CopiesFake; }
     DirectViews& Direct() override { return DirectFake; }
+    PointerAim& Aim() override { return AimFake; }
 };

@@ -9,6 +9,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtScreenReader.h"
 #include "platform/wayland/WlrScreen.h"
+#include "platform/x11/XcbPointerAim.h"
 
 #include <optional>
 
@@ -22,8 +23,11 @@ bool WaylandSession() {
 
 ScreenBackEnd X11Screen() {
     auto reader = std::make_unique<QtScreenReader>();
-    const QString name = reader->ReadsX11() ? QStringLiteral("X11") : QStringLiteral("Qt");
-    return {std::move(reader), std::make_unique<FixedScreenAccess>(PickingWay::Live, name)};
+    if (!reader->ReadsX11())
+        return {std::move(reader),
+                std::make_unique<FixedScreenAccess>(PickingWay::Live, QStringLiteral("Qt"))};
+    return {std::move(reader), std::make_unique<FixedScreenAccess>(PickingWay::Live, QStringLiteral("X11")),
+            std::make_shared<XcbPointerAim>()};
 }
 
 ScreenBackEnd NoScreen(const QString& reason) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/NoPointerAim.h"
 #include "platform/Platform.h"
 #include "platform/posix/SocketSingleCopy.h"
 #include "platform/qt/ProcessPageFetcher.h"
@@ -21,6 +22,8 @@
 struct ScreenBackEnd {
     std::shared_ptr<ScreenReader> Reader;
     std::shared_ptr<ScreenAccess> Access;
+    // Where the program may move the pointer itself; a pick mode that holds the keyboard moves its own.
+    std::shared_ptr<PointerAim> Aim = std::make_shared<NoPointerAim>();
 };
 
 // The desktop as Qt reaches it.
@@ -40,6 +43,7 @@ public:
     WebViews& Views() override { return views_; }
     ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
+    PointerAim& Aim() override { return *screen_.Aim; }
 
 private:
     ScreenBackEnd screen_;

@@ -177,6 +177,7 @@ struct Listeners {
             return;
         screen->pointer_at_ =
             QPointF(overlay->Shows->Layout.topLeft()) + QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+        screen->aim_ = {};
         if (!screen->entered_ && !screen->pointerKnown_) {
             screen->pointerKnown_ = true;
             emit screen->Explain({});
@@ -217,9 +218,11 @@ struct Listeners {
     }
     static void Motion(void* data, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y) {
         auto* screen = static_cast<WlrScreen*>(data);
-        if (screen->entered_)
+        if (screen->entered_) {
             screen->pointer_at_ = QPointF(screen->entered_->Layout.topLeft()) +
                                   QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+            screen->aim_ = {};
+        }
     }
     static void Button(void* data, wl_pointer*, uint32_t, uint32_t, uint32_t button, uint32_t state) {
         static_cast<WlrScreen*>(data)->OnButton(state == WL_POINTER_BUTTON_STATE_PRESSED, button);
@@ -234,13 +237,21 @@ struct Listeners {
             static_cast<WlrScreen*>(data)->OnWheel(notches);
     }
 
-    static void Keymap(void*, wl_keyboard*, uint32_t, int32_t fd, uint32_t) { close(fd); }
+    static void Keymap(void* data, wl_keyboard*, uint32_t format, int32_t fd, uint32_t size) {
+        if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1)
+            static_cast<WlrScreen*>(data)->keys_.SetKeymap(fd, size);
+        close(fd);
+    }
     static void KeyEnter(void*, wl_keyboard*, uint32_t, wl_surface*, wl_array*) {}
     static void KeyLeave(void*, wl_keyboard*, uint32_t, wl_surface*) {}
     static void Key(void* data, wl_keyboard*, uint32_t, uint32_t, uint32_t key, uint32_t state) {
-        static_cast<WlrScreen*>(data)->OnKey(state == WL_KEYBOARD_KEY_STATE_PRESSED, key);
+        auto* screen = static_cast<WlrScreen*>(data);
+        screen->OnKey(state == WL_KEYBOARD_KEY_STATE_PRESSED, screen->keys_.Symbol(key));
     }
-    static void Modifiers(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {}
+    static void Modifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched,
+                          uint32_t locked, uint32_t group) {
+        static_cast<WlrScreen*>(data)->keys_.SetModifiers(depressed, latched, locked, group);
+    }
     static void RepeatInfo(void*, wl_keyboard*, int32_t, int32_t) {}
 
     static void Configure(void* data, zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width,
@@ -420,6 +431,7 @@ void WlrScreen::Start() {
     }
     picking_ = true;
     pointerKnown_ = false;
+    aim_ = {};
     // The desktop tells where the pointer is only once it moves over the overlay.
     emit Explain(QString::fromStdString(MsgMoveToPick));
     for (auto& output : outputs_)
@@ -460,8 +472,12 @@ void WlrScreen::OnButton(bool pressed, uint32_t button) {
         QTimer::singleShot(0, this, [this] { emit Ended(); });
         return;
     }
+    PickAtPointer();
+}
+
+void WlrScreen::PickAtPointer() {
     const QPoint at = PointerPosition();
-    // Told after the events are handled: what follows closes the overlay the click came from.
+    // Told after the events are handled: what follows closes the overlay the pick came from.
     QTimer::singleShot(0, this, [this, at] {
         if (const std::optional<ColorValue> colour = ScreenPixelSource(at.x(), at.y()))
             emit Picked(*colour);
@@ -470,21 +486,40 @@ void WlrScreen::OnButton(bool pressed, uint32_t button) {
     });
 }
 
-void WlrScreen::OnKey(bool pressed, uint32_t key) {
+void WlrScreen::OnKey(bool pressed, xkb_keysym_t key) {
     if (!picking_ || !pressed)
         return;
+    const int step = keys_.ShiftHeld() ? 10 : 1;
     switch (key) {
-    case KEY_ESC:
+    case XKB_KEY_Escape:
         QTimer::singleShot(0, this, [this] { emit Ended(); });
         break;
     // "+" shares its key with "=" on most layouts.
-    case KEY_EQUAL:
-    case KEY_KPPLUS:
+    case XKB_KEY_plus:
+    case XKB_KEY_equal:
+    case XKB_KEY_KP_Add:
         emit ZoomAsked(true);
         break;
-    case KEY_MINUS:
-    case KEY_KPMINUS:
+    case XKB_KEY_minus:
+    case XKB_KEY_KP_Subtract:
         emit ZoomAsked(false);
+        break;
+    case XKB_KEY_Return:
+    case XKB_KEY_KP_Enter:
+        if (entered_)
+            PickAtPointer();
+        break;
+    case XKB_KEY_Left:
+        aim_ += QPoint(-step, 0);
+        break;
+    case XKB_KEY_Right:
+        aim_ += QPoint(step, 0);
+        break;
+    case XKB_KEY_Up:
+        aim_ += QPoint(0, -step);
+        break;
+    case XKB_KEY_Down:
+        aim_ += QPoint(0, step);
         break;
     default:
         break;
@@ -514,7 +549,8 @@ QList<LaidOutMonitor> WlrScreen::LaidOut() const {
 QPoint WlrScreen::PointerPosition() const {
     const QList<LaidOutMonitor> monitors = LaidOut();
     return DevicePixelUnder(pointer_at_, monitors, InDevicePixels(monitors))
-        .value_or(QPoint(int(std::floor(pointer_at_.x())), int(std::floor(pointer_at_.y()))));
+               .value_or(QPoint(int(std::floor(pointer_at_.x())), int(std::floor(pointer_at_.y())))) +
+           aim_;
 }
 
 bool WlrScreen::PointerKnown() const { return !picking_ || pointerKnown_; }

@@ -2,6 +2,7 @@
 
 #include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
+#include "platform/wayland/KeyboardKeys.h"
 #include "platform/wayland/ShmBuffer.h"
 #include "platform/wayland/WaylandConnection.h"
 
@@ -61,7 +62,9 @@ private:
     QList<LaidOutMonitor> LaidOut() const;
     void ShowOverlay(Output& output);
     void OnButton(bool pressed, uint32_t button);
-    void OnKey(bool pressed, uint32_t key);
+    // Picks what lies under the pointer once the events at hand are handled.
+    void PickAtPointer();
+    void OnKey(bool pressed, xkb_keysym_t key);
     void OnWheel(int notches);
 
     friend struct Listeners;
@@ -82,6 +85,9 @@ private:
     ShmBuffer capture_, clear_, cursor_;
     wl_surface* cursorSurface_ = nullptr;
     QPointF pointer_at_;
+    // The arrow keys' move from the device pixel under the pointer, until the pointer moves itself.
+    QPoint aim_;
+    KeyboardKeys keys_;
     Output* entered_ = nullptr; // the monitor whose overlay has the pointer
     bool picking_ = false;
     bool pointerKnown_ = false;

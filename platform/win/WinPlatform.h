@@ -10,6 +10,7 @@
 #include "platform/win/NoPageFetcher.h"
 #include "platform/win/NoWebViews.h"
 #include "platform/win/WinLinkOpener.h"
+#include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
 #include "platform/win/WinSingleCopy.h"
 #include "platform/win/WinSystemColours.h"
@@ -31,6 +32,7 @@ public:
     WebViews& Views() override { return views_; }
     ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
+    PointerAim& Aim() override { return aim_; }
 
 private:
     WinScreenReader screen_;
@@ -45,4 +47,5 @@ private:
     NoWebViews views_;
     WinSingleCopy copies_;
     NoDirectViews direct_;
+    WinPointerAim aim_;
 };

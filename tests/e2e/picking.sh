@@ -62,8 +62,23 @@ for i in 0 1 2 3 4 5; do
   [ "${seen[$i]}" = "${expected_rows[$i]}" ] || fail "after a click, history row $i is ${seen[$i]}, not ${expected_rows[$i]}"
 done
 
+# Aiming from the keyboard: with the window focused, the right arrow moves the pointer one pixel and
+# Enter copies the colour there. The desktop is red and blue columns in turn, so the neighbour differs.
+printf '#define s_width 2\n#define s_height 1\nstatic char s_bits[] = {\n  0x01};\n' >"$(dirname "$program")/columns.xbm"
+xsetroot -bitmap "$(dirname "$program")/columns.xbm" -fg '#FF0000' -bg '#0000FF'
+xdotool mousemove 1500 800
+xdotool key Right Return
+[ "$(xdotool getmouselocation --shell | head -n 2 | tr '\n' ' ')" = "X=1501 Y=800 " ] ||
+  fail "the right arrow did not move the pointer one pixel ($(xdotool getmouselocation))"
+for _ in $(seq 25); do
+  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "#0000FF" ] && break
+  sleep 0.2
+done
+[ "$(xclip -o -selection clipboard 2>/dev/null)" = "#0000FF" ] ||
+  fail "Enter did not copy the blue of the pixel right of the red one ($(xclip -o -selection clipboard))"
+
 kill "$pid"
 expect_exit_0 "ended by SIGTERM"
 rm -rf "$(dirname "$program")"
-[ "$failures" = 0 ] && echo "PASS: one history row per change of colour, and the magnifier follows"
+[ "$failures" = 0 ] && echo "PASS: one history row per change of colour, the magnifier follows, the arrow keys aim"
 exit "$failures"

@@ -45,6 +45,13 @@ sleep 0.5
 click
 sleep 0.5
 [ "$(wl-paste -n 2>/dev/null)" = "#21594F" ] || fail "a click between layout pixels picked $(wl-paste -n 2>&1), not #21594F"
+# The arrow keys move the pick point by device pixels (Shift: ten) and Enter picks there: 802,611.
+press_pick_button -400 300
+swaymsg -q "seat - cursor set 400.5 300.5"
+sleep 0.5
+wtype -s 300 -k Right -M shift -k Down -m shift -k Return
+sleep 0.5
+[ "$(wl-paste -n 2>/dev/null)" = "#22634F" ] || fail "the arrow keys and Enter picked $(wl-paste -n 2>&1), not #22634F"
 kill "$pattern"
 
 kill "$pid"

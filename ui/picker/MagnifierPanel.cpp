@@ -7,6 +7,7 @@
 #include "platform/DesktopWindows.h"
 #include "platform/DirectViews.h"
 #include "platform/Platform.h"
+#include "platform/PointerAim.h"
 #include "platform/ScreenReader.h"
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/ImageControl.h"
@@ -16,6 +17,7 @@
 #include "ui/resources/SkinPictures.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
@@ -95,6 +97,8 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
 
     view_ = new ImageControl(this);
     view_->setObjectName(QStringLiteral("ImgZoom"));
+    view_->setFocusPolicy(Qt::StrongFocus);
+    view_->installEventFilter(this);
     layout->addWidget(view_, DockLayout::Client);
 
     // The window definition keeps the level in a track bar of a group that is never shown.
@@ -120,6 +124,45 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
 }
 
 MagnifierPanel::~MagnifierPanel() = default;
+
+void MagnifierPanel::TakeKeyboard() { view_->setFocus(Qt::OtherFocusReason); }
+
+bool MagnifierPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress && picker_.Picking.PickingOn() &&
+        AimKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MagnifierPanel::AimKey(const QKeyEvent& key) {
+    const int step = key.modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint move;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        picker_.CopyColourUnderPointer();
+        return true;
+    default:
+        return false;
+    }
+    RunGuarded([&] {
+        if (!platform_.Aim().MoveBy(move.x(), move.y()))
+            picker_.PointerAimRefused();
+    });
+    return true;
+}
 
 void MagnifierPanel::ShowZoom() {
     factor_->setText(QString::asprintf("%d", 2 * picker_.ZoomLevel()));

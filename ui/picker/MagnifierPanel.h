@@ -13,6 +13,7 @@ class ColourPicker;
 class DirectView;
 class ImageControl;
 class Platform;
+class QKeyEvent;
 class QLabel;
 
 // The magnifier panel: every 25 ms while picking is on, the area round the pointer enlarged two to
@@ -26,8 +27,15 @@ public:
 
     // True when the view was drawn anew: a resting pointer over a still screen draws nothing.
     bool TimerShowZoomTimer();
+    // While picking, the view holds the keyboard: the arrow keys aim the pointer one device pixel at a
+    // time (ten with Shift), and Enter copies the colour under it.
+    void TakeKeyboard();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool AimKey(const QKeyEvent& key);
     void DrawHint();
     // Whether the view was drawn anew; nothing where the screen cannot be read, the view keeping its
     // last picture.

@@ -475,6 +475,8 @@ void MainWindow::ShowPicking() {
     // ShowZoomPanel and ShowPalettePanel: exactly one of the two stands in the tool panel.
     adjusterPanel_->setVisible(!on);
     magnifierPanel_->setVisible(on);
+    if (on)
+        magnifierPanel_->TakeKeyboard();
 }
 
 void MainWindow::ShowFormat() {

@@ -273,3 +273,28 @@ TEST_F(MagnifierTest, SwitchingPickingSwapsThePanelsAndKeepsTheLevel) {
 }
 
 } // namespace
+
+TEST_F(MagnifierTest, WhilePickingTheArrowKeysAimOneDevicePixelAndEnterCopies) {
+    QWidget* view = Find("ImgZoom");
+    EXPECT_EQ(window.focusWidget(), view); // picking on gives the view the keyboard
+    screen.Pointer = {300, 40};
+    const struct {
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+        QPoint Then;
+    } steps[] = {{Qt::Key_Right, Qt::NoModifier, {301, 40}},   {Qt::Key_Down, Qt::ShiftModifier, {301, 50}},
+                 {Qt::Key_Left, Qt::NoModifier, {300, 50}},    {Qt::Key_Up, Qt::ShiftModifier, {300, 40}},
+                 {Qt::Key_Left, Qt::ShiftModifier, {290, 40}}, {Qt::Key_Right, Qt::NoModifier, {291, 40}}};
+    for (const auto& step : steps) {
+        Press(view, step.Key, step.Modifiers);
+        EXPECT_EQ(screen.Pointer, step.Then) << step.Key;
+    }
+    Press(view, Qt::Key_Return);
+    EXPECT_EQ(Rows().value(0), "#232810"); // red 291 & 255, green 40, blue 1 << 4
+    EXPECT_EQ(platform.ClipboardFake.LastText(), "#232810");
+
+    platform.AimFake.Refuses = true; // a desktop that keeps the pointer to the user's hand
+    Press(view, Qt::Key_Right);
+    EXPECT_EQ(screen.Pointer, QPoint(291, 40));
+    EXPECT_EQ(Hint(), "此桌面不让程序移动鼠标，请用鼠标对准");
+}

@@ -2,6 +2,8 @@
 
 #include "platform/DesktopWindows.h"
 
+#include <QWidget>
+
 #include <map>
 
 // Remembers the band each window was last put in; minimised when a test says so.
@@ -22,5 +24,7 @@ public:
         Minimised = false;
         ++BroughtToFront;
     }
+    void Place(QWidget* window, const QRect& outer) override { window->setGeometry(outer); }
+    QRect Outer(const QWidget* window) const override { return window->frameGeometry(); }
     int BroughtToFront = 0;
 };

@@ -35,11 +35,13 @@ public:
     // browser.
     PageFetcher* FetcherOverride = nullptr;
     WebViews* ViewsOverride = nullptr;
+    // A test on a real desktop puts the desktop's own window handling here.
+    DesktopWindows* WindowsOverride = nullptr;
 
     ScreenReader& Screen() override { return ScreenFake; }
     ScreenAccess& Access() override { return AccessFake; }
     SystemColours& Colours() override { return ColoursFake; }
-    DesktopWindows& Windows() override { return WindowsFake; }
+    DesktopWindows& Windows() override { return WindowsOverride ? *WindowsOverride : WindowsFake; }
     ::Clipboard& Clipboard() override { return ClipboardFake; }
     FileDialogs& Dialogs() override { return DialogsFake; }
     ::Folders& Folders() override { return FoldersFake; }

@@ -30,3 +30,10 @@ void QtDesktopWindows::BringToFront(QWidget* window) {
     window->raise();
     window->activateWindow();
 }
+
+void QtDesktopWindows::Place(QWidget* window, const QRect& outer) {
+    window->move(outer.topLeft());
+    window->resize(outer.size());
+}
+
+QRect QtDesktopWindows::Outer(const QWidget* window) const { return window->frameGeometry(); }

@@ -3,12 +3,12 @@
 #include "platform/FixedScreenAccess.h"
 #include "platform/Platform.h"
 #include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtDesktopWindows.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFolders.h"
 #include "platform/win/NoDirectViews.h"
 #include "platform/win/NoPageFetcher.h"
 #include "platform/win/NoWebViews.h"
+#include "platform/win/WinDesktopWindows.h"
 #include "platform/win/WinLinkOpener.h"
 #include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
@@ -38,7 +38,7 @@ private:
     WinScreenReader screen_;
     FixedScreenAccess access_{PickingWay::Live, QStringLiteral("GDI")};
     WinSystemColours colours_;
-    QtDesktopWindows windows_;
+    WinDesktopWindows windows_;
     QtClipboard clipboard_;
     QtFileDialogs dialogs_;
     QtFolders folders_;

@@ -1,8 +1,13 @@
 // Runs under Wine on a private X server: the Windows back end against a real desktop.
+#include "app/Program.h"
+#include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtFolders.h"
+#include "platform/win/WinDesktopWindows.h"
+#include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
 #include "platform/win/WinSingleCopy.h"
 #include "platform/win/WinSystemColours.h"
+#include "ui/picker/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -104,6 +109,34 @@ TEST(WinScreenReader, TheMonitorsAndThePointerInDevicePixels) {
         ASSERT_TRUE(SetCursorPos(at.x(), at.y()));
         EXPECT_EQ(screen.PointerPosition(), at);
     }
+}
+
+TEST(WinPointerAim, MovesTheCursorByDevicePixels) {
+    WinPointerAim aim;
+    ASSERT_TRUE(SetCursorPos(300, 200));
+    const struct {
+        QPoint Move, Then;
+    } steps[] = {{{1, 0}, {301, 200}}, {{0, 10}, {301, 210}}, {{-10, -1}, {291, 209}}};
+    for (const auto& step : steps) {
+        EXPECT_TRUE(aim.MoveBy(step.Move.x(), step.Move.y()));
+        POINT at{};
+        GetCursorPos(&at);
+        EXPECT_EQ(QPoint(at.x, at.y), step.Then);
+    }
+}
+
+// The window definition's size is the window's outer one, as the system measures windows.
+TEST(WinMainWindow, ItsOuterRectangleIs498By600At20And10) {
+    WinDesktopWindows windows;
+    FakePlatform platform;
+    platform.WindowsOverride = &windows;
+    Program program{platform};
+    program.Window().show();
+    QApplication::processEvents();
+    RECT outer{};
+    GetWindowRect(reinterpret_cast<HWND>(program.Window().winId()), &outer);
+    EXPECT_EQ(QRect(QPoint(outer.left, outer.top), QPoint(outer.right - 1, outer.bottom - 1)),
+              QRect(20, 10, 498, 600));
 }
 
 TEST(WinSystemColours, EachIndexIsTheSystemsOwnColour) {

@@ -186,7 +186,7 @@ bool MagnifierPanel::TimerShowZoomTimer() {
                 const QList<Monitor> monitors = screen.Monitors();
                 // Where the desktop keeps the window's place to itself, the window is not told apart.
                 if (windows.KnowsPlaces() &&
-                    ToDevicePixels(mainWindow_.frameGeometry(), monitors).contains(pointer)) {
+                    ToDevicePixels(windows.Outer(&mainWindow_), monitors).contains(pointer)) {
                     DrawHint();
                     drew = true;
                 } else {

@@ -415,9 +415,8 @@ void MainWindow::FormCreate() {
             pasteTypeList_->setCurrentRow(picker_.Clipboard.PasteType());
         }
         // The window's outer corner goes to (20, 10), frame and title bar included, so both stay on
-        // screen; the client area is 498 by 600.
-        move(20, 10);
-        resize(498, 600);
+        // screen.
+        platform_.Windows().Place(this, QRect(20, 10, 498, 600));
         layout()->activate();
     });
 }

@@ -29,6 +29,7 @@ HelpWindow::HelpWindow(Platform& platform, QWidget* parent)
     closeButton_ = new SpeedButton(foot);
     closeButton_->setObjectName(QStringLiteral("BtnClose"));
     closeButton_->setGeometry(612, 3, 57, 26);
+    closeButton_->setAccessibleName(tr("关闭"));
     pageArea_ = ColouredPanel(inside);
     pageArea_->setObjectName(QStringLiteral("ScrollBox1"));
     insideLayout->addWidget(pageArea_, DockLayout::Client);

@@ -27,7 +27,7 @@ ColourSwatch::ColourSwatch(QWidget* parent) : QLabel(parent) {
 void ColourSwatch::SetColor(ColorValue colour) {
     colour_ = colour;
     SetBackground(this, colour);
-    setAccessibleName(tr("颜色 %1").arg(QString::fromStdString(ColorToHexText(colour))));
+    setAccessibleName(tr("颜色 #%1").arg(QString::fromStdString(ColorToHexText(colour))));
 }
 
 void ColourSwatch::Take() {

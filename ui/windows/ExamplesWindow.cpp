@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -27,6 +28,8 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->verticalScrollBar()->setAccessibleName(tr("上下滚动"));
+    scroll->horizontalScrollBar()->setAccessibleName(tr("左右滚动"));
     layout->addWidget(scroll, DockLayout::Client);
 
     auto* column = new QWidget;

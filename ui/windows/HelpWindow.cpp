@@ -65,6 +65,7 @@ void HelpWindow::MakeView() {
             return;
         }
         (new DockLayout(pageArea_))->addWidget(webView_->Widget(), DockLayout::Client);
+        webView_->Widget()->setAccessibleName(tr("帮助文档"));
         webView_->NavigateComplete = [this](bool loaded, const QUrl&, const QString&) {
             if (!loaded && !fellBack_) {
                 fellBack_ = true;
@@ -92,6 +93,7 @@ void HelpWindow::FormShow() {
 void HelpWindow::ShowBuiltInHelp() {
     builtInView_ = new QTextBrowser(pageArea_);
     builtInView_->setHtml(BuiltInHelpPage());
+    builtInView_->setAccessibleName(tr("帮助文档"));
     (new DockLayout(pageArea_))->addWidget(builtInView_, DockLayout::Client);
     builtInView_->show();
 }

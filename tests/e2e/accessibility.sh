@@ -22,6 +22,34 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 
+descendants() {
+  local child
+  for child in $(pgrep -P "$1"); do
+    descendants "$child"
+    echo "$child"
+  done
+}
+# The registry (which the launcher's bus starts detached), the launcher's bus, the launcher and the
+# session bus, each by its process id and each gone before the next, so that its parent collects it;
+# also when the program never showed its window.
+stop_helpers() {
+  local a11y_bus registry helper
+  a11y_bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress |
+    tr -d ' ')
+  registry=$(dbus-send --bus="$a11y_bus" --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry 2>/dev/null | awk '{print $2}')
+  for helper in $registry $(descendants "$launcher") "$launcher" "${pids[@]}"; do
+    kill "$helper" 2>/dev/null
+    for _ in $(seq 100); do
+      case "$(ps -o stat= -p "$helper" 2>/dev/null)" in "" | Z*) break ;; esac
+      sleep 0.05
+    done
+  done
+  wait 2>/dev/null
+  rm -rf "$work" "$(dirname "$program")"
+}
+trap stop_helpers EXIT
+
 xsetroot -solid '#204060'
 xdotool mousemove 1500 800
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -30,25 +58,4 @@ start_program "$program"
 
 kill "$pid"
 expect_exit_0 "ended by SIGTERM"
-# The registry (which the launcher's bus starts detached), the launcher's bus, the launcher and the
-# session bus, each by its process id and each gone before the next, so that its parent collects it.
-a11y_bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
-registry=$(dbus-send --bus="$a11y_bus" --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-  org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry | awk '{print $2}')
-descendants() {
-  local child
-  for child in $(pgrep -P "$1"); do
-    descendants "$child"
-    echo "$child"
-  done
-}
-for helper in $registry $(descendants "$launcher") "$launcher" "${pids[@]}"; do
-  kill "$helper" 2>/dev/null
-  for _ in $(seq 100); do
-    case "$(ps -o stat= -p "$helper" 2>/dev/null)" in "" | Z*) break ;; esac
-    sleep 0.05
-  done
-done
-wait 2>/dev/null
-rm -rf "$work" "$(dirname "$program")"
 [ "$failures" = 0 ] && echo "PASS: every control has a name, buttons press, the colour is told"

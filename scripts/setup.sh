@@ -19,7 +19,7 @@ if [ "${1:-}" = "test" ]; then
              pipewire pipewire-bin dbus desktop-file-utils appstream
              kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde plasma-workspace qml-module-org-kde-kirigami2
              qml-module-org-kde-pipewire qtwayland5 plasma-wayland-protocols wireplumber python3-dbus python3-gi
-             libglib2.0-bin x11-apps)
+             libglib2.0-bin x11-apps at-spi2-core python3-pyatspi)
   # The headless GNOME desktop, its portal, and the screen cast its tests look through.
   packages+=(mutter xwayland xdg-desktop-portal xdg-desktop-portal-gnome wireplumber python3-dbus python3-gi
              libglib2.0-bin gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-pipewire)

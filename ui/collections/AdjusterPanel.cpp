@@ -27,9 +27,10 @@ AdjusterPanel::AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& cl
         const char* Number;
         int BarTop;
         QRect NumberPlace;
-    } rows[] = {{"SbR", "LblR", 38, {250, 41, 24, 15}},
-                {"SbG", "LblG", 66, {250, 69, 24, 15}},
-                {"SbB", "LblB", 101, {41, 86, 24, 15}}};
+        QString Name; // the board's caption of the bar
+    } rows[] = {{"SbR", "LblR", 38, {250, 41, 24, 15}, tr("红")},
+                {"SbG", "LblG", 66, {250, 69, 24, 15}, tr("绿")},
+                {"SbB", "LblB", 101, {41, 86, 24, 15}, tr("蓝")}};
     for (ColourAdjuster::Bar bar : {ColourAdjuster::Red, ColourAdjuster::Green, ColourAdjuster::Blue}) {
         numbers_[bar] = new QLabel(this);
         numbers_[bar]->setObjectName(QString::fromLatin1(rows[bar].Number));
@@ -40,6 +41,7 @@ AdjusterPanel::AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& cl
         bars_[bar]->setRange(0, 255);
         bars_[bar]->setSingleStep(1);
         bars_[bar]->setPageStep(1);
+        bars_[bar]->setAccessibleName(rows[bar].Name);
         connect(bars_[bar], &AdjusterBar::valueChanged, this,
                 [this, bar](int position) { adjuster_.BarChange(bar, position); });
     }

@@ -2,9 +2,27 @@
 
 #include "ui/resources/SkinPictures.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+// A picture given a name before a screen reader first asks for it is an image to the reader; the
+// frame's pieces and the backgrounds, which have none, are only the space they fill.
+QAccessibleInterface* ImageControlAccessible(const QString& className, QObject* object) {
+    auto* image = className == QLatin1String("ImageControl") ? qobject_cast<ImageControl*>(object) : nullptr;
+    if (!image)
+        return nullptr;
+    return new QAccessibleWidget(image, image->accessibleName().isEmpty() ? QAccessible::Client
+                                                                          : QAccessible::Graphic);
+}
+
+} // namespace
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(ImageControlAccessible), true);
+}
 
 void ImageControl::SetPicture(const QImage& picture) {
     picture_ = picture;

@@ -1,12 +1,29 @@
 #include "ui/controls/SpeedButton.h"
 
+#include "ui/controls/PressableAccessible.h"
 #include "ui/resources/SkinPictures.h"
 
+#include <QAccessible>
 #include <QPainter>
 
+namespace {
+
+// A screen reader presses the button as a click does, and sees a toggle as a box that is ticked or not.
+QAccessibleInterface* SpeedButtonAccessible(const QString& className, QObject* object) {
+    auto* button = className == QLatin1String("SpeedButton") ? qobject_cast<SpeedButton*>(object) : nullptr;
+    if (!button)
+        return nullptr;
+    return new PressableAccessible(
+        button, QAccessible::Button, [button] { button->click(); }, [button] { return button->On(); });
+}
+
+} // namespace
+
 SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(SpeedButtonAccessible), true);
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -14,6 +31,16 @@ void SpeedButton::LoadGlyph(const QString& pictureName) {
     if (LoadBitmapResource(glyph_, pictureName, QStringLiteral("bmp")))
         glyphName_ = pictureName;
     update();
+}
+
+void SpeedButton::SetOn(bool on) {
+    if (on_ == on)
+        return;
+    on_ = on;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void SpeedButton::paintEvent(QPaintEvent*) {

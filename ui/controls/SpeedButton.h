@@ -4,9 +4,11 @@
 #include <QString>
 #include <QToolButton>
 
+#include <optional>
+
 // A flat picture button: its glyph is drawn centred on an otherwise empty face. A toggle shows its
 // state, which the picker keeps, with a picture pair whose names differ by the prefix "c" (on) or
-// "nc" (off).
+// "nc" (off). Tab reaches it and Space presses it.
 class SpeedButton : public QToolButton {
     Q_OBJECT
 public:
@@ -17,6 +19,9 @@ public:
     void LoadGlyph(const QString& pictureName);
     // The name of the picture the glyph was last loaded from.
     QString GlyphName() const { return glyphName_; }
+    // A toggle tells a screen reader whether it is on; other buttons have no such state.
+    void SetOn(bool on);
+    std::optional<bool> On() const { return on_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,4 +29,5 @@ protected:
 private:
     QPixmap glyph_;
     QString glyphName_;
+    std::optional<bool> on_;
 };

@@ -3,6 +3,7 @@
 #include "core/picker/ColourPicker.h"
 #include "ui/controls/CentredText.h"
 #include "ui/controls/DockLayout.h"
+#include "ui/controls/PacedText.h"
 #include "ui/controls/WindowColours.h"
 #include "ui/controls/WindowFonts.h"
 
@@ -34,5 +35,13 @@ HintLine::HintLine(const ColourPicker& picker, QWidget* parent) : QWidget(parent
     text_->setPalette(red);
     (new DockLayout(middle))->addWidget(text_, DockLayout::Client);
     text_->SetText(picker.Hint());
-    connect(&picker, &ColourPicker::HintChanged, text_, [this, &picker] { text_->SetText(picker.Hint()); });
+    // A screen reader reads the hint as the line's description, which follows the pointer's position
+    // at most once a second.
+    text_->setAccessibleName(tr("提示"));
+    auto* told = new PacedText([this](const QString& hint) { text_->setAccessibleDescription(hint); }, this);
+    told->Set(picker.Hint());
+    connect(&picker, &ColourPicker::HintChanged, text_, [this, told, &picker] {
+        text_->SetText(picker.Hint());
+        told->Set(picker.Hint());
+    });
 }

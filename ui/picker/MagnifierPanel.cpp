@@ -11,6 +11,7 @@
 #include "platform/ScreenReader.h"
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/ImageControl.h"
+#include "ui/controls/PacedText.h"
 #include "ui/controls/SpeedButton.h"
 #include "ui/controls/WindowColours.h"
 #include "ui/controls/WindowFonts.h"
@@ -82,11 +83,13 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     zoomOut->setObjectName(QStringLiteral("BtnZoomout"));
     zoomOut->setGeometry(81, 3, 19, 18);
     zoomOut->setToolTip(QStringLiteral("缩小图片"));
+    zoomOut->setAccessibleName(tr("缩小图片"));
     zoomOut->LoadGlyph(QStringLiteral("ZoomOut"));
     auto* zoomIn = new SpeedButton(strip);
     zoomIn->setObjectName(QStringLiteral("BtnZoomIn"));
     zoomIn->setGeometry(101, 3, 19, 17);
     zoomIn->setToolTip(QStringLiteral("放大图片"));
+    zoomIn->setAccessibleName(tr("放大图片"));
     zoomIn->LoadGlyph(QStringLiteral("ZoomIn"));
     factor_ = new QLabel(strip);
     factor_->setObjectName(QStringLiteral("LblZoomBei"));
@@ -97,8 +100,12 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
 
     view_ = new ImageControl(this);
     view_->setObjectName(QStringLiteral("ImgZoom"));
+    // Tab or a click reaches the view, where the arrow keys aim and a screen reader reads the colour
+    // under the pointer as it changes.
     view_->setFocusPolicy(Qt::StrongFocus);
     view_->installEventFilter(this);
+    view_->setAccessibleName(tr("放大镜"));
+    pointerColour_ = new PacedText([this](const QString& name) { view_->setAccessibleName(name); }, this);
     layout->addWidget(view_, DockLayout::Client);
 
     // The window definition keeps the level in a track bar of a group that is never shown.
@@ -120,6 +127,10 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     connect(&picker, &ColourPicker::ZoomChanged, this, &MagnifierPanel::ShowZoom);
     connect(&picker, &ColourPicker::SampleSideChanged, this, [this] { shown_.reset(); }); // a new outline
     connect(&picker.Picking.TimerShowZoom, &Timer::Tick, this, &MagnifierPanel::TimerShowZoomTimer);
+    connect(&picker.Current, &CurrentColour::Changed, this, [this] {
+        if (picker_.Picking.PickingOn())
+            pointerColour_->Set(tr("放大镜，指针下的颜色 %1").arg(picker_.Current.Text()));
+    });
     ShowZoom();
 }
 
@@ -166,6 +177,7 @@ bool MagnifierPanel::AimKey(const QKeyEvent& key) {
 
 void MagnifierPanel::ShowZoom() {
     factor_->setText(QString::asprintf("%d", 2 * picker_.ZoomLevel()));
+    factor_->setAccessibleName(tr("放大 %1 倍").arg(2 * picker_.ZoomLevel()));
     findChild<QSlider*>(QStringLiteral("Slider"))->setValue(picker_.ZoomLevel());
 }
 

@@ -12,6 +12,7 @@
 class ColourPicker;
 class DirectView;
 class ImageControl;
+class PacedText;
 class Platform;
 class QKeyEvent;
 class QLabel;
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<DirectView> direct_;
     bool directTried_ = false;
     QLabel* factor_;
+    PacedText* pointerColour_;
     // What the view shows: where it reads the screen, at what size, and the pixels it read there.
     struct Shown {
         ZoomPlan Plan;

@@ -142,6 +142,7 @@ MainWindow::MainWindow(ColourPicker& picker, Platform& platform, QWidget* parent
     CreateMenus();
     banner_ = std::make_unique<WebBanner>(*bannerPanel_, *bannerPicture_, *siteLink_, platform_, nullptr);
     Connect();
+    SetTabOrder();
     FormCreate();
 }
 
@@ -181,6 +182,7 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
     prefixButton_ = Named(new SpeedButton(column), "BtnColorPre");
     prefixButton_->setGeometry(6, 1, 86, 22);
     prefixButton_->setToolTip(QStringLiteral("带颜色前缀"));
+    prefixButton_->setAccessibleName(tr("带颜色前缀"));
 
     formatBox_ = Named(new QComboBox(column), "CbColorValType");
     formatBox_->setGeometry(5, 25, 90, 23);
@@ -189,6 +191,8 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
     for (const char* name : ColorFormatNames)
         formatBox_->addItem(QString::fromLatin1(name));
     formatBox_->setToolTip(QStringLiteral("取色的格式"));
+    formatBox_->setAccessibleName(tr("取色的格式"));
+    formatBox_->lineEdit()->setAccessibleName(tr("取色的格式"));
 
     pasteTypeList_ = Named(new QListWidget(column), "LbPasteType");
     pasteTypeList_->setGeometry(4, 48, 92, 31);
@@ -199,6 +203,7 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
     pasteTypeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pasteTypeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pasteTypeList_->setToolTip(QStringLiteral("自动把颜色数值或颜色样图放入剪贴板"));
+    pasteTypeList_->setAccessibleName(tr("剪贴板内容"));
 
     pickButton_ = ColumnButton(column, "BtnStartGetColor", 79);
     copyButton_ = ColumnButton(column, "BtnCopyColor", 106);
@@ -208,6 +213,15 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
     helpButton_ = ColumnButton(column, "BtnSCHelpDoc", 190);
     exitButton_ = ColumnButton(column, "BtnSCExit", 219);
     alwaysOnTopButton_ = ColumnButton(column, "BtnAlwaysOnTop", 246);
+    // A screen reader reads the words of the button pictures.
+    pickButton_->setAccessibleName(tr("开始取色"));
+    copyButton_->setAccessibleName(tr("复制颜色"));
+    addFavouriteButton_->setAccessibleName(tr("收藏颜色"));
+    otherFunctionsButton_->setAccessibleName(tr("其他功能"));
+    helpButton_->setAccessibleName(tr("帮助文档"));
+    helpButton_->setAccessibleDescription(tr("菜单键打开帮助菜单"));
+    exitButton_->setAccessibleName(tr("退出"));
+    alwaysOnTopButton_->setAccessibleName(tr("总在最上方"));
     return column;
 }
 
@@ -218,7 +232,9 @@ QWidget* MainWindow::CreateLists(QWidget* mainArea) {
     QWidget* valueRow = Panel(lists, "Panel4");
     valueRowPicture_ = Named(new ImageControl(valueRow), "ImgCurColorVal");
     (new DockLayout(valueRow))->addWidget(valueRowPicture_, DockLayout::Client);
-    (new CurrentColourField(picker_.Current, valueRow))->setGeometry(101, 4, 340, 23);
+    auto* valueField = new CurrentColourField(picker_.Current, valueRow);
+    valueField->setGeometry(101, 4, 340, 23);
+    valueField->setAccessibleName(tr("当前颜色值"));
     layout->addWidget(valueRow, DockLayout::Bottom, 34);
 
     // The history and favourites panels share one shape: header picture, border strips, list.
@@ -255,6 +271,11 @@ QWidget* MainWindow::CreateLists(QWidget* mainArea) {
     QPalette historyPalette = historyView_->palette();
     historyPalette.setColor(QPalette::Base, ToQColor(WindowColour));
     historyView_->setPalette(historyPalette);
+    historyView_->setAccessibleName(tr("颜色列表"));
+    historyView_->setAccessibleDescription(tr("选中一行即停止取色并复制它的颜色；菜单键打开右键菜单"));
+    favouritesView_->setAccessibleName(tr("颜色收藏列表"));
+    favouritesView_->setAccessibleDescription(
+        tr("选中一行即停止取色并复制它的颜色；Delete 键删除选中的颜色；菜单键打开右键菜单"));
     return lists;
 }
 
@@ -403,6 +424,28 @@ void MainWindow::Connect() {
     connect(&picker, &ColourPicker::AlwaysOnTopChanged, this, &MainWindow::ShowAlwaysOnTop);
 }
 
+void MainWindow::SetTabOrder() {
+    // Tab goes through the controls as they stand: the button column, the lists, the value field, then
+    // the adjuster or the magnifier, whichever shows.
+    const char* names[] = {"BtnColorPre",  "CbColorValType",
+                           "LbPasteType",  "BtnStartGetColor",
+                           "BtnCopyColor", "BtnAddColorFav",
+                           "BtnOtherFun",  "BtnSCHelpDoc",
+                           "BtnSCExit",    "BtnAlwaysOnTop",
+                           "LbColors",     "LbFavColor",
+                           "LblCurVal",    "SbR",
+                           "SbG",          "SbB",
+                           "BtnZoomout",   "BtnZoomIn",
+                           "ImgZoom"};
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        QWidget* control = findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void MainWindow::FormCreate() {
     RunGuarded([this] {
         // Qt paints every widget through an off-screen buffer already, so there is no flicker to turn off.
@@ -471,6 +514,7 @@ void MainWindow::ReportFileProblems(const QStringList& problems) {
 void MainWindow::ShowPicking() {
     const bool on = picker_.Picking.PickingOn();
     pickButton_->LoadGlyph(on ? QStringLiteral("cStartGetColor") : QStringLiteral("ncStartGetColor"));
+    pickButton_->setAccessibleName(on ? tr("停止取色") : tr("开始取色"));
     // ShowZoomPanel and ShowPalettePanel: exactly one of the two stands in the tool panel.
     adjusterPanel_->setVisible(!on);
     magnifierPanel_->setVisible(on);
@@ -500,6 +544,7 @@ void MainWindow::ShowPrefix() {
     // The ticked box goes with the prefix on, which is the stored 0.
     prefixButton_->LoadGlyph(picker_.Current.PrefixOn() ? QStringLiteral("ccolorpre")
                                                         : QStringLiteral("nccolorpre"));
+    prefixButton_->SetOn(picker_.Current.PrefixOn());
 }
 
 void MainWindow::ShowAlwaysOnTop() {
@@ -507,6 +552,7 @@ void MainWindow::ShowAlwaysOnTop() {
         const bool onTop = picker_.AlwaysOnTop();
         alwaysOnTopButton_->LoadGlyph(onTop ? QStringLiteral("cAlwaysOnTop")
                                             : QStringLiteral("ncAlwaysOnTop"));
+        alwaysOnTopButton_->SetOn(onTop);
         platform_.Windows().SetTopmost(this, onTop);
     });
 }

@@ -52,6 +52,7 @@ private:
     QWidget* CreateToolPanel(QWidget* mainArea);
     void CreateMenus();
     void Connect();
+    void SetTabOrder();
 
     void FormCreate();
     void LoadSkin();

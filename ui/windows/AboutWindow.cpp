@@ -13,7 +13,7 @@
 #include "ui/resources/SkinPictures.h"
 #include "ui/windows/OpenLinks.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
@@ -47,10 +47,16 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     link_->setFont(font);
     link_->setAttribute(Qt::WA_TranslucentBackground);
     link_->setCursor(Qt::PointingHandCursor);
+    // Tab reaches the link, Space or Enter opens the page, and a screen reader presses it.
+    link_->setAccessibleName(tr("程序主页"));
+    link_->setFocusPolicy(Qt::TabFocus);
+    card_->setAccessibleName(tr("关于卡片"));
+    card_->setAccessibleDescription(tr("单击打开程序主页"));
 
     closeButton_ = new SpeedButton(this);
     closeButton_->setObjectName(QStringLiteral("BtnClose"));
     closeButton_->setGeometry(252, 205, 57, 26);
+    closeButton_->setAccessibleName(tr("关闭"));
     connect(closeButton_, &SpeedButton::clicked, this, &AboutWindow::BtnCloseClick);
     link_->installEventFilter(this);
     card_->installEventFilter(this);
@@ -64,6 +70,7 @@ void AboutWindow::FormCreate() {
         closeButton_->LoadGlyph(QStringLiteral("BtnClose"));
         setWindowTitle(QString::fromStdString(MsgAbout + " " + ProductShortName));
         version_->setText(QString::fromStdString(ProgramVersionText()));
+        version_->setAccessibleName(tr("版本号 %1").arg(version_->text()));
     });
 }
 
@@ -71,6 +78,13 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == link_ || watched == card_)
             OpenProgramPage();
+    }
+    if (event->type() == QEvent::KeyPress && watched == link_) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OpenProgramPage();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

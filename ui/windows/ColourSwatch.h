@@ -5,7 +5,7 @@
 #include <QLabel>
 
 // One swatch of the random colour window: a colour that previews when the mouse comes onto it and is
-// taken with a click.
+// taken with a click; from the keyboard, it previews when Tab reaches it and is taken with Space or Enter.
 class ColourSwatch : public QLabel {
     Q_OBJECT
 public:
@@ -13,6 +13,8 @@ public:
 
     ColorValue Color() const { return colour_; }
     void SetColor(ColorValue colour);
+    // Previews the colour and takes it, as the mouse does on its way in and its click.
+    void Take();
 
 signals:
     void MouseEnter();
@@ -20,6 +22,8 @@ signals:
 
 protected:
     void enterEvent(QEnterEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

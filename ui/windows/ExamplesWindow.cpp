@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -27,6 +28,8 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->verticalScrollBar()->setAccessibleName(tr("上下滚动"));
+    scroll->horizontalScrollBar()->setAccessibleName(tr("左右滚动"));
     layout->addWidget(scroll, DockLayout::Client);
 
     auto* column = new QWidget;
@@ -52,13 +55,13 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
          "1、如果你选择了『剪贴颜色数值』，当选择颜色列表的一个颜色后， "
          "可直接打开一个文本编辑器，用点击鼠标右键，在弹出框选择粘贴颜色数值（或用快捷键Ctrl+V）； ");
     top += 6;
-    picture("Image1", "DEMO1");
+    picture("Image1", "DEMO1")->setAccessibleName(tr("示例：把颜色数值粘贴到文本编辑器"));
     top += 9;
     text("Label3",
          "2、如果你选择了『剪贴颜色样图』，当选择颜色列表的一个颜色后，"
          "可直接打开画图或PhotoShop等工具，点击鼠标右键，在弹出框选择粘贴颜色样图（或用快捷键Ctrl+V）；");
     top += 7;
-    picture("Image2", "DEMO2");
+    picture("Image2", "DEMO2")->setAccessibleName(tr("示例：把颜色样图粘贴到画图工具"));
     top += 9;
     text("Label2", "3、鼠标单击可选框『开始取色』，软件将继续取色。QuilloTintra1.1还新增了按钮『复制颜色』，"
                    "在调整调色板后，单击按钮『复制颜色』，可把调整颜色放入剪贴板。");

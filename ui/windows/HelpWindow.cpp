@@ -29,6 +29,7 @@ HelpWindow::HelpWindow(Platform& platform, QWidget* parent)
     closeButton_ = new SpeedButton(foot);
     closeButton_->setObjectName(QStringLiteral("BtnClose"));
     closeButton_->setGeometry(612, 3, 57, 26);
+    closeButton_->setAccessibleName(tr("关闭"));
     pageArea_ = ColouredPanel(inside);
     pageArea_->setObjectName(QStringLiteral("ScrollBox1"));
     insideLayout->addWidget(pageArea_, DockLayout::Client);
@@ -64,6 +65,7 @@ void HelpWindow::MakeView() {
             return;
         }
         (new DockLayout(pageArea_))->addWidget(webView_->Widget(), DockLayout::Client);
+        webView_->Widget()->setAccessibleName(tr("帮助文档"));
         webView_->NavigateComplete = [this](bool loaded, const QUrl&, const QString&) {
             if (!loaded && !fellBack_) {
                 fellBack_ = true;
@@ -91,6 +93,7 @@ void HelpWindow::FormShow() {
 void HelpWindow::ShowBuiltInHelp() {
     builtInView_ = new QTextBrowser(pageArea_);
     builtInView_->setHtml(BuiltInHelpPage());
+    builtInView_->setAccessibleName(tr("帮助文档"));
     (new DockLayout(pageArea_))->addWidget(builtInView_, DockLayout::Client);
     builtInView_->show();
 }

@@ -44,6 +44,10 @@ RandomColourWindow::RandomColourWindow(QWidget* parent)
     red.setColor(QPalette::WindowText, Qt::red);
     hint_->setPalette(red);
 
+    deal->setAccessibleName(tr("随机取色"));
+    deal->setAccessibleDescription(tr("换一组随机颜色"));
+    close->setAccessibleName(tr("关闭"));
+    previewSwatch_->setAccessibleName(tr("预览的颜色"));
     connect(deal, &SpeedButton::clicked, this, &RandomColourWindow::BtnChangeRandomColorClick);
     connect(close, &SpeedButton::clicked, this, &RandomColourWindow::BtnCloseClick);
     FormCreate();
@@ -105,6 +109,7 @@ void RandomColourWindow::LabelMouseEnter(ColourSwatch* swatch) {
         QApplication::processEvents();
         preview_ = swatch->Color();
         SetBackground(previewSwatch_, preview_);
+        previewSwatch_->setAccessibleName(swatch->accessibleName());
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -106,6 +107,22 @@ TEST_F(RandomColourWindowTest, AClickedSwatchBecomesTheCurrentColourAndIsCopied)
     EXPECT_EQ(platform.ClipboardFake.LastText(), "#123456");
     EXPECT_FALSE(picker.Picking.PickingOn());
     EXPECT_FALSE(picker.Picking.TimerShowZoom.Enabled());
+}
+
+TEST_F(RandomColourWindowTest, FromTheKeyboardASwatchIsPreviewedByTabAndTakenWithSpace) {
+    OpenAndThen([&](RandomColourWindow& form) {
+        ColourSwatch* swatch = form.Swatches()[40];
+        swatch->SetColor(5649426);
+        EXPECT_EQ(swatch->accessibleName(), "颜色 #123456");
+        QFocusEvent tabbedTo(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(swatch, &tabbedTo);
+        EXPECT_EQ(form.PreviewColor(), 5649426);
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(swatch, &space);
+        EXPECT_FALSE(form.isVisible());
+    });
+    EXPECT_EQ(picker.Current.Color(), 5649426);
+    EXPECT_EQ(platform.ClipboardFake.LastText(), "#123456");
 }
 
 } // namespace

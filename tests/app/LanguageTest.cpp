@@ -86,20 +86,19 @@ TEST(Language, TheWindowsSpeakTheFirstDesktopLanguageWithATranslation) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Languages.join(u':').toStdString());
         const Speaking speaking(c.Languages);
-        EXPECT_EQ(speaking.chosen, QString::fromUtf8(c.Chosen));
+        EXPECT_EQ(speaking.chosen.toStdString(), c.Chosen);
         FakePlatform platform;
         Program program(platform);
         MainWindow& window = program.Window();
         EXPECT_EQ(window.windowTitle(), "Tintra1.6"); // a name, never translated
-        EXPECT_EQ(window.findChild<QLabel*>("LbCurColor")->text(), QString::fromUtf8(c.Label));
-        EXPECT_EQ(window.findChild<QAction*>("N5")->text(), QString::fromUtf8(c.MenuItem));
-        EXPECT_EQ(window.findChild<QWidget*>("BtnCopyColor")->toolTip(), QString::fromUtf8(c.CopyHint));
-        EXPECT_EQ(window.findChild<QListWidget*>("LbPasteType")->item(0)->text(),
-                  QString::fromUtf8(c.PasteType));
+        EXPECT_EQ(window.findChild<QLabel*>("LbCurColor")->text().toStdString(), c.Label);
+        EXPECT_EQ(window.findChild<QAction*>("N5")->text().toStdString(), c.MenuItem);
+        EXPECT_EQ(window.findChild<QWidget*>("BtnCopyColor")->toolTip().toStdString(), c.CopyHint);
+        EXPECT_EQ(window.findChild<QListWidget*>("LbPasteType")->item(0)->text().toStdString(), c.PasteType);
         // A message, with a colour value that stays as it is in every language.
         program.Picker().Current.ShowAsCurrentColor(0xFFFFFF);
         program.Picker().BtnCopyColorClick();
-        EXPECT_EQ(window.findChild<CentredText*>("LblHnit")->Text(), QString::fromUtf8(c.Copied));
+        EXPECT_EQ(window.findChild<CentredText*>("LblHnit")->Text().toStdString(), c.Copied);
         EXPECT_EQ(platform.ClipboardFake.LastText(), "#FFFFFF");
         EXPECT_TRUE(HelpWindow::BuiltInHelpPage().contains(QString::fromUtf8(c.HelpHeading)));
         const QByteArray picture = SourceFile(QString::fromUtf8(c.Button));

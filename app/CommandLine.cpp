@@ -3,40 +3,45 @@
 #include "core/windows/ProgramVersion.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Tintra: a screen colour picker. With no options it opens its window."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Tintra: a screen colour picker. With no options it opens its window."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
+                                  QCoreApplication::translate("CommandLine", "Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and end."));
+                                     QCoreApplication::translate("CommandLine", "Show the version and end."));
     const QCommandLineOption pick(
         QStringLiteral("pick"),
-        QStringLiteral("Write the colour under the pointer and end, without the window. "
-                       "Where the desktop shows a pick mode or a picking tool, the "
-                       "colour is the one clicked."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("The colour's text with --pick: html (the default), rgb, "
+        QCoreApplication::translate("CommandLine",
+                                    "Write the colour under the pointer and end, without the window. "
+                                    "Where the desktop shows a pick mode or a picking tool, the "
+                                    "colour is the one clicked."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QCoreApplication::translate("CommandLine", "The colour's text with --pick: html (the default), rgb, "
                                                    "delphi, hsl, hex, hsv, or for style sheets and shaders "
                                                    "css-rgb, css-hsl, oklch or float."),
-                                    QStringLiteral("NAME"));
+        QStringLiteral("NAME"));
     const QCommandLineOption noPrefix(
         QStringLiteral("no-prefix"),
-        QStringLiteral("With --pick, leave out the prefix of the html, delphi and hex texts (# $ 0x)."));
+        QCoreApplication::translate(
+            "CommandLine", "With --pick, leave out the prefix of the html, delphi and hex texts (# $ 0x)."));
     parser.addOptions({help, version, pick, format, noPrefix});
 
     CommandLine line;
     const auto mistake = [&line](const QString& what) {
         line.What = CommandLine::Action::Mistake;
-        line.Text = QStringLiteral("tintra: %1\nTry 'tintra --help'.").arg(what);
+        line.Text = QCoreApplication::translate("CommandLine", "tintra: %1\nTry 'tintra --help'.").arg(what);
         return line;
     };
     if (!parser.parse(arguments))
         return mistake(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return mistake(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().front()));
+        return mistake(QCoreApplication::translate("CommandLine", "unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().front()));
     if (parser.isSet(help)) {
         line.What = CommandLine::Action::Help;
         // Before the application exists the parser does not know the program's name.
@@ -50,14 +55,16 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     }
     if (!parser.isSet(pick)) {
         if (parser.isSet(format) || parser.isSet(noPrefix))
-            return mistake(QStringLiteral("--format and --no-prefix go with --pick."));
+            return mistake(
+                QCoreApplication::translate("CommandLine", "--format and --no-prefix go with --pick."));
         return line;
     }
     line.What = CommandLine::Action::Pick;
     if (parser.isSet(format)) {
         const auto chosen = ColorFormatNamed(parser.value(format).toStdString());
         if (!chosen)
-            return mistake(QStringLiteral("no format is called '%1'.").arg(parser.value(format)));
+            return mistake(QCoreApplication::translate("CommandLine", "no format is called '%1'.")
+                               .arg(parser.value(format)));
         line.Style.Format = *chosen;
     }
     line.Style.PrefixOn = !parser.isSet(noPrefix);

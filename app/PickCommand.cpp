@@ -8,6 +8,7 @@
 #include "core/persistence/SettingsStore.h"
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
@@ -61,9 +62,11 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
     ScreenReader& screen = platform.Screen();
     switch (access.Kind()) {
     case PickingWay::None:
-        problem(access.Reason().isEmpty()
-                    ? QStringLiteral("the screen cannot be read on this desktop")
-                    : QStringLiteral("the screen cannot be read on this desktop: %1").arg(access.Reason()));
+        problem(
+            access.Reason().isEmpty()
+                ? QCoreApplication::translate("PickCommand", "the screen cannot be read on this desktop")
+                : QCoreApplication::translate("PickCommand", "the screen cannot be read on this desktop: %1")
+                      .arg(access.Reason()));
         return 1;
     case PickingWay::Live:
         // Where the screen is shared only once asked for, the share is started and its first picture
@@ -74,7 +77,7 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
             write(*value);
             return 0;
         }
-        problem(QStringLiteral("the pixel under the pointer could not be read"));
+        problem(QCoreApplication::translate("PickCommand", "the pixel under the pointer could not be read"));
         return 1;
     case PickingWay::PickMode:
     case PickingWay::OneShot:
@@ -93,11 +96,12 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
         finish(0);
     });
     QObject::connect(&access, &ScreenAccess::Ended, &loop, [&] {
-        problem(QStringLiteral("picking ended without a colour"));
+        problem(QCoreApplication::translate("PickCommand", "picking ended without a colour"));
         finish(1);
     });
     QObject::connect(&access, &ScreenAccess::Refused, &loop, [&](const QString& why) {
-        problem(why.isEmpty() ? QStringLiteral("the desktop gave no colour") : why);
+        problem(why.isEmpty() ? QCoreApplication::translate("PickCommand", "the desktop gave no colour")
+                              : why);
         finish(1);
     });
     QObject::connect(&access, &ScreenAccess::Explain, &loop, [&](const QString& text) {
@@ -123,7 +127,8 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
                 write(*value);
                 finish(0);
             } else if (pointerSeen.hasExpired(PictureWaitMilliseconds)) {
-                problem(QStringLiteral("the pixel under the pointer could not be read"));
+                problem(QCoreApplication::translate("PickCommand",
+                                                    "the pixel under the pointer could not be read"));
                 finish(1);
             }
         });

@@ -2,19 +2,73 @@
 
 #include "core/Guard.h"
 #include "ui/controls/WindowFonts.h"
+#include "ui/resources/ResourceLanguage.h"
 
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+namespace {
+
+const QString OwnTranslations = QStringLiteral(":/translations");
+// The Windows program carries Qt's Chinese texts inside.
+const QString CarriedQtTranslations = QStringLiteral(":/qt-translations");
+
+// The language part of a UI language's name: "en" of "en-GB" or "en_GB.UTF-8".
+QString LanguageCode(const QString& name) {
+    return name.section(u'-', 0, 0).section(u'_', 0, 0).section(u'.', 0, 0).section(u'@', 0, 0).toLower();
+}
+
+QString ProgramLanguage(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
+        const QString code = LanguageCode(name);
+        if (code.isEmpty() || code == u"zh" || code == u"c" || code == u"posix")
+            return {};
+        if (QFile::exists(OwnTranslations + QStringLiteral("/tintra_") + code + QStringLiteral(".qm")))
+            return code;
+    }
+    return {};
+}
+
+} // namespace
 
 TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tintra"));
     UseStandInFaces();
-    // The program speaks simplified Chinese whatever the desktop's language, and so do Qt's own dialogs.
-    auto* qtTexts = new QTranslator(this);
-    // The Windows program carries them inside.
-    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        qtTexts->load(QStringLiteral("qtbase_zh_CN"), QStringLiteral(":/qt-translations")))
-        installTranslator(qtTexts);
+    Speak({});
+}
+
+QString TintraApplication::Speak(const QStringList& uiLanguages) {
+    for (QTranslator* translator : std::as_const(translators_)) {
+        removeTranslator(translator);
+        delete translator;
+    }
+    translators_.clear();
+
+    const QString language = ProgramLanguage(uiLanguages);
+    SetResourceLanguage(language);
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (language.isEmpty()) {
+        // The program's texts are Chinese in its sources; Qt's own dialogs speak Chinese with them.
+        if (!Install(QStringLiteral("qtbase_zh_CN"), qtFolder))
+            Install(QStringLiteral("qtbase_zh_CN"), CarriedQtTranslations);
+        return language;
+    }
+    Install(QStringLiteral("tintra_") + language, OwnTranslations);
+    // Qt's texts are English in its sources: other languages have Qt's translation where installed.
+    Install(QStringLiteral("qtbase_") + language, qtFolder);
+    return language;
+}
+
+bool TintraApplication::Install(const QString& file, const QString& folder) {
+    auto* translator = new QTranslator(this);
+    if (!translator->load(file, folder)) {
+        delete translator;
+        return false;
+    }
+    installTranslator(translator);
+    translators_.append(translator);
+    return true;
 }
 
 bool TintraApplication::notify(QObject* receiver, QEvent* event) {

@@ -6,6 +6,7 @@
 #include "platform/TerminationSignals.h"
 #include "ui/picker/MainWindow.h"
 
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -30,7 +31,7 @@ void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit
 int Printed(int status) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return status;
-    std::fprintf(stderr, "tintra: the output could not be written\n");
+    Say({QCoreApplication::translate("main", "the output could not be written")});
     return 1;
 }
 
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     TintraApplication application(argc, argv);
+    application.Speak(QLocale::system().uiLanguages());
     const std::unique_ptr<Platform> platform = LoadPlatform();
     if (command.What == CommandLine::Action::Pick)
         return Printed(RunPickCommand(
@@ -77,9 +79,9 @@ int main(int argc, char* argv[]) {
 
     Program program(*platform);
     if (program.AnotherCopyRuns()) {
-        std::fprintf(stderr,
-                     "tintra: already running with the files in %s; its window is brought to the front\n",
-                     program.Folders().Write.toLocal8Bit().constData());
+        Say({QCoreApplication::translate(
+                 "main", "already running with the files in %1; its window is brought to the front")
+                 .arg(program.Folders().Write)});
         return 0;
     }
     Unsaved = &program;

@@ -6,13 +6,22 @@
 #include "core/persistence/GimpPalette.h"
 #include "core/persistence/ListFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
-const QString ColoursFilter = QStringLiteral("颜色列表文件(*.colors)|*.colors");
-const QString GimpFilter = QStringLiteral("GIMP 调色板(*.gpl)|*.gpl");
-const QString CssFilter = QStringLiteral("CSS 自定义属性(*.css)|*.css");
+// The kinds' names in the user's language, the patterns as they are.
+QString ColoursFilter() {
+    return QCoreApplication::translate("ColourListFiles", "颜色列表文件") +
+           QStringLiteral("(*.colors)|*.colors");
+}
+QString GimpFilter() {
+    return QCoreApplication::translate("ColourListFiles", "GIMP 调色板") + QStringLiteral("(*.gpl)|*.gpl");
+}
+QString CssFilter() {
+    return QCoreApplication::translate("ColourListFiles", "CSS 自定义属性") + QStringLiteral("(*.css)|*.css");
+}
 
 // The rows with the colours they are painted in; names in UTF-8, whatever code page a row was read in.
 std::vector<PaletteColour> PaletteColours(const ColourList& history) {
@@ -43,9 +52,9 @@ void OpenGimpPalette(ColourList& history, const QString& path, const QByteArray&
 
 } // namespace
 
-QString OpenListFilter() { return ColoursFilter + '|' + GimpFilter; }
+QString OpenListFilter() { return ColoursFilter() + '|' + GimpFilter(); }
 
-QString SaveListFilter() { return ColoursFilter + '|' + GimpFilter + '|' + CssFilter; }
+QString SaveListFilter() { return ColoursFilter() + '|' + GimpFilter() + '|' + CssFilter(); }
 
 ListFileKind ListFileKindOf(int filter) {
     switch (filter) {

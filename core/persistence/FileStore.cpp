@@ -26,32 +26,32 @@ namespace {
 QString ReasonFor(int error) {
     switch (error) {
     case 0: // a failure that left no reason behind
-        return QStringLiteral("读写出错");
+        return QCoreApplication::translate("FileStore", "读写出错");
     case ENOENT:
-        return QStringLiteral("文件或文件夹不存在");
+        return QCoreApplication::translate("FileStore", "文件或文件夹不存在");
     case EACCES:
     case EPERM:
-        return QStringLiteral("没有权限");
+        return QCoreApplication::translate("FileStore", "没有权限");
     case ENOSPC:
-        return QStringLiteral("磁盘已满");
+        return QCoreApplication::translate("FileStore", "磁盘已满");
 #ifdef EDQUOT
     case EDQUOT:
-        return QStringLiteral("超出磁盘配额");
+        return QCoreApplication::translate("FileStore", "超出磁盘配额");
 #endif
     case EFBIG:
-        return QStringLiteral("文件太大");
+        return QCoreApplication::translate("FileStore", "文件太大");
     case EROFS:
-        return QStringLiteral("文件系统只读");
+        return QCoreApplication::translate("FileStore", "文件系统只读");
     case EISDIR:
-        return QStringLiteral("这是文件夹");
+        return QCoreApplication::translate("FileStore", "这是文件夹");
     case ENOTDIR:
-        return QStringLiteral("路径中有一段不是文件夹");
+        return QCoreApplication::translate("FileStore", "路径中有一段不是文件夹");
     case ENAMETOOLONG:
-        return QStringLiteral("文件名太长");
+        return QCoreApplication::translate("FileStore", "文件名太长");
     case EIO:
-        return QStringLiteral("读写出错");
+        return QCoreApplication::translate("FileStore", "读写出错");
     case EBUSY:
-        return QStringLiteral("文件正被占用");
+        return QCoreApplication::translate("FileStore", "文件正被占用");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -68,11 +68,11 @@ bool Exists(const QString& path) {
 // What keeps the path from being a regular file to read or replace, or nothing.
 std::optional<QString> NotARegularFile(const QFileInfo& info) {
     if (info.isSymLink() && !info.exists())
-        return QStringLiteral("链接指向的文件不存在");
+        return QCoreApplication::translate("FileStore", "链接指向的文件不存在");
     if (info.isDir())
-        return QStringLiteral("这是文件夹，不是文件");
+        return QCoreApplication::translate("FileStore", "这是文件夹，不是文件");
     if (!info.isFile())
-        return QStringLiteral("不是普通文件");
+        return QCoreApplication::translate("FileStore", "不是普通文件");
     return std::nullopt;
 }
 
@@ -100,7 +100,8 @@ std::optional<QByteArray> ReadFileIfExists(const QString& path) {
         throw FileError(path, *problem);
     QFile file;
     if (!SystemFiles::OpenForReading(file, path))
-        throw FileError(path, errno == 0 ? QStringLiteral("不是普通文件") : SystemReason());
+        throw FileError(path, errno == 0 ? QCoreApplication::translate("FileStore", "不是普通文件")
+                                         : SystemReason());
     // One spare byte, so that a list that lacks its last line end can take one without a copy.
     const qint64 size = file.size();
     QByteArray bytes;

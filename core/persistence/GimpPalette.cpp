@@ -1,6 +1,7 @@
 #include "core/persistence/GimpPalette.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 
 #include <cstdio>
@@ -18,8 +19,12 @@ QByteArrayView TrimmedEnd(QByteArrayView line) {
     return line;
 }
 
+QString Translated(const char* text) { return QCoreApplication::translate("GimpPalette", text); }
+
 [[noreturn]] void Refuse(qsizetype lineNumber, const char* what) {
-    throw PaletteError("第" + std::to_string(lineNumber) + "行：" + what);
+    throw PaletteError(QCoreApplication::translate("GimpPalette", "第%1行：%2")
+                           .arg(QString::number(lineNumber), Translated(what))
+                           .toStdString());
 }
 
 // Reads one channel at `at`, after any blanks; moves `at` past its digits.
@@ -31,7 +36,7 @@ int Channel(QByteArrayView line, qsizetype& at, qsizetype lineNumber) {
     while (at < line.size() && line[at] >= '0' && line[at] <= '9' && at - start < 4)
         value = value * 10 + (line[at++] - '0');
     if (at == start || (at < line.size() && !IsBlank(line[at])) || value > 255)
-        Refuse(lineNumber, "颜色应是三个0到255的数，后接名称");
+        Refuse(lineNumber, QT_TRANSLATE_NOOP("GimpPalette", "颜色应是三个0到255的数，后接名称"));
     return value;
 }
 
@@ -62,7 +67,8 @@ GimpPalette ParseGimpPalette(const QByteArray& bytes) {
     if (content.startsWith("\xEF\xBB\xBF"))
         content = content.sliced(3);
     if (content.contains('\0'))
-        throw PaletteError("含有NUL字节，不是文本文件");
+        throw PaletteError(
+            Translated(QT_TRANSLATE_NOOP("GimpPalette", "含有NUL字节，不是文本文件")).toStdString());
     QList<QByteArrayView> lines;
     for (qsizetype start = 0; start <= content.size();) {
         qsizetype end = content.indexOf('\n', start);
@@ -72,7 +78,9 @@ GimpPalette ParseGimpPalette(const QByteArray& bytes) {
         start = end + 1;
     }
     if (TrimmedEnd(lines.front()) != Header)
-        throw PaletteError("不是GIMP调色板：第一行不是“GIMP Palette”");
+        throw PaletteError(
+            Translated(QT_TRANSLATE_NOOP("GimpPalette", "不是GIMP调色板：第一行不是“GIMP Palette”"))
+                .toStdString());
 
     GimpPalette palette;
     bool inHeader = true;

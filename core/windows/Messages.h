@@ -3,7 +3,8 @@
 #include <string>
 
 // Process-wide texts, filled once at start-up by InitMessages and read directly by the code that shows
-// them. UTF-8.
+// them. UTF-8. The Chinese texts are the sources of the translations; where a translator is installed
+// before InitMessages, the entries hold its texts.
 
 // The shared message unit.
 extern std::string ProductShortName;

@@ -32,7 +32,8 @@ ScreenBackEnd X11Screen() {
 
 ScreenBackEnd NoScreen(const QString& reason) {
     return {std::make_unique<UnreadableScreen>(),
-            std::make_unique<FixedScreenAccess>(PickingWay::None, QStringLiteral("Wayland 桌面"), reason)};
+            std::make_unique<FixedScreenAccess>(
+                PickingWay::None, QCoreApplication::translate("PlatformLoader", "Wayland 桌面"), reason)};
 }
 
 std::optional<ScreenBackEnd> PortalScreen() {

@@ -2,6 +2,7 @@
 
 #include "platform/portal/PortalRequest.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 
@@ -15,8 +16,8 @@ const QString ScreenshotInterface = QStringLiteral("org.freedesktop.portal.Scree
 constexpr uint PickColorSince = 2; // the portal's version that first has the colour tool
 constexpr int ProbeMilliseconds = 100;
 
-const QString CancelledText = QStringLiteral("未选定颜色");
-const QString FailedText = QStringLiteral("桌面的取色工具未能取色");
+QString CancelledText() { return QCoreApplication::translate("PortalColourPick", "未选定颜色"); }
+QString FailedText() { return QCoreApplication::translate("PortalColourPick", "桌面的取色工具未能取色"); }
 
 // The portal's colour is three fractions, red first.
 std::optional<ColorValue> ColourOf(const QVariant& value) {
@@ -52,7 +53,9 @@ bool PortalColourPick::Offered(const QDBusConnection& bus) {
     return qdbus_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toUInt() >= PickColorSince;
 }
 
-QString PortalColourPick::Name() const { return QStringLiteral("桌面门户的取色工具"); }
+QString PortalColourPick::Name() const {
+    return QCoreApplication::translate("PortalColourPick", "桌面门户的取色工具");
+}
 
 void PortalColourPick::Start() {
     if (request_)
@@ -66,7 +69,7 @@ void PortalColourPick::Start() {
         if (colour)
             emit Picked(*colour);
         else
-            emit Refused(code == 1 ? CancelledText : FailedText);
+            emit Refused(code == 1 ? CancelledText() : FailedText());
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/Logging.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -34,12 +35,18 @@ constexpr int ProbeMilliseconds = 100;
 constexpr int WatchMilliseconds = 100;
 constexpr int PointerWaitMilliseconds = 3000;
 
-const QString AskText = QStringLiteral("桌面将询问是否允许本程序读取屏幕，以便取色");
-const QString WaitText = QStringLiteral("正在等待桌面共享屏幕");
-const QString CancelledText = QStringLiteral("屏幕共享未获允许，无法取色");
-const QString FailedText = QStringLiteral("桌面未能共享屏幕，无法取色");
-const QString NoPointerText = QStringLiteral("此桌面共享屏幕时不提供鼠标位置，无法取色");
-const QString EndedText = QStringLiteral("屏幕共享已结束，取色已停止");
+QString AskText() {
+    return QCoreApplication::translate("PortalScreenCast", "桌面将询问是否允许本程序读取屏幕，以便取色");
+}
+QString WaitText() { return QCoreApplication::translate("PortalScreenCast", "正在等待桌面共享屏幕"); }
+QString CancelledText() {
+    return QCoreApplication::translate("PortalScreenCast", "屏幕共享未获允许，无法取色");
+}
+QString FailedText() { return QCoreApplication::translate("PortalScreenCast", "桌面未能共享屏幕，无法取色"); }
+QString NoPointerText() {
+    return QCoreApplication::translate("PortalScreenCast", "此桌面共享屏幕时不提供鼠标位置，无法取色");
+}
+QString EndedText() { return QCoreApplication::translate("PortalScreenCast", "屏幕共享已结束，取色已停止"); }
 
 QDBusMessage ScreenCastProperties() {
     QDBusMessage get = QDBusMessage::createMethodCall(PortalRequest::Service, PortalRequest::DesktopPath,
@@ -105,7 +112,9 @@ bool PortalScreenCast::Offered(const QDBusConnection& bus) {
     return properties.value(QStringLiteral("AvailableCursorModes")).toUInt() & CursorMetadata;
 }
 
-QString PortalScreenCast::Name() const { return QStringLiteral("桌面的屏幕共享"); }
+QString PortalScreenCast::Name() const {
+    return QCoreApplication::translate("PortalScreenCast", "桌面的屏幕共享");
+}
 
 void PortalScreenCast::Start() {
     if (running_)
@@ -114,7 +123,7 @@ void PortalScreenCast::Start() {
     const quint64 attempt = ++attempt_;
     // Without a key from an earlier yes the desktop asks the user. Either way the hint line says so
     // until the pointer is first seen.
-    emit Explain(token_.isEmpty() ? AskText : WaitText);
+    emit Explain(token_.isEmpty() ? AskText() : WaitText());
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(ScreenCastProperties()), this);
     connect(
         watcher, &QDBusPendingCallWatcher::finished, this,
@@ -125,11 +134,11 @@ void PortalScreenCast::Start() {
             const QDBusPendingReply<QVariantMap> reply = *finished;
             if (reply.isError()) {
                 qCWarning(lcPortal) << "the screen-cast portal does not answer:" << reply.error().message();
-                Refuse(FailedText);
+                Refuse(FailedText());
                 return;
             }
             if (!(reply.value().value(QStringLiteral("AvailableCursorModes")).toUInt() & CursorMetadata)) {
-                Refuse(NoPointerText);
+                Refuse(NoPointerText());
                 return;
             }
             CreateSession(reply.value().value(QStringLiteral("version")).toUInt());
@@ -178,7 +187,7 @@ void PortalScreenCast::StartCast() {
 void PortalScreenCast::OpenPipeWire(const QVariantMap& results) {
     const QList<SharedMonitor> monitors = SharedMonitors(results.value(QStringLiteral("streams")));
     if (monitors.isEmpty()) {
-        Refuse(FailedText);
+        Refuse(FailedText());
         return;
     }
     QDBusMessage open =
@@ -196,7 +205,7 @@ void PortalScreenCast::OpenPipeWire(const QVariantMap& results) {
                 if (reply.isError() || !reply.value().isValid()) {
                     qCWarning(lcPortal)
                         << "no PipeWire connection from the portal:" << reply.error().message();
-                    Refuse(FailedText);
+                    Refuse(FailedText());
                     return;
                 }
                 // PipeWire says so on its own thread; the answer is given here, if still wanted.
@@ -208,7 +217,7 @@ void PortalScreenCast::OpenPipeWire(const QVariantMap& results) {
                                                                    this,
                                                                    [this, attempt] {
                                                                        if (attempt == attempt_)
-                                                                           Refuse(EndedText);
+                                                                           Refuse(EndedText());
                                                                    },
                                                                    Qt::QueuedConnection);
                                                            });
@@ -230,7 +239,7 @@ void PortalScreenCast::Ask(const QString& method, const QVariantList& arguments,
                     qCInfo(lcPortal) << "the user did not allow" << method;
                 else
                     qCWarning(lcPortal) << "the screen-cast portal answered" << method << "with" << code;
-                Refuse(code == 1 ? CancelledText : FailedText);
+                Refuse(code == 1 ? CancelledText() : FailedText());
             });
 }
 
@@ -252,7 +261,7 @@ void PortalScreenCast::timerEvent(QTimerEvent* event) {
         watchedSince_.start();
     else if (watchedSince_.hasExpired(PointerWaitMilliseconds)) {
         qCWarning(lcPortal, "the shared screen's frames carry no pointer position");
-        Refuse(NoPointerText);
+        Refuse(NoPointerText());
     }
 }
 
@@ -260,7 +269,7 @@ void PortalScreenCast::SessionClosed() {
     if (!running_)
         return;
     qCInfo(lcPortal, "the desktop closed the screen-cast session");
-    Refuse(EndedText);
+    Refuse(EndedText());
 }
 
 void PortalScreenCast::Refuse(const QString& why) {

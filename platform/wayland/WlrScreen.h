@@ -6,6 +6,7 @@
 #include "platform/wayland/ShmBuffer.h"
 #include "platform/wayland/WaylandConnection.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 
 #include <list>
@@ -37,7 +38,9 @@ public:
     ~WlrScreen() override;
 
     PickingWay Kind() const override { return PickingWay::PickMode; }
-    QString Name() const override { return QStringLiteral("wlroots 桌面的屏幕复制"); }
+    QString Name() const override {
+        return QCoreApplication::translate("WlrScreen", "wlroots 桌面的屏幕复制");
+    }
     void Start() override;
     void Stop() override;
 

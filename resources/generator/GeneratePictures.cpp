@@ -2,7 +2,8 @@
 // panel backgrounds, the banner, the about card and the pieces of the window
 // frame -- and writes them into the folder named on the command line.
 //
-//   generate_pictures <output folder>
+//   generate_pictures <output folder>          (the pictures with words in Chinese, and in
+//                                               English in the folder's en/)
 //   generate_pictures --icons <output folder>     (the application icon, in hicolor/)
 //
 // File names are upper case with an upper-case extension. ".BMP" pictures are
@@ -19,6 +20,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QImageWriter>
 #include <QLinearGradient>
@@ -63,6 +65,53 @@ QColor mix(const QColor& from, const QColor& to, double t) {
     return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * t),
                             static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * t),
                             static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * t));
+}
+
+// The language the words of the pictures are drawn in: the program's Chinese, or English for the
+// English program, whose pictures lie in a folder of their own.
+bool English = false;
+// How many words the picture being drawn has said: one without is the same in every language.
+int WordsSaid = 0;
+
+// A picture's words in the language drawn.
+QString say(const char16_t* chinese) {
+    static const QHash<QString, QString> english{
+        {QStringLiteral("复制颜色"), QStringLiteral("Copy colour")},
+        {QStringLiteral("收藏颜色"), QStringLiteral("Add favourite")},
+        {QStringLiteral("其他功能"), QStringLiteral("More")},
+        {QStringLiteral("帮助文档"), QStringLiteral("Help")},
+        {QStringLiteral("退 出"), QStringLiteral("Exit")},
+        {QStringLiteral("停止取色"), QStringLiteral("Stop picking")},
+        {QStringLiteral("开始取色"), QStringLiteral("Start picking")},
+        {QStringLiteral("总在最上方"), QStringLiteral("Keep on top")},
+        {QStringLiteral("颜色前缀"), QStringLiteral("Prefix")},
+        {QStringLiteral("关闭"), QStringLiteral("Close")},
+        {QStringLiteral("随机取色"), QStringLiteral("Random")},
+        {QStringLiteral("屏幕取色器"), QStringLiteral("Colour picker")},
+        {QStringLiteral("调色板"), QStringLiteral("Palette")},
+        {QStringLiteral("红："), QStringLiteral("R:")},
+        {QStringLiteral("绿："), QStringLiteral("G:")},
+        {QStringLiteral("蓝："), QStringLiteral("B:")},
+        {QStringLiteral("放大镜"), QStringLiteral("Magnifier")},
+        {QStringLiteral("放大"), QStringLiteral("×")},
+        {QStringLiteral("倍"), QString()}, // "× 2": English says it all before the factor
+        {QStringLiteral("颜色收藏列表"), QStringLiteral("Favourite colours")},
+        {QStringLiteral("颜色列表"), QStringLiteral("Colour list")},
+        {QStringLiteral("当前颜色值："), QStringLiteral("Current value:")},
+        {QStringLiteral("版本号："), QStringLiteral("Version:")},
+        {QStringLiteral("屏幕取色工具"), QStringLiteral("Screen colour picker")},
+        {QStringLiteral("主页："), QStringLiteral("Web:")},
+        {QStringLiteral("拾取、放大、调色与收藏屏幕上的颜色"),
+         QStringLiteral("Pick, magnify, adjust and keep screen colours")},
+    };
+    const QString words = QString::fromUtf16(chinese);
+    ++WordsSaid;
+    if (!English)
+        return words;
+    const auto found = english.find(words);
+    if (found == english.end())
+        throw Failure("no English words for \"" + words.toStdString() + "\"");
+    return *found;
 }
 
 QFont chineseFont(int pixelSize, bool bold = false) {
@@ -294,7 +343,7 @@ void drawBanner(QImage& image) {
     p.setPen(QPen(QColor(255, 255, 255, 80), 1));
     p.drawLine(QPointF(rule, 16), QPointF(rule, 46));
 
-    putText(p, QStringLiteral("屏幕取色器"), chineseFont(16, true), QColor(214, 226, 246),
+    putText(p, say(u"屏幕取色器"), chineseFont(16, true), QColor(214, 226, 246),
             QRectF(rule + 13.5, 10, 160, 22), Along::Left);
 
     // A row of swatches, the colours a user might have collected, under the tagline. The window lays
@@ -319,12 +368,12 @@ void drawAdjusterBoard(QImage& image) {
     p.setPen(QPen(tone::SoftBorder, 1));
     p.setBrush(tone::Window);
     p.drawRoundedRect(QRectF(0.5, 22.5, image.width() - 1.0, image.height() - 23.0), 3, 3);
-    drawTab(p, QRectF(0.5, 0.5, 70, 22), QStringLiteral("调色板"));
+    drawTab(p, QRectF(0.5, 0.5, 70, 22), say(u"调色板"));
 
     const QFont label = chineseFont(13, true);
-    putText(p, QStringLiteral("红："), label, QColor(196, 46, 46), QRectF(8, 34, 32, 17), Along::Left);
-    putText(p, QStringLiteral("绿："), label, QColor(34, 136, 60), QRectF(8, 61, 32, 17), Along::Left);
-    putText(p, QStringLiteral("蓝："), label, QColor(38, 88, 204), QRectF(8, 88, 32, 17), Along::Left);
+    putText(p, say(u"红："), label, QColor(196, 46, 46), QRectF(8, 34, 32, 17), Along::Left);
+    putText(p, say(u"绿："), label, QColor(34, 136, 60), QRectF(8, 61, 32, 17), Along::Left);
+    putText(p, say(u"蓝："), label, QColor(38, 88, 204), QRectF(8, 88, 32, 17), Along::Left);
 }
 
 void drawMagnifierHeader(QImage& image) {
@@ -334,11 +383,13 @@ void drawMagnifierHeader(QImage& image) {
 
     p.fillRect(QRect(0, 0, image.width(), 24), tone::Centre);
     p.fillRect(QRect(0, 24, image.width(), 1), tone::SoftBorder);
-    drawTab(p, QRectF(0.5, 2.5, 74, 22), QStringLiteral("放大镜"));
+    drawTab(p, QRectF(0.5, 2.5, 74, 22), say(u"放大镜"));
 
     const QFont label = chineseFont(13);
-    putText(p, QStringLiteral("放大"), label, tone::Ink, QRectF(124, 0, 26, 24));
-    putText(p, QStringLiteral("倍"), label, tone::Ink, QRectF(172, 0, 18, 24));
+    // The factor stands between the two words, the zoom buttons left of the first.
+    putText(p, say(u"放大"), label, tone::Ink, QRectF(124, 0, 26, 24));
+    if (const QString times = say(u"倍"); !times.isEmpty())
+        putText(p, times, label, tone::Ink, QRectF(172, 0, 18, 24));
 }
 
 void drawListHeader(QImage& image, const QString& caption,
@@ -407,7 +458,7 @@ void drawCurrentValueRow(QImage& image) {
     image.fill(tone::Centre);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    putText(p, QStringLiteral("当前颜色值："), chineseFont(14), tone::Ink, QRectF(4, 0, 94, 34));
+    putText(p, say(u"当前颜色值："), chineseFont(14), tone::Ink, QRectF(4, 0, 94, 34));
 }
 
 void drawAboutCard(QImage& image) {
@@ -432,14 +483,13 @@ void drawAboutCard(QImage& image) {
     // x 242..299, y 190..216; those places stay plain but for the address.
     putText(p, QStringLiteral("Tintra"), chineseFont(38, true), tone::Accent, QRectF(120, 4, 220, 48),
             Along::Left, true);
-    putText(p, QStringLiteral("版本号："), chineseFont(13), tone::Ink, QRectF(112, 58, 60, 18), Along::Right);
-    putText(p, QStringLiteral("屏幕取色工具"), chineseFont(14, true), tone::Ink, QRectF(120, 86, 220, 19),
-            Along::Left);
+    putText(p, say(u"版本号："), chineseFont(13), tone::Ink, QRectF(112, 58, 60, 18), Along::Right);
+    putText(p, say(u"屏幕取色工具"), chineseFont(14, true), tone::Ink, QRectF(120, 86, 220, 19), Along::Left);
     p.fillRect(QRect(20, 112, image.width() - 40, 1), tone::SoftBorder);
-    putText(p, QStringLiteral("主页："), chineseFont(13), tone::Ink, QRectF(70, 124, 62, 17), Along::Right);
+    putText(p, say(u"主页："), chineseFont(13), tone::Ink, QRectF(70, 124, 62, 17), Along::Right);
     putText(p, QStringLiteral("tintra.app"), chineseFont(15), tone::Accent, QRectF(138, 122, 170, 20),
             Along::Left);
-    putText(p, QStringLiteral("拾取、放大、调色与收藏屏幕上的颜色"), chineseFont(12), tone::MutedInk,
+    putText(p, say(u"拾取、放大、调色与收藏屏幕上的颜色"), chineseFont(12), tone::MutedInk,
             QRectF(20, 152, 300, 16), Along::Left);
 }
 
@@ -671,10 +721,10 @@ void write(const Picture& picture, const QDir& folder) {
 
 std::vector<Picture> pictures() {
     const auto button = [](const char16_t* caption, const Face& face = CalmFace) {
-        return [caption, face](QImage& image) { drawButton(image, QString::fromUtf16(caption), face); };
+        return [caption, face](QImage& image) { drawButton(image, say(caption), face); };
     };
     const auto checkBox = [](const char16_t* caption, bool ticked) {
-        return [caption, ticked](QImage& image) { drawCheckBox(image, QString::fromUtf16(caption), ticked); };
+        return [caption, ticked](QImage& image) { drawCheckBox(image, say(caption), ticked); };
     };
     const auto piece = [](int x, int y) { return [x, y](QImage& image) { frame::cut(image, x, y); }; };
     using frame::Left, frame::Top, frame::Span;
@@ -700,10 +750,10 @@ std::vector<Picture> pictures() {
         {"ImgTiaosheBoard", Format::Jpg, 248, 142, drawAdjusterBoard},
         {"ImgZoomBG", Format::Jpg, 251, 143, drawMagnifierHeader},
         {"ImgColorFavList", Format::Jpg, 300, 25,
-         [](QImage& image) { drawListHeader(image, QStringLiteral("颜色收藏列表"), drawStar); }},
+         [](QImage& image) { drawListHeader(image, say(u"颜色收藏列表"), drawStar); }},
         {"ImgCurColorVal", Format::Jpg, 533, 40, drawCurrentValueRow},
         {"ImgColorList", Format::Jpg, 300, 30,
-         [](QImage& image) { drawListHeader(image, QStringLiteral("颜色列表"), drawPage); }},
+         [](QImage& image) { drawListHeader(image, say(u"颜色列表"), drawPage); }},
         {"helpdoc", Format::Jpg, 358, 218, drawAboutCard},
 
         {"FrameTopLeft", Format::Bmp, frame::Left, frame::Top, piece(0, 0)},
@@ -876,14 +926,30 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    for (const Picture& picture : pictures()) {
-        try {
-            write(picture, folder);
-        } catch (const Failure& failure) {
-            std::fprintf(stderr, "%s %s\n", qPrintable(fileName(picture)), failure.what());
-            return 1;
+    const QDir englishFolder(folder.filePath(QStringLiteral("en")));
+    if (!QDir().mkpath(englishFolder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(englishFolder.path()));
+        return 1;
+    }
+    for (const bool english : {false, true}) {
+        English = english;
+        const QDir& into = english ? englishFolder : folder;
+        for (const Picture& picture : pictures()) {
+            const QString path = into.filePath(fileName(picture));
+            try {
+                WordsSaid = 0;
+                write(picture, into);
+            } catch (const Failure& failure) {
+                std::fprintf(stderr, "%s %s\n", qPrintable(path), failure.what());
+                return 1;
+            }
+            if (english && WordsSaid == 0) {
+                QFile::remove(path);
+                continue;
+            }
+            std::printf("%-29s %4d x %-4d\n", qPrintable(folder.relativeFilePath(path)), picture.width,
+                        picture.height);
         }
-        std::printf("%-26s %4d x %-4d\n", qPrintable(fileName(picture)), picture.width, picture.height);
     }
     return 0;
 }

@@ -47,6 +47,7 @@ fi
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8
+unset LANGUAGE
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 xrandr --addmode DUMMY1 1280x1024

@@ -23,8 +23,10 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# The tools that read window titles read them as UTF-8, whatever locale the caller had.
+# The tools that read window titles read them as UTF-8, whatever locale the caller had; the program
+# speaks its own Chinese, whatever language the caller's desktop had.
 export LC_ALL=C.UTF-8
+unset LANGUAGE
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 

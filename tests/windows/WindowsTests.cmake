@@ -12,7 +12,8 @@ target_compile_definitions(tintra_core_tests PRIVATE TINTRA_SOURCE_DIR="${PROJEC
 
 list(REMOVE_ITEM ui_test_sources ui/windows/WebBannerTest.cpp)
 add_executable(tintra_ui_tests ${ui_test_sources})
-target_compile_definitions(tintra_ui_tests PRIVATE TINTRA_HELPERS_FROM_PROGRAM="${helpers_from_program}")
+target_compile_definitions(tintra_ui_tests PRIVATE TINTRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                                   TINTRA_HELPERS_FROM_PROGRAM="${helpers_from_program}")
 target_link_libraries(tintra_ui_tests PRIVATE tintra_app GTest::gtest)
 qt_import_plugins(tintra_ui_tests INCLUDE Qt6::QOffscreenIntegrationPlugin)
 

@@ -82,14 +82,12 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     auto* zoomOut = new SpeedButton(strip);
     zoomOut->setObjectName(QStringLiteral("BtnZoomout"));
     zoomOut->setGeometry(81, 3, 19, 18);
-    zoomOut->setToolTip(QStringLiteral("缩小图片"));
-    zoomOut->setAccessibleName(tr("缩小图片"));
+    zoomOut->setToolTip(tr("缩小图片"));
     zoomOut->LoadGlyph(QStringLiteral("ZoomOut"));
     auto* zoomIn = new SpeedButton(strip);
     zoomIn->setObjectName(QStringLiteral("BtnZoomIn"));
     zoomIn->setGeometry(101, 3, 19, 17);
-    zoomIn->setToolTip(QStringLiteral("放大图片"));
-    zoomIn->setAccessibleName(tr("放大图片"));
+    zoomIn->setToolTip(tr("放大图片"));
     zoomIn->LoadGlyph(QStringLiteral("ZoomIn"));
     factor_ = new QLabel(strip);
     factor_->setObjectName(QStringLiteral("LblZoomBei"));
@@ -109,7 +107,7 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     layout->addWidget(view_, DockLayout::Client);
 
     // The window definition keeps the level in a track bar of a group that is never shown.
-    auto* group = new QGroupBox(QStringLiteral("放大倍数"), this);
+    auto* group = new QGroupBox(tr("放大倍数"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->hide();
     auto* slider = new QSlider(Qt::Horizontal, group);

@@ -72,8 +72,8 @@ SpeedButton* ColumnButton(QWidget* column, const char* name, int top) {
     return button;
 }
 
-QAction* Item(QMenu* menu, const char* name, const char* caption) {
-    return Named(menu->addAction(QString::fromUtf8(caption)), name);
+QAction* Item(QMenu* menu, const char* name, const QString& caption) {
+    return Named(menu->addAction(caption), name);
 }
 
 // The current colour against the favourites' focused row, as the desktop paints both.
@@ -91,21 +91,21 @@ std::optional<FavouriteContrast> ContrastWithFavourite(const ColourPicker& picke
 }
 
 QString FavouriteText(const FavouriteContrast& contrast) {
-    return QStringLiteral("收藏颜色 #") + QString::fromStdString(ColorToHexText(contrast.Favourite));
+    return MainWindow::tr("收藏颜色 #") + QString::fromStdString(ColorToHexText(contrast.Favourite));
 }
 
 QString RatioText(const FavouriteContrast& contrast) {
     return QString::fromStdString(ContrastRatioText(contrast.Ratio));
 }
 
-const QString NoFavouriteToCompare = QStringLiteral("没有收藏颜色，无从比较对比度");
+QString NoFavouriteToCompare() { return MainWindow::tr("没有收藏颜色，无从比较对比度"); }
 
 QString ContrastHint(const std::optional<FavouriteContrast>& contrast) {
     if (!contrast)
-        return NoFavouriteToCompare;
+        return NoFavouriteToCompare();
     const ContrastLevels levels = ContrastLevelsOf(contrast->Ratio);
-    const auto verdict = [](bool met) { return met ? QStringLiteral("通过") : QStringLiteral("未通过"); };
-    return QStringLiteral("与%1 的对比度 %2\nAA：普通文字%3，大字%4\nAAA：普通文字%5，大字%6")
+    const auto verdict = [](bool met) { return met ? MainWindow::tr("通过") : MainWindow::tr("未通过"); };
+    return MainWindow::tr("与%1 的对比度 %2\nAA：普通文字%3，大字%4\nAAA：普通文字%5，大字%6")
         .arg(FavouriteText(*contrast), RatioText(*contrast), verdict(levels.AaNormal),
              verdict(levels.AaLarge), verdict(levels.AaaNormal), verdict(levels.AaaLarge));
 }
@@ -126,7 +126,7 @@ MainWindow::MainWindow(ColourPicker& picker, Platform& platform, QWidget* parent
     root->addWidget(centre, DockLayout::Client);
     auto* centreLayout = new DockLayout(centre);
     // The label sits behind the button column, which hides it.
-    Named(new QLabel(QStringLiteral("当前颜色"), centre), "LbCurColor")->setGeometry(9, 121, 60, 15);
+    Named(new QLabel(tr("当前颜色"), centre), "LbCurColor")->setGeometry(9, 121, 60, 15);
     centreLayout->addWidget(CreateBanner(centre), DockLayout::Top, 60);
     centreLayout->addWidget(CreateButtonColumn(centre), DockLayout::Left, 109);
 
@@ -181,7 +181,7 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
 
     prefixButton_ = Named(new SpeedButton(column), "BtnColorPre");
     prefixButton_->setGeometry(6, 1, 86, 22);
-    prefixButton_->setToolTip(QStringLiteral("带颜色前缀"));
+    prefixButton_->setToolTip(tr("带颜色前缀"));
     prefixButton_->setAccessibleName(tr("带颜色前缀"));
 
     formatBox_ = Named(new QComboBox(column), "CbColorValType");
@@ -190,7 +190,7 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
     formatBox_->setInsertPolicy(QComboBox::NoInsert);
     for (const char* name : ColorFormatNames)
         formatBox_->addItem(QString::fromLatin1(name));
-    formatBox_->setToolTip(QStringLiteral("取色的格式"));
+    formatBox_->setToolTip(tr("取色的格式"));
     formatBox_->setAccessibleName(tr("取色的格式"));
     formatBox_->lineEdit()->setAccessibleName(tr("取色的格式"));
 
@@ -202,13 +202,13 @@ QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
     pasteTypeList_->setSelectionMode(QAbstractItemView::SingleSelection);
     pasteTypeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pasteTypeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pasteTypeList_->setToolTip(QStringLiteral("自动把颜色数值或颜色样图放入剪贴板"));
+    pasteTypeList_->setToolTip(tr("自动把颜色数值或颜色样图放入剪贴板"));
     pasteTypeList_->setAccessibleName(tr("剪贴板内容"));
 
     pickButton_ = ColumnButton(column, "BtnStartGetColor", 79);
     copyButton_ = ColumnButton(column, "BtnCopyColor", 106);
     addFavouriteButton_ = ColumnButton(column, "BtnAddColorFav", 133);
-    addFavouriteButton_->setToolTip(QStringLiteral("加入收藏"));
+    addFavouriteButton_->setToolTip(tr("加入收藏"));
     otherFunctionsButton_ = ColumnButton(column, "BtnOtherFun", 162);
     helpButton_ = ColumnButton(column, "BtnSCHelpDoc", 190);
     exitButton_ = ColumnButton(column, "BtnSCExit", 219);
@@ -292,28 +292,28 @@ QWidget* MainWindow::CreateToolPanel(QWidget* mainArea) {
 
 void MainWindow::CreateMenus() {
     historyMenu_ = Named(new QMenu(this), "pmColorList");
-    Item(historyMenu_, "N4", "删除所有颜色");
+    Item(historyMenu_, "N4", tr("删除所有颜色"));
 
     favouritesMenu_ = Named(new QMenu(this), "PmFav");
-    Item(favouritesMenu_, "N2", "删除收藏的颜色");
-    Item(favouritesMenu_, "N3", "删除所有收藏颜色");
+    Item(favouritesMenu_, "N2", tr("删除收藏的颜色"));
+    Item(favouritesMenu_, "N3", tr("删除所有收藏颜色"));
 
     otherFunctionsMenu_ = Named(new QMenu(this), "MnOtherFunButton");
-    Item(otherFunctionsMenu_, "N5", "删除所有颜色");
-    Item(otherFunctionsMenu_, "N6", "打开颜色");
-    Item(otherFunctionsMenu_, "N7", "清除收藏");
-    Item(otherFunctionsMenu_, "N8", "颜色另存为");
-    Item(otherFunctionsMenu_, "N9", "随机取色");
-    Item(otherFunctionsMenu_, "N10", "关于");
-    Item(otherFunctionsMenu_, "MnCopyContrast", "复制对比度");
+    Item(otherFunctionsMenu_, "N5", tr("删除所有颜色"));
+    Item(otherFunctionsMenu_, "N6", tr("打开颜色"));
+    Item(otherFunctionsMenu_, "N7", tr("清除收藏"));
+    Item(otherFunctionsMenu_, "N8", tr("颜色另存为"));
+    Item(otherFunctionsMenu_, "N9", tr("随机取色"));
+    Item(otherFunctionsMenu_, "N10", tr("关于"));
+    Item(otherFunctionsMenu_, "MnCopyContrast", tr("复制对比度"));
     // What a pick reads: the pixel, or the mean of the square round it.
-    QMenu* sampleMenu = Named(otherFunctionsMenu_->addMenu(QStringLiteral("取色范围")), "MnSampleArea");
+    QMenu* sampleMenu = Named(otherFunctionsMenu_->addMenu(tr("取色范围")), "MnSampleArea");
     sampleMenu->menuAction()->setObjectName(QStringLiteral("MnSampleArea"));
     auto* sampleSides = new QActionGroup(sampleMenu);
-    for (const auto& [name, caption, side] :
-         {std::tuple{"MnSamplePixel", "单个像素", 1}, std::tuple{"MnSample3", "3×3 像素的平均", 3},
-          std::tuple{"MnSample5", "5×5 像素的平均", 5}}) {
-        QAction* choice = Item(sampleMenu, name, caption);
+    for (const auto& [name, caption, side] : {std::tuple{"MnSamplePixel", QT_TR_NOOP("单个像素"), 1},
+                                              std::tuple{"MnSample3", QT_TR_NOOP("3×3 像素的平均"), 3},
+                                              std::tuple{"MnSample5", QT_TR_NOOP("5×5 像素的平均"), 5}}) {
+        QAction* choice = Item(sampleMenu, name, tr(caption));
         choice->setCheckable(true);
         choice->setData(side);
         sampleSides->addAction(choice);
@@ -322,9 +322,9 @@ void MainWindow::CreateMenus() {
     // The help menu, which the window definition attaches to nothing, opens on a right click on the
     // help button.
     helpMenu_ = Named(new QMenu(this), "PmHelp");
-    Item(helpMenu_, "MnDemo", "使用实例");
-    Item(helpMenu_, "N1", "帮助文档");
-    Item(helpMenu_, "MnAboutUs", "关于");
+    Item(helpMenu_, "MnDemo", tr("使用实例"));
+    Item(helpMenu_, "N1", tr("帮助文档"));
+    Item(helpMenu_, "MnAboutUs", tr("关于"));
     helpButton_->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
@@ -404,12 +404,11 @@ void MainWindow::Connect() {
         RunGuarded([this] {
             const auto contrast = ContrastWithFavourite(picker_);
             if (!contrast) {
-                picker_.SetHint(NoFavouriteToCompare);
+                picker_.SetHint(NoFavouriteToCompare());
                 return;
             }
             platform_.Clipboard().SetText(RatioText(*contrast));
-            picker_.SetHint(
-                QStringLiteral("已复制与%1 的对比度 %2").arg(FavouriteText(*contrast), RatioText(*contrast)));
+            picker_.SetHint(tr("已复制与%1 的对比度 %2").arg(FavouriteText(*contrast), RatioText(*contrast)));
         });
     });
 

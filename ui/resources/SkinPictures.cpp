@@ -2,6 +2,7 @@
 
 #include "core/Guard.h"
 #include "ui/resources/JpegDecoder.h"
+#include "ui/resources/ResourceLanguage.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -12,13 +13,15 @@
 
 namespace {
 
-// Resource paths by lower-case "name.type", built on first use.
+// Resource paths by lower-case "name.type", and "language/name.type" for the pictures with words in
+// other languages, built on first use.
 const QHash<QString, QString>& PictureIndex() {
     static const QHash<QString, QString> index = [] {
+        const QString root = QStringLiteral(":/pictures/");
         QHash<QString, QString> paths;
-        for (QDirIterator it(QStringLiteral(":/pictures"), QDir::Files); it.hasNext();) {
+        for (QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString path = it.next();
-            paths.insert(it.fileName().toLower(), path);
+            paths.insert(path.mid(root.size()).toLower(), path);
         }
         return paths;
     }();
@@ -35,7 +38,12 @@ QByteArray RequirePicture(const QString& name, const QString& type) {
 } // namespace
 
 QByteArray FindPictureResource(const QString& name, const QString& type) {
-    const QString path = PictureIndex().value((name + QLatin1Char('.') + type).toLower());
+    const QString key = (name + QLatin1Char('.') + type).toLower();
+    QString path;
+    if (!ResourceLanguage().isEmpty())
+        path = PictureIndex().value(ResourceLanguage().toLower() + QLatin1Char('/') + key);
+    if (path.isEmpty())
+        path = PictureIndex().value(key);
     if (path.isEmpty())
         return {};
     QFile file(path);

@@ -5,7 +5,7 @@
 #include <QString>
 
 // The bytes of the picture embedded in the program under that name and type ("bmp" or "jpg"), both
-// matched ignoring letter case; empty when there is none.
+// matched ignoring letter case, in the resource language where it has its own; empty when there is none.
 QByteArray FindPictureResource(const QString& name, const QString& type);
 
 // Reads the named BMP picture into the bitmap. A missing or broken picture leaves the bitmap as it was

@@ -20,7 +20,7 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("TFrmDemo"));
     setGeometry(18, 125, 956, 566);
     setFont(SongTi(15));
-    setWindowTitle(QStringLiteral("QuilloTintra使用实例"));
+    setWindowTitle(tr("QuilloTintra使用实例"));
     SetBackground(this, WindowColour);
 
     auto* layout = new DockLayout(this);
@@ -35,8 +35,8 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* column = new QWidget;
     SetBackground(column, WindowColour);
     int top = 0;
-    auto text = [&](const char* name, const char* words) {
-        auto* label = new QLabel(QString::fromUtf8(words), column);
+    auto text = [&](const char* name, const QString& words) {
+        auto* label = new QLabel(words, column);
         label->setObjectName(QString::fromLatin1(name));
         label->setWordWrap(true);
         label->setGeometry(0, top, ColumnWidth, 30);
@@ -52,19 +52,20 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         return image;
     };
     text("Label1",
-         "1、如果你选择了『剪贴颜色数值』，当选择颜色列表的一个颜色后， "
-         "可直接打开一个文本编辑器，用点击鼠标右键，在弹出框选择粘贴颜色数值（或用快捷键Ctrl+V）； ");
+         tr("1、如果你选择了『剪贴颜色数值』，当选择颜色列表的一个颜色后， "
+            "可直接打开一个文本编辑器，用点击鼠标右键，在弹出框选择粘贴颜色数值（或用快捷键Ctrl+V）； "));
     top += 6;
     picture("Image1", "DEMO1")->setAccessibleName(tr("示例：把颜色数值粘贴到文本编辑器"));
     top += 9;
     text("Label3",
-         "2、如果你选择了『剪贴颜色样图』，当选择颜色列表的一个颜色后，"
-         "可直接打开画图或PhotoShop等工具，点击鼠标右键，在弹出框选择粘贴颜色样图（或用快捷键Ctrl+V）；");
+         tr("2、如果你选择了『剪贴颜色样图』，当选择颜色列表的一个颜色后，"
+            "可直接打开画图或PhotoShop等工具，点击鼠标右键，在弹出框选择粘贴颜色样图（或用快捷键Ctrl+V）；"));
     top += 7;
     picture("Image2", "DEMO2")->setAccessibleName(tr("示例：把颜色样图粘贴到画图工具"));
     top += 9;
-    text("Label2", "3、鼠标单击可选框『开始取色』，软件将继续取色。QuilloTintra1.1还新增了按钮『复制颜色』，"
-                   "在调整调色板后，单击按钮『复制颜色』，可把调整颜色放入剪贴板。");
+    text("Label2",
+         tr("3、鼠标单击可选框『开始取色』，软件将继续取色。QuilloTintra1.1还新增了按钮『复制颜色』，"
+            "在调整调色板后，单击按钮『复制颜色』，可把调整颜色放入剪贴板。"));
     top += 9;
     column->resize(ColumnWidth, top);
     scroll->setWidget(column);

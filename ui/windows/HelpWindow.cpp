@@ -8,6 +8,7 @@
 #include "ui/controls/SkinFrame.h"
 #include "ui/controls/SpeedButton.h"
 #include "ui/controls/WindowColours.h"
+#include "ui/resources/ResourceLanguage.h"
 
 #include <QFile>
 #include <QShowEvent>
@@ -47,7 +48,7 @@ void HelpWindow::FormCreate() {
 }
 
 QString HelpWindow::BuiltInHelpPage() {
-    QFile page(QStringLiteral(":/help/help.html"));
+    QFile page(LocalisedResource(QStringLiteral(":/help"), QStringLiteral("help.html")));
     return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
 }
 

@@ -18,7 +18,7 @@ RandomColourWindow::RandomColourWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("TRndLabColForm"));
     setFixedSize(729, 108);
-    setWindowTitle(QStringLiteral("随机提取颜色"));
+    setWindowTitle(tr("随机提取颜色"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);

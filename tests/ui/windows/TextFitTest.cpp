@@ -1,3 +1,5 @@
+#include "../Speaking.h"
+
 #include "app/Program.h"
 #include "core/picker/ColourPicker.h"
 #include "platform/fake/FakePlatform.h"
@@ -53,6 +55,8 @@ protected:
             Check(menu, action->text(), Layout(menu, item, flags, action->text()), item);
         }
     }
+
+    void CheckEveryWindow();
 
     QStringList misfits;
 
@@ -153,7 +157,8 @@ private:
     }
 };
 
-TEST_F(TextFitTest, EveryTextShowsWholeInEveryWindow) {
+// Every window with its texts as the language then spoken writes them.
+void TextFitTest::CheckEveryWindow() {
     SCOPED_TRACE(testing::Message() << "device pixel ratio "
                                     << QGuiApplication::primaryScreen()->devicePixelRatio());
     FakePlatform platform;
@@ -185,6 +190,14 @@ TEST_F(TextFitTest, EveryTextShowsWholeInEveryWindow) {
     }
     misfits.removeDuplicates(); // the main window's controls are walked twice
     EXPECT_TRUE(misfits.isEmpty()) << misfits.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(TextFitTest, EveryTextShowsWholeInEveryWindow) { CheckEveryWindow(); }
+
+TEST_F(TextFitTest, EveryEnglishTextShowsWholeInEveryWindow) {
+    const Speaking english({QStringLiteral("en")});
+    ASSERT_EQ(english.chosen, "en");
+    CheckEveryWindow();
 }
 
 } // namespace

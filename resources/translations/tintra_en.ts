@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>程序主页</source>
+        <translation>Program home page</translation>
+    </message>
+    <message>
+        <source>关于卡片</source>
+        <translation>About card</translation>
+    </message>
+    <message>
+        <source>单击打开程序主页</source>
+        <translation>Click to open the program&apos;s home page</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>版本号 %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>红</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>绿</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>蓝</source>
+        <translation>Blue</translation>
+    </message>
+</context>
+<context>
     <name>ColourListFiles</name>
     <message>
         <source>颜色列表文件</source>
@@ -14,6 +52,13 @@
     <message>
         <source>CSS 自定义属性</source>
         <translation>CSS custom properties</translation>
+    </message>
+</context>
+<context>
+    <name>ColourSwatch</name>
+    <message>
+        <source>颜色 #%1</source>
+        <translation>Colour #%1</translation>
     </message>
 </context>
 <context>
@@ -78,6 +123,22 @@ Try &apos;tintra --help&apos;.</translation>
     <message>
         <source>3、鼠标单击可选框『开始取色』，软件将继续取色。QuilloTintra1.1还新增了按钮『复制颜色』，在调整调色板后，单击按钮『复制颜色』，可把调整颜色放入剪贴板。</source>
         <translation>3. Click “Start picking” and the program picks again. QuilloTintra 1.1 also has the button “Copy colour”: after setting a colour on the palette, click “Copy colour” to put it on the clipboard.</translation>
+    </message>
+    <message>
+        <source>上下滚动</source>
+        <translation>Scroll up and down</translation>
+    </message>
+    <message>
+        <source>左右滚动</source>
+        <translation>Scroll left and right</translation>
+    </message>
+    <message>
+        <source>示例：把颜色数值粘贴到文本编辑器</source>
+        <translation>Example: pasting the colour value into a text editor</translation>
+    </message>
+    <message>
+        <source>示例：把颜色样图粘贴到画图工具</source>
+        <translation>Example: pasting the colour swatch into a paint program</translation>
     </message>
 </context>
 <context>
@@ -159,6 +220,24 @@ Try &apos;tintra --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>帮助文档</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>HintLine</name>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+</context>
+<context>
     <name>MagnifierPanel</name>
     <message>
         <source>缩小图片</source>
@@ -171,6 +250,18 @@ Try &apos;tintra --help&apos;.</translation>
     <message>
         <source>放大倍数</source>
         <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <source>放大镜，指针下的颜色 %1</source>
+        <translation>Magnifier, colour under the pointer %1</translation>
+    </message>
+    <message>
+        <source>放大 %1 倍</source>
+        <translation>Magnified %1 times</translation>
     </message>
 </context>
 <context>
@@ -283,6 +374,62 @@ AAA: normal text %5, large text %6</translation>
         <source>已复制与%1 的对比度 %2</source>
         <translation>Copied the contrast with %1: %2</translation>
     </message>
+    <message>
+        <source>剪贴板内容</source>
+        <translation>Clipboard content</translation>
+    </message>
+    <message>
+        <source>开始取色</source>
+        <translation>Start picking</translation>
+    </message>
+    <message>
+        <source>复制颜色</source>
+        <translation>Copy colour</translation>
+    </message>
+    <message>
+        <source>收藏颜色</source>
+        <translation>Add favourite</translation>
+    </message>
+    <message>
+        <source>其他功能</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>菜单键打开帮助菜单</source>
+        <translation>The Menu key opens the help menu</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>总在最上方</source>
+        <translation>Keep on top</translation>
+    </message>
+    <message>
+        <source>当前颜色值</source>
+        <translation>Current colour value</translation>
+    </message>
+    <message>
+        <source>颜色列表</source>
+        <translation>Colour list</translation>
+    </message>
+    <message>
+        <source>选中一行即停止取色并复制它的颜色；菜单键打开右键菜单</source>
+        <translation>Choosing a row stops picking and copies its colour; the Menu key opens the context menu</translation>
+    </message>
+    <message>
+        <source>颜色收藏列表</source>
+        <translation>Favourite colours</translation>
+    </message>
+    <message>
+        <source>选中一行即停止取色并复制它的颜色；Delete 键删除选中的颜色；菜单键打开右键菜单</source>
+        <translation>Choosing a row stops picking and copies its colour; Delete removes the selected colours; the Menu key opens the context menu</translation>
+    </message>
+    <message>
+        <source>停止取色</source>
+        <translation>Stop picking</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -378,6 +525,10 @@ AAA: normal text %5, large text %6</translation>
         <source>桌面没有能打开%s的程序</source>
         <translation>The desktop has no program to open %s</translation>
     </message>
+    <message>
+        <source>此桌面不让程序移动鼠标，请用鼠标对准</source>
+        <translation>This desktop does not let programs move the pointer: aim with the mouse</translation>
+    </message>
 </context>
 <context>
     <name>PickCommand</name>
@@ -460,6 +611,22 @@ AAA: normal text %5, large text %6</translation>
     <message>
         <source>随机提取颜色</source>
         <translation>Random colours</translation>
+    </message>
+    <message>
+        <source>随机取色</source>
+        <translation>Random colours</translation>
+    </message>
+    <message>
+        <source>换一组随机颜色</source>
+        <translation>Deal a new set of random colours</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>预览的颜色</source>
+        <translation>Previewed colour</translation>
     </message>
 </context>
 <context>

@@ -19,40 +19,40 @@ PID, LANGUAGE = int(sys.argv[1]), sys.argv[2]
 # What a reader is told of each control of the main window, by the control's object name: its role, then
 # for each language its name while picking is on and while it is off (None: not shown then).
 CONTROLS = {
-    "LbCurColor": ("label", {"zh": ("当前颜色", "当前颜色")}),
-    "LblQuilloURL": ("label", {"zh": ("tintra.app", "tintra.app")}),
-    "BtnColorPre": ("check box", {"zh": ("带颜色前缀", "带颜色前缀")}),
+    "LbCurColor": ("label", {"zh": ("当前颜色", "当前颜色"), "en": ("Current colour", "Current colour")}),
+    "LblQuilloURL": ("label", {"zh": ("tintra.app", "tintra.app"), "en": ("tintra.app", "tintra.app")}),
+    "BtnColorPre": ("check box", {"zh": ("带颜色前缀", "带颜色前缀"), "en": ("With the colour prefix", "With the colour prefix")}),
     # A combo box is named by its value on this desktop; its text field says what it is for.
-    "CbColorValType": ("combo box", {"zh": ("HTML", "HTML")}),
-    "CbColorValType.lineEdit": ("text", {"zh": ("取色的格式", "取色的格式")}),
-    "LbPasteType": ("list", {"zh": ("剪贴板内容", "剪贴板内容")}),
-    "BtnStartGetColor": ("push button", {"zh": ("停止取色", "开始取色")}),
-    "BtnCopyColor": ("push button", {"zh": ("复制颜色", "复制颜色")}),
-    "BtnAddColorFav": ("push button", {"zh": ("收藏颜色", "收藏颜色")}),
-    "BtnOtherFun": ("push button", {"zh": ("其他功能", "其他功能")}),
-    "BtnSCHelpDoc": ("push button", {"zh": ("帮助文档", "帮助文档")}),
-    "BtnSCExit": ("push button", {"zh": ("退出", "退出")}),
-    "BtnAlwaysOnTop": ("check box", {"zh": ("总在最上方", "总在最上方")}),
-    "LbColors": ("list", {"zh": ("颜色列表", "颜色列表")}),
-    "LbFavColor": ("list", {"zh": ("颜色收藏列表", "颜色收藏列表")}),
-    "LblCurVal": ("text", {"zh": ("当前颜色值", "当前颜色值")}),
-    "BtnZoomout": ("push button", {"zh": ("缩小图片", None)}),
-    "BtnZoomIn": ("push button", {"zh": ("放大图片", None)}),
-    "LblZoomBei": ("label", {"zh": ("放大 2 倍", None)}),
-    "ImgZoom": ("image", {"zh": ("放大镜，指针下的颜色 #204060", None)}),
-    "SbR": ("scroll bar", {"zh": (None, "红")}),
-    "SbG": ("scroll bar", {"zh": (None, "绿")}),
-    "SbB": ("scroll bar", {"zh": (None, "蓝")}),
+    "CbColorValType": ("combo box", {"zh": ("HTML", "HTML"), "en": ("HTML", "HTML")}),
+    "CbColorValType.lineEdit": ("text", {"zh": ("取色的格式", "取色的格式"), "en": ("Format of the picked colour", "Format of the picked colour")}),
+    "LbPasteType": ("list", {"zh": ("剪贴板内容", "剪贴板内容"), "en": ("Clipboard content", "Clipboard content")}),
+    "BtnStartGetColor": ("push button", {"zh": ("停止取色", "开始取色"), "en": ("Stop picking", "Start picking")}),
+    "BtnCopyColor": ("push button", {"zh": ("复制颜色", "复制颜色"), "en": ("Copy colour", "Copy colour")}),
+    "BtnAddColorFav": ("push button", {"zh": ("收藏颜色", "收藏颜色"), "en": ("Add favourite", "Add favourite")}),
+    "BtnOtherFun": ("push button", {"zh": ("其他功能", "其他功能"), "en": ("More", "More")}),
+    "BtnSCHelpDoc": ("push button", {"zh": ("帮助文档", "帮助文档"), "en": ("Help", "Help")}),
+    "BtnSCExit": ("push button", {"zh": ("退出", "退出"), "en": ("Exit", "Exit")}),
+    "BtnAlwaysOnTop": ("check box", {"zh": ("总在最上方", "总在最上方"), "en": ("Keep on top", "Keep on top")}),
+    "LbColors": ("list", {"zh": ("颜色列表", "颜色列表"), "en": ("Colour list", "Colour list")}),
+    "LbFavColor": ("list", {"zh": ("颜色收藏列表", "颜色收藏列表"), "en": ("Favourite colours", "Favourite colours")}),
+    "LblCurVal": ("text", {"zh": ("当前颜色值", "当前颜色值"), "en": ("Current colour value", "Current colour value")}),
+    "BtnZoomout": ("push button", {"zh": ("缩小图片", None), "en": ("Zoom out", None)}),
+    "BtnZoomIn": ("push button", {"zh": ("放大图片", None), "en": ("Zoom in", None)}),
+    "LblZoomBei": ("label", {"zh": ("放大 2 倍", None), "en": ("Magnified 2 times", None)}),
+    "ImgZoom": ("image", {"zh": ("放大镜，指针下的颜色 #204060", None), "en": ("Magnifier, colour under the pointer #204060", None)}),
+    "SbR": ("scroll bar", {"zh": (None, "红"), "en": (None, "Red")}),
+    "SbG": ("scroll bar", {"zh": (None, "绿"), "en": (None, "Green")}),
+    "SbB": ("scroll bar", {"zh": (None, "蓝"), "en": (None, "Blue")}),
     # The bars' numbers, before anything set the bars.
-    "LblR": ("label", {"zh": (None, "___")}),
-    "LblG": ("label", {"zh": (None, "___")}),
-    "LblB": ("label", {"zh": (None, "___")}),
+    "LblR": ("label", {"zh": (None, "___"), "en": (None, "___")}),
+    "LblG": ("label", {"zh": (None, "___"), "en": (None, "___")}),
+    "LblB": ("label", {"zh": (None, "___"), "en": (None, "___")}),
 }
 # The order Tab goes in while picking is off, round to the start again.
 TAB_ORDER = ["BtnColorPre", "CbColorValType", "LbPasteType", "BtnStartGetColor", "BtnCopyColor",
              "BtnAddColorFav", "BtnOtherFun", "BtnSCHelpDoc", "BtnSCExit", "BtnAlwaysOnTop", "LbColors",
              "LbFavColor", "LblCurVal", "SbR", "SbG", "SbB"]
-MAGNIFIER_NAME_WITH = {"zh": "放大镜，指针下的颜色 %s"}
+MAGNIFIER_NAME_WITH = {"zh": "放大镜，指针下的颜色 %s", "en": "Magnifier, colour under the pointer %s"}
 # Space, the window, the frame and list rows are not controls of their own.
 NOT_CONTROLS = {"application", "filler", "panel", "list item", "frame", "window"}
 

@@ -83,11 +83,13 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const Q
     zoomOut->setObjectName(QStringLiteral("BtnZoomout"));
     zoomOut->setGeometry(81, 3, 19, 18);
     zoomOut->setToolTip(tr("缩小图片"));
+    zoomOut->setAccessibleName(tr("缩小图片"));
     zoomOut->LoadGlyph(QStringLiteral("ZoomOut"));
     auto* zoomIn = new SpeedButton(strip);
     zoomIn->setObjectName(QStringLiteral("BtnZoomIn"));
     zoomIn->setGeometry(101, 3, 19, 17);
     zoomIn->setToolTip(tr("放大图片"));
+    zoomIn->setAccessibleName(tr("放大图片"));
     zoomIn->LoadGlyph(QStringLiteral("ZoomIn"));
     factor_ = new QLabel(strip);
     factor_->setObjectName(QStringLiteral("LblZoomBei"));

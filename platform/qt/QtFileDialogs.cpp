@@ -37,7 +37,8 @@ std::optional<ChosenFile> QtFileDialogs::OpenFileName(QWidget* parent, const QSt
 std::optional<ChosenFile> QtFileDialogs::SaveFileName(QWidget* parent, const QString& filter) {
     const QString filters = QtDialogFilter(filter);
     QString chosenFilter;
-    const QString name = QFileDialog::getSaveFileName(parent, {}, {}, filters, &chosenFilter,
-                                                      QFileDialog::DontConfirmOverwrite);
+    QFileDialog::Options options = QFileDialog::DontConfirmOverwrite;
+    options.setFlag(QFileDialog::DontUseNativeDialog, save_ == SaveDialog::Qts);
+    const QString name = QFileDialog::getSaveFileName(parent, {}, {}, filters, &chosenFilter, options);
     return Chosen(name, filters, chosenFilter);
 }

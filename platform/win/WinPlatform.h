@@ -40,7 +40,7 @@ private:
     WinSystemColours colours_;
     WinDesktopWindows windows_;
     QtClipboard clipboard_;
-    QtFileDialogs dialogs_;
+    QtFileDialogs dialogs_{QtFileDialogs::SaveDialog::Qts};
     QtFolders folders_;
     WinLinkOpener links_;
     NoPageFetcher fetcher_;

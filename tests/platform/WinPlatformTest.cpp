@@ -1,4 +1,5 @@
 // Runs under Wine on a private X server: the Windows back end against a real desktop.
+#include "platform/win/WinPlatform.h"
 #include "app/Program.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtFolders.h"
@@ -12,7 +13,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -137,6 +142,35 @@ TEST(WinMainWindow, ItsOuterRectangleIs498By600At20And10) {
     GetWindowRect(reinterpret_cast<HWND>(program.Window().winId()), &outer);
     EXPECT_EQ(QRect(QPoint(outer.left, outer.top), QPoint(outer.right - 1, outer.bottom - 1)),
               QRect(20, 10, 498, 600));
+}
+
+// A name typed without an extension is saved as typed: Windows' own dialog would add the filter's.
+TEST(WinFileDialogs, AListIsSavedUnderTheNameAsTyped) {
+    WinPlatform platform;
+    QTemporaryDir folder;
+    bool typed = false;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            typist.stop();
+            typed = true;
+            dialog->setDirectory(folder.path());
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("mylist"));
+            static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+        } else if (waited.elapsed() > 5000) {
+            // A dialog of the system's, which the test does not type into: closed, it chooses nothing.
+            if (HWND box = FindWindowW(L"#32770", nullptr))
+                PostMessageW(box, WM_CLOSE, 0, 0);
+        }
+    });
+    typist.start(100);
+    const std::optional<ChosenFile> chosen =
+        platform.Dialogs().SaveFileName(nullptr, QStringLiteral("颜色列表文件(*.colors)|*.colors"));
+    EXPECT_TRUE(typed);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(QFileInfo(chosen->Path).fileName(), "mylist");
 }
 
 TEST(WinSystemColours, EachIndexIsTheSystemsOwnColour) {

@@ -12,6 +12,7 @@ class PageFetcher;
 class WebViews;
 class SingleCopy;
 class DirectViews;
+class GlobalHotkey;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -29,4 +30,5 @@ public:
     virtual WebViews& Views() = 0;
     virtual ::SingleCopy& SingleCopy() = 0;
     virtual DirectViews& Direct() = 0;
+    virtual GlobalHotkey& Hotkey() = 0;
 };

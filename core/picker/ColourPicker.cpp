@@ -55,11 +55,32 @@ void ColourPicker::ShowPointerPosition(QPoint pointer, bool read) {
 void ColourPicker::TakePickedColour(ColorValue colour) {
     RunGuarded([=, this] {
         Picking.SwitchPickingOff();
-        Current.ShowAsCurrentColor(colour);
-        if (!History.RepeatRuleHolds(colour))
-            History.AddToHistory(Current.Text(), Current.Color());
-        CopyCurrentColour();
+        TakeColour(colour);
     });
+}
+
+void ColourPicker::TakeColour(ColorValue colour) {
+    Current.ShowAsCurrentColor(colour);
+    if (!History.RepeatRuleHolds(colour))
+        History.AddToHistory(Current.Text(), Current.Color());
+    CopyCurrentColour();
+}
+
+void ColourPicker::HotkeyPressed() {
+    RunGuarded([this] {
+        // The same read as a pick's, and never a colour that was not read.
+        const std::optional<ColorValue> colour = Picking.ReadScreen();
+        if (!colour) {
+            SetHint(accessNote_.isEmpty() ? QString::fromStdString(MsgScreenUnreadable) : accessNote_);
+            return;
+        }
+        TakeColour(*colour);
+    });
+}
+
+void ColourPicker::HotkeyRefused(const QString& why) {
+    Hotkey.SetProblem(why);
+    SetHint(why);
 }
 
 void ColourPicker::PickingRefused(const QString& why) {

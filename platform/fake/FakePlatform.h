@@ -6,6 +6,7 @@
 #include "platform/fake/FakeDirectViews.h"
 #include "platform/fake/FakeFileDialogs.h"
 #include "platform/fake/FakeFolders.h"
+#include "platform/fake/FakeGlobalHotkey.h"
 #include "platform/fake/FakeLinkOpener.h"
 #include "platform/fake/FakePageFetcher.h"
 #include "platform/fake/FakeScreenAccess.h"
@@ -29,6 +30,7 @@ public:
     FakeWebViews ViewsFake;
     FakeSingleCopy CopiesFake;
     FakeDirectViews DirectFake;
+    FakeGlobalHotkey HotkeyFake;
     // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
     // browser.
     PageFetcher* FetcherOverride = nullptr;
@@ -46,4 +48,5 @@ public:
     WebViews& Views() override { return ViewsOverride ? *ViewsOverride : ViewsFake; }
     ::SingleCopy& SingleCopy() override { return CopiesFake; }
     DirectViews& Direct() override { return DirectFake; }
+    GlobalHotkey& Hotkey() override { return HotkeyFake; }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "platform/posix/SocketSingleCopy.h"
 #include "platform/qt/ProcessPageFetcher.h"
@@ -26,7 +27,8 @@ struct ScreenBackEnd {
 // The desktop as Qt reaches it.
 class QtPlatform final : public Platform {
 public:
-    explicit QtPlatform(ScreenBackEnd screen) : screen_(std::move(screen)) {}
+    QtPlatform(ScreenBackEnd screen, std::unique_ptr<GlobalHotkey> hotkey)
+        : screen_(std::move(screen)), hotkey_(std::move(hotkey)) {}
 
     ScreenReader& Screen() override { return *screen_.Reader; }
     ScreenAccess& Access() override { return *screen_.Access; }
@@ -40,9 +42,11 @@ public:
     WebViews& Views() override { return views_; }
     ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
+    GlobalHotkey& Hotkey() override { return *hotkey_; }
 
 private:
     ScreenBackEnd screen_;
+    std::unique_ptr<GlobalHotkey> hotkey_;
     QtSystemColours colours_;
     QtDesktopWindows windows_;
     QtClipboard clipboard_;

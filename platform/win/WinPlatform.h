@@ -9,6 +9,7 @@
 #include "platform/win/NoDirectViews.h"
 #include "platform/win/NoPageFetcher.h"
 #include "platform/win/NoWebViews.h"
+#include "platform/win/WinGlobalHotkey.h"
 #include "platform/win/WinLinkOpener.h"
 #include "platform/win/WinScreenReader.h"
 #include "platform/win/WinSingleCopy.h"
@@ -16,7 +17,7 @@
 
 // The Windows desktop: the screen, the system colours, links and the one-copy claim through the
 // system's own calls; windows, the clipboard, dialogs and folders through Qt, which uses the same
-// calls there; no browser engine.
+// calls there; no browser engine. The hotkey is the system's own.
 class WinPlatform final : public Platform {
 public:
     ScreenReader& Screen() override { return screen_; }
@@ -31,6 +32,7 @@ public:
     WebViews& Views() override { return views_; }
     ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
+    GlobalHotkey& Hotkey() override { return hotkey_; }
 
 private:
     WinScreenReader screen_;
@@ -45,4 +47,5 @@ private:
     NoWebViews views_;
     WinSingleCopy copies_;
     NoDirectViews direct_;
+    WinGlobalHotkey hotkey_;
 };

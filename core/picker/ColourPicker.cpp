@@ -1,6 +1,7 @@
 #include "core/picker/ColourPicker.h"
 
 #include "core/Guard.h"
+#include "core/Logging.h"
 #include "core/windows/Messages.h"
 
 #include <stdexcept>
@@ -68,6 +69,7 @@ void ColourPicker::TakeColour(ColorValue colour) {
 
 void ColourPicker::HotkeyPressed() {
     RunGuarded([this] {
+        qCInfo(lcPicking, "the global hotkey was pressed");
         // The same read as a pick's, and never a colour that was not read.
         const std::optional<ColorValue> colour = Picking.ReadScreen();
         if (!colour) {

@@ -16,6 +16,9 @@ namespace {
 const QString ShortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString SessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 const QString ShortcutId = QStringLiteral("copy-colour");
+// The same session name at every start: desktops that keep shortcuts under it (KDE Plasma, for a
+// program outside a sandbox) then keep the user's keys for the next start.
+const QString SessionToken = QStringLiteral("tintra_hotkey");
 constexpr int ProbeMilliseconds = 100;
 
 // One shortcut as the portal takes and gives them: (sa{sv}).
@@ -85,7 +88,7 @@ bool PortalGlobalHotkey::Offered() const {
 void PortalGlobalHotkey::Bind(const QString& keys) {
     Release();
     request_ = new PortalRequest(bus_, ShortcutsInterface, QStringLiteral("CreateSession"), {},
-                                 {{QStringLiteral("session_handle_token"), PortalRequest::NewToken()}}, this);
+                                 {{QStringLiteral("session_handle_token"), SessionToken}}, this);
     connect(request_, &PortalRequest::Answered, this, [this, keys](uint code, const QVariantMap& results) {
         request_->deleteLater();
         request_ = nullptr;
@@ -119,17 +122,20 @@ void PortalGlobalHotkey::BindShortcut(const QString& keys) {
             Refuse(tr("全局热键 %1 未获桌面允许").arg(keys));
             return;
         }
-        QList<Shortcut> bound;
-        if (code == 0)
-            results.value(QStringLiteral("shortcuts")).value<QDBusArgument>() >> bound;
-        if (std::none_of(bound.cbegin(), bound.cend(),
-                         [](const Shortcut& s) { return s.Id == ShortcutId; })) {
+        if (code != 0) {
             qCWarning(lcPortal) << "the global shortcuts portal answered BindShortcuts with" << code;
             Refuse(tr("桌面未能登记全局热键 %1").arg(keys));
             return;
         }
-        qCInfo(lcPortal) << "the hotkey is bound:"
-                         << bound.constFirst().Properties.value(QStringLiteral("trigger_description"));
+        // Some desktops give no trigger yet and open their own settings, where the user gives one.
+        QList<Shortcut> bound;
+        results.value(QStringLiteral("shortcuts")).value<QDBusArgument>() >> bound;
+        const auto ours =
+            std::find_if(bound.cbegin(), bound.cend(), [](const Shortcut& s) { return s.Id == ShortcutId; });
+        qCInfo(lcPortal) << "the hotkey is bound, its trigger:"
+                         << (ours == bound.cend()
+                                 ? QVariant()
+                                 : ours->Properties.value(QStringLiteral("trigger_description")));
     });
 }
 

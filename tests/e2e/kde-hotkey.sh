@@ -24,10 +24,14 @@ finish() {
 }
 trap finish EXIT
 
-# Ctrl+Alt+Shift+C as Qt numbers it, for the shortcut service.
 action="['tintra_hotkey','copy-colour','tintra_hotkey','复制鼠标所指的颜色']"
+# The default combination is one that KWin's own shortcuts leave free.
+[ "$(gdbus call --session --dest org.kde.kglobalaccel --object-path /kglobalaccel \
+      --method org.kde.KGlobalAccel.isGlobalShortcutAvailable 234881091 '')" = "(true,)" ] ||
+  fail "KWin holds Ctrl+Alt+Shift+C itself"
 gdbus call --session --dest org.kde.kglobalaccel --object-path /kglobalaccel \
   --method org.kde.KGlobalAccel.doRegister "$action" >/dev/null || fail "no shortcut service on the desktop"
+# Ctrl+Alt+Shift+C as Qt numbers it.
 [ "$(gdbus call --session --dest org.kde.kglobalaccel --object-path /kglobalaccel \
       --method org.kde.KGlobalAccel.setShortcut "$action" "[$(((0x04000000 | 0x08000000 | 0x02000000) + 0x43))]" 6)" \
   = "([234881091],)" ] || fail "the shortcut service did not take Ctrl+Alt+Shift+C"

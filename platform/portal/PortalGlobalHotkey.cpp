@@ -134,8 +134,8 @@ void PortalGlobalHotkey::BindShortcut(const QString& keys) {
             std::find_if(bound.cbegin(), bound.cend(), [](const Shortcut& s) { return s.Id == ShortcutId; });
         qCInfo(lcPortal) << "the hotkey is bound, its trigger:"
                          << (ours == bound.cend()
-                                 ? QVariant()
-                                 : ours->Properties.value(QStringLiteral("trigger_description")));
+                                 ? QStringLiteral("none yet")
+                                 : ours->Properties.value(QStringLiteral("trigger_description")).toString());
     });
 }
 

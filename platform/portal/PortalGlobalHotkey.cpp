@@ -93,8 +93,9 @@ void PortalGlobalHotkey::Bind(const QString& keys) {
         request_->deleteLater();
         request_ = nullptr;
         if (code != 0) {
+            // The portal may name the interface with nothing of the desktop's behind it (GNOME 43).
             qCWarning(lcPortal) << "the global shortcuts portal answered CreateSession with" << code;
-            Refuse(tr("桌面未能登记全局热键 %1").arg(keys));
+            Refuse(tr("全局热键 %1：此桌面不提供全局热键").arg(keys));
             return;
         }
         const QVariant handle = results.value(QStringLiteral("session_handle"));

@@ -35,8 +35,6 @@ add_test(NAME win.ui COMMAND ${with_xvfb} ${with_wine} $<TARGET_FILE:tintra_ui_t
 add_test(NAME win.platform COMMAND ${with_xvfb} --wm ${with_wine} $<TARGET_FILE:tintra_win_tests>)
 add_test(NAME win.e2e
          COMMAND ${with_xvfb} --wm ${CMAKE_CURRENT_SOURCE_DIR}/windows/e2e.sh $<TARGET_FILE:tintra>)
-add_test(NAME win.hotkey
-         COMMAND ${with_xvfb} --wm ${CMAKE_CURRENT_SOURCE_DIR}/windows/hotkey.sh $<TARGET_FILE:tintra>)
-set_tests_properties(win.prefix win.core win.ui win.platform win.e2e win.hotkey PROPERTIES
+set_tests_properties(win.prefix win.core win.ui win.platform win.e2e PROPERTIES
   TIMEOUT 300 RESOURCE_LOCK wine ENVIRONMENT_MODIFICATION "WINEPREFIX=set:${CMAKE_BINARY_DIR}/wine")
-set_tests_properties(win.core win.ui win.platform win.e2e win.hotkey PROPERTIES FIXTURES_REQUIRED wine)
+set_tests_properties(win.core win.ui win.platform win.e2e PROPERTIES FIXTURES_REQUIRED wine)

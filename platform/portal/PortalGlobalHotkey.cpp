@@ -60,7 +60,9 @@ QString TriggerOf(const QString& keys) {
                                   {Qt::MetaModifier, "LOGO+"}})
         if (modifiers & modifier)
             trigger += QString::fromLatin1(name);
-    return trigger + QKeySequence(sequence[0].key()).toString(QKeySequence::PortableText).toLower();
+    // Keys are named as X names them: letters in lower case, others ("F9", "Print") as Qt does.
+    const QString key = QKeySequence(sequence[0].key()).toString(QKeySequence::PortableText);
+    return trigger + (key.size() == 1 ? key.toLower() : key);
 }
 
 } // namespace

@@ -18,6 +18,7 @@ public:
 
 signals:
     void Pressed();
-    // Another program holds the combination, or the desktop would not give it: why, for the user.
+    // The combination is not held as asked: another program holds it, the desktop would not give it,
+    // or it did not say which keys it gave. Why, for the user.
     void Refused(const QString& why);
 };

@@ -130,15 +130,18 @@ void PortalGlobalHotkey::BindShortcut(const QString& keys) {
             Refuse(tr("桌面未能登记全局热键 %1").arg(keys));
             return;
         }
-        // Some desktops give no trigger yet and open their own settings, where the user gives one.
         QList<Shortcut> bound;
         results.value(QStringLiteral("shortcuts")).value<QDBusArgument>() >> bound;
         const auto ours =
             std::find_if(bound.cbegin(), bound.cend(), [](const Shortcut& s) { return s.Id == ShortcutId; });
-        qCInfo(lcPortal) << "the hotkey is bound, its trigger:"
-                         << (ours == bound.cend()
-                                 ? QStringLiteral("none yet")
-                                 : ours->Properties.value(QStringLiteral("trigger_description")).toString());
+        const QString trigger =
+            ours == bound.cend() ? QString()
+                                 : ours->Properties.value(QStringLiteral("trigger_description")).toString();
+        qCInfo(lcPortal) << "the hotkey is bound, its trigger:" << trigger;
+        // Some desktops name no keys and leave them to their own shortcut settings (KDE Plasma 5.27
+        // keeps none itself): the session stays, for keys the user gives there, and the user is told.
+        if (trigger.isEmpty())
+            emit Refused(tr("桌面未告知全局热键的按键，可在桌面的快捷键设置中查看或指定"));
     });
 }
 

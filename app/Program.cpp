@@ -6,6 +6,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
 #include "platform/Folders.h"
+#include "platform/GlobalHotkey.h"
 #include "platform/LinkOpener.h"
 #include "platform/Platform.h"
 #include "platform/ScreenAccess.h"
@@ -64,6 +65,7 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
         return;
     settings_.LoadSettings(folders_);
     ConnectScreenAccess();
+    ConnectHotkey();
     platform.Links().Failed = [this](const QString& target) {
         picker_.SetHint(QString::asprintf(MsgCannotOpenLink.c_str(), qUtf8Printable(target)));
     };
@@ -91,8 +93,25 @@ void Program::ConnectScreenAccess() {
                      [this](bool in) { in ? picker_.BtnZoomInClick() : picker_.BtnZoomoutClick(); });
 }
 
+void Program::ConnectHotkey() {
+    GlobalHotkey& hotkey = platform_.Hotkey();
+    HotkeyChoice& choice = picker_.Hotkey;
+    const auto follow = [&hotkey, &choice] {
+        choice.SetProblem({});
+        if (choice.On() && hotkey.Offered())
+            hotkey.Bind(choice.Keys());
+        else
+            hotkey.Release();
+    };
+    QObject::connect(&choice, &HotkeyChoice::Changed, &hotkey, follow);
+    QObject::connect(&hotkey, &GlobalHotkey::Pressed, &picker_, &ColourPicker::HotkeyPressed);
+    QObject::connect(&hotkey, &GlobalHotkey::Refused, &picker_, &ColourPicker::HotkeyRefused);
+    follow();
+}
+
 Program::~Program() {
     End();
+    platform_.Hotkey().Release();
     platform_.SingleCopy().ShowRequested = nullptr;
     platform_.Links().Failed = nullptr;
 }

@@ -33,6 +33,8 @@ public:
 private:
     // Picking goes the way the desktop's screen access allows, and that access follows picking.
     void ConnectScreenAccess();
+    // The global hotkey is held while the picker says it is on, and a press takes the colour.
+    void ConnectHotkey();
 
     Platform& platform_;
     ColourPicker picker_;

@@ -13,6 +13,7 @@ class WebViews;
 class SingleCopy;
 class DirectViews;
 class PointerAim;
+class GlobalHotkey;
 
 // Everything the program asks of the desktop, handed to the windows when they are made.
 class Platform {
@@ -31,4 +32,5 @@ public:
     virtual ::SingleCopy& SingleCopy() = 0;
     virtual DirectViews& Direct() = 0;
     virtual PointerAim& Aim() = 0;
+    virtual GlobalHotkey& Hotkey() = 0;
 };

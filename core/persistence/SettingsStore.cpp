@@ -13,6 +13,8 @@ namespace {
 constexpr std::string_view Section = "default";
 constexpr std::string_view ScreenShareTokenKey = "ScreenShareToken";
 constexpr std::string_view SampleSizeKey = "SampleSize";
+constexpr std::string_view HotkeyKey = "GlobalHotkey";
+constexpr std::string_view HotkeyKeysKey = "GlobalHotkeyKeys";
 const QString SettingsName = QStringLiteral("default");
 const QString ColorsName = QStringLiteral("colors");
 const QString FavName = QStringLiteral("fav");
@@ -134,6 +136,9 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
 
         picker_.Current.SetPrefixTag(settings_.ReadInteger(Section, "CbColorPre", 0));
         picker_.SetSampleSide(settings_.ReadInteger(Section, SampleSizeKey, 1));
+        picker_.Hotkey.SetKeys(
+            QString::fromStdString(settings_.ReadString(Section, HotkeyKeysKey).value_or("")));
+        picker_.Hotkey.SetOn(settings_.ReadBool(Section, HotkeyKey, false));
     });
 }
 
@@ -162,6 +167,11 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
             // Written once chosen, so that older files stay as they were.
             if (picker_.SampleSide() != 1 || settings_.ReadString(Section, SampleSizeKey))
                 settings_.WriteInteger(Section, SampleSizeKey, picker_.SampleSide());
+            // The hotkey's keys, once it has been turned on.
+            if (picker_.Hotkey.On() || settings_.ReadString(Section, HotkeyKey)) {
+                settings_.WriteBool(Section, HotkeyKey, picker_.Hotkey.On());
+                settings_.WriteString(Section, HotkeyKeysKey, picker_.Hotkey.Keys().toStdString());
+            }
             // Written only on desktops that gave one, so that other files stay as they were.
             const std::string token = picker_.Picking.AccessToken().toStdString();
             if (!token.empty() || settings_.ReadString(Section, ScreenShareTokenKey))

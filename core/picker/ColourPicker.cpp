@@ -81,6 +81,16 @@ void ColourPicker::TakeColour(ColorValue colour) {
     CopyCurrentColour();
 }
 
+void ColourPicker::HotkeyPressed() {
+    qCInfo(lcPicking, "the global hotkey was pressed");
+    CopyColourUnderPointer();
+}
+
+void ColourPicker::HotkeyRefused(const QString& why) {
+    Hotkey.SetProblem(why);
+    SetHint(why);
+}
+
 void ColourPicker::PickingRefused(const QString& why) {
     RunGuarded([=, this] {
         Picking.SwitchPickingOff();

@@ -5,6 +5,7 @@
 #include "core/collections/ColourList.h"
 #include "core/collections/HistoryList.h"
 #include "core/colour/CurrentColour.h"
+#include "core/picker/HotkeyChoice.h"
 #include "core/picker/PickLoop.h"
 
 #include <QObject>
@@ -28,6 +29,7 @@ public:
     ClipboardOutput Clipboard;
     ColourAdjuster Adjuster;
     PickLoop Picking;
+    HotkeyChoice Hotkey;
 
     // The hint line at the foot of the window.
     const QString& Hint() const { return hint_; }
@@ -67,6 +69,11 @@ public:
     void PointerAimRefused();
     // The desktop or the user refused the screen: picking goes off, and the hint line says why.
     void PickingRefused(const QString& why);
+    // The global hotkey, pressed in any window: the colour under the pointer is taken as a pick takes
+    // it and copied as the copy button copies; picking stays as it was.
+    void HotkeyPressed();
+    // The desktop would not give the hotkey: the hint line says why, and so does the menu.
+    void HotkeyRefused(const QString& why);
 
     // The palette panel, with the adjuster, shows exactly while picking is off.
     bool PaletteShown() const { return !Picking.PickingOn(); }
@@ -94,8 +101,8 @@ signals:
 private:
     // The current colour as a click on it or on a row takes it: sample, bars, clipboard.
     void CopyCurrentColour();
-    // A colour picked becomes current, joins the history unless it repeats the focused row, and is
-    // copied.
+    // A colour read from the screen becomes current, goes into the history unless it repeats the
+    // focused row, and is copied.
     void TakeColour(ColorValue colour);
 
     QString hint_;

@@ -6,6 +6,7 @@
 #include "platform/fake/FakeDirectViews.h"
 #include "platform/fake/FakeFileDialogs.h"
 #include "platform/fake/FakeFolders.h"
+#include "platform/fake/FakeGlobalHotkey.h"
 #include "platform/fake/FakeLinkOpener.h"
 #include "platform/fake/FakePageFetcher.h"
 #include "platform/fake/FakePointerAim.h"
@@ -31,6 +32,7 @@ public:
     FakeSingleCopy CopiesFake;
     FakeDirectViews DirectFake;
     FakePointerAim AimFake{ScreenFake};
+    FakeGlobalHotkey HotkeyFake;
     // A test that talks to a real server puts a real fetcher here, one that shows real pages a real
     // browser.
     PageFetcher* FetcherOverride = nullptr;
@@ -51,4 +53,5 @@ public:
     ::SingleCopy& SingleCopy() override { return CopiesFake; }
     DirectViews& Direct() override { return DirectFake; }
     PointerAim& Aim() override { return AimFake; }
+    GlobalHotkey& Hotkey() override { return HotkeyFake; }
 };

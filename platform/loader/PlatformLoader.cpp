@@ -4,12 +4,15 @@
 #include "core/windows/Messages.h"
 #include "platform/FixedScreenAccess.h"
 #include "platform/loader/UnreadableScreen.h"
+#include "platform/NoGlobalHotkey.h"
 #include "platform/portal/PortalColourPick.h"
+#include "platform/portal/PortalGlobalHotkey.h"
 #include "platform/portal/PortalScreenCast.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtScreenReader.h"
 #include "platform/wayland/WlrScreen.h"
 #include "platform/x11/XcbPointerAim.h"
+#include "platform/x11/XcbGlobalHotkey.h"
 
 #include <optional>
 
@@ -89,6 +92,20 @@ ScreenBackEnd ChooseScreen() {
     return NoScreen(QString::fromStdString(MsgNoCaptureOffered));
 }
 
+// The hotkey goes with the session, where the screen can be read at all: on X11 a grab of the X
+// server's, on Wayland the portal's global shortcuts, which it asks whether it has only once needed.
+std::unique_ptr<GlobalHotkey> ChooseHotkey(const ScreenBackEnd& screen) {
+    if (screen.Access->Kind() == PickingWay::None)
+        return std::make_unique<NoGlobalHotkey>();
+    if (WaylandSession())
+        return std::make_unique<PortalGlobalHotkey>();
+    return std::make_unique<XcbGlobalHotkey>();
+}
+
 } // namespace
 
-std::unique_ptr<Platform> LoadPlatform() { return std::make_unique<QtPlatform>(ChooseScreen()); }
+std::unique_ptr<Platform> LoadPlatform() {
+    ScreenBackEnd screen = ChooseScreen();
+    std::unique_ptr<GlobalHotkey> hotkey = ChooseHotkey(screen);
+    return std::make_unique<QtPlatform>(std::move(screen), std::move(hotkey));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/NoPointerAim.h"
+#include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "platform/posix/SocketSingleCopy.h"
 #include "platform/qt/ProcessPageFetcher.h"
@@ -29,7 +30,8 @@ struct ScreenBackEnd {
 // The desktop as Qt reaches it.
 class QtPlatform final : public Platform {
 public:
-    explicit QtPlatform(ScreenBackEnd screen) : screen_(std::move(screen)) {}
+    QtPlatform(ScreenBackEnd screen, std::unique_ptr<GlobalHotkey> hotkey)
+        : screen_(std::move(screen)), hotkey_(std::move(hotkey)) {}
 
     ScreenReader& Screen() override { return *screen_.Reader; }
     ScreenAccess& Access() override { return *screen_.Access; }
@@ -44,9 +46,11 @@ public:
     ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
     PointerAim& Aim() override { return *screen_.Aim; }
+    GlobalHotkey& Hotkey() override { return *hotkey_; }
 
 private:
     ScreenBackEnd screen_;
+    std::unique_ptr<GlobalHotkey> hotkey_;
     QtSystemColours colours_;
     QtDesktopWindows windows_;
     QtClipboard clipboard_;

@@ -9,6 +9,7 @@
 #include "platform/win/NoPageFetcher.h"
 #include "platform/win/NoWebViews.h"
 #include "platform/win/WinDesktopWindows.h"
+#include "platform/win/WinGlobalHotkey.h"
 #include "platform/win/WinLinkOpener.h"
 #include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
@@ -17,7 +18,7 @@
 
 // The Windows desktop: the screen, the system colours, links and the one-copy claim through the
 // system's own calls; windows, the clipboard, dialogs and folders through Qt, which uses the same
-// calls there; no browser engine.
+// calls there; no browser engine. The hotkey is the system's own.
 class WinPlatform final : public Platform {
 public:
     ScreenReader& Screen() override { return screen_; }
@@ -33,6 +34,7 @@ public:
     ::SingleCopy& SingleCopy() override { return copies_; }
     DirectViews& Direct() override { return direct_; }
     PointerAim& Aim() override { return aim_; }
+    GlobalHotkey& Hotkey() override { return hotkey_; }
 
 private:
     WinScreenReader screen_;
@@ -48,4 +50,5 @@ private:
     WinSingleCopy copies_;
     NoDirectViews direct_;
     WinPointerAim aim_;
+    WinGlobalHotkey hotkey_;
 };

@@ -4,6 +4,7 @@
 //   move X Y       the pointer to X, Y of the desktop
 //   press BUTTON   release BUTTON   click BUTTON    a Linux button code (272 is the left button)
 //   key CODE       a Linux key code pressed and released (1 is Esc, 28 is Enter)
+//   keys CODE...   keys held down in order and released the other way round: a combination
 // Prints "ready" once KWin has let it in; ends when its standard input closes or it is killed.
 #include "fake-input-client.h"
 
@@ -14,6 +15,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -76,6 +78,14 @@ int main() {
         } else if (command == "key" && words >> code) {
             org_kde_kwin_fake_input_keyboard_key(input, code, Pressed);
             org_kde_kwin_fake_input_keyboard_key(input, code, Released);
+        } else if (command == "keys") {
+            std::vector<uint32_t> codes;
+            while (words >> code)
+                codes.push_back(code);
+            for (uint32_t held : codes)
+                org_kde_kwin_fake_input_keyboard_key(input, held, Pressed);
+            for (auto held = codes.rbegin(); held != codes.rend(); ++held)
+                org_kde_kwin_fake_input_keyboard_key(input, *held, Released);
         } else {
             std::printf("error: %s\n", line.c_str());
             std::fflush(stdout);

@@ -6,7 +6,7 @@
 # XDG_SESSION_TYPE, XDG_CURRENT_DESKTOP) and a pointer and keyboard: lines written to the FIFO
 # $KDE_INPUT reach the fake-input program (see KdeFakeInput.cpp), whose answers come on the FIFO
 # $KDE_INPUT_ANSWERS; kde-lib.sh wraps them. Exits 77 (skipped) where KWin or the portal is not
-# installed.
+# installed. KDE_GLOBAL_SHORTCUTS=1 leaves KWin's global shortcuts on.
 #   with-kde.sh FAKE_INPUT_PROGRAM COMMAND...
 set -u
 # Read whole before it runs: a change to this file while a desktop is up leaves that run alone.
@@ -118,8 +118,10 @@ printf '[KDE]\nAnimationDurationFactor=0\n' >"$XDG_CONFIG_HOME/kwinrc"
 printf '[Common]\nShadowSize=ShadowNone\n' >"$XDG_CONFIG_HOME/breezerc"
 # The installed KWin carries file capabilities, which a container may refuse to start; a copy has none.
 cp /usr/bin/kwin_wayland "$runtime/bin/kwin_wayland"
+global_shortcuts=--no-global-shortcuts
+[ "${KDE_GLOBAL_SHORTCUTS:-}" = 1 ] && global_shortcuts=
 "$runtime/bin/kwin_wayland" --virtual --width 1280 --height 720 --socket wayland-kde --no-lockscreen \
-  --no-global-shortcuts --no-kactivities >"$log/kwin" 2>&1 &
+  $global_shortcuts --no-kactivities >"$log/kwin" 2>&1 &
 pids+=($!)
 for _ in $(seq 200); do [ -S "$runtime/wayland-kde" ] && break; sleep 0.05; done
 export WAYLAND_DISPLAY=wayland-kde

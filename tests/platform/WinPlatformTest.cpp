@@ -4,6 +4,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtFolders.h"
 #include "platform/win/WinDesktopWindows.h"
+#include "platform/win/WinGlobalHotkey.h"
 #include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
 #include "platform/win/WinSingleCopy.h"
@@ -239,6 +240,40 @@ TEST(QtFolders, TheProgramFolderHoldsTheRunningProgram) {
     const QString folder = QtFolders().ProgramFolder();
     EXPECT_TRUE(folder.endsWith('/'));
     EXPECT_EQ(folder + program.section('/', -1), program);
+}
+
+// The system's hotkey: the combination pressed reaches the program as WM_HOTKEY through the event
+// filter; a second registration of the same combination is told as taken, and free once the first
+// lets go.
+TEST(WinGlobalHotkey, APressIsTakenAndACombinationHeldElsewhereIsSaid) {
+    WinGlobalHotkey first, second;
+    int presses = 0;
+    QStringList refused;
+    QObject::connect(&first, &GlobalHotkey::Pressed, [&] { ++presses; });
+    QObject::connect(&first, &GlobalHotkey::Refused, [&](const QString& why) { refused << why; });
+    QObject::connect(&second, &GlobalHotkey::Refused, [&](const QString& why) { refused << why; });
+    first.Bind(QStringLiteral("Ctrl+Alt+Shift+C"));
+    EXPECT_EQ(refused, QStringList());
+
+    INPUT keys[8]{};
+    const WORD codes[] = {VK_CONTROL, VK_MENU, VK_SHIFT, 'C'};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = keys[7 - i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = keys[7 - i].ki.wVk = codes[i];
+        keys[7 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    ASSERT_EQ(SendInput(8, keys, sizeof(INPUT)), 8u);
+    QElapsedTimer waited;
+    waited.start();
+    while (presses == 0 && !waited.hasExpired(5000))
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(presses, 1);
+
+    second.Bind(QStringLiteral("Ctrl+Alt+Shift+C"));
+    EXPECT_EQ(refused, QStringList{"全局热键 Ctrl+Alt+Shift+C 已被其他程序占用"});
+    first.Release();
+    second.Bind(QStringLiteral("Ctrl+Alt+Shift+C"));
+    EXPECT_EQ(refused.size(), 1);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
 #include "platform/FileDialogs.h"
+#include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "ui/collections/AdjusterPanel.h"
 #include "ui/collections/ColourListView.h"
@@ -318,6 +319,8 @@ void MainWindow::CreateMenus() {
         choice->setData(side);
         sampleSides->addAction(choice);
     }
+    // Off until chosen: a combination that takes the colour under the pointer from any window.
+    Named(otherFunctionsMenu_->addAction(QString()), "MnGlobalHotkey")->setCheckable(true);
 
     // The help menu, which the window definition attaches to nothing, opens on a right click on the
     // help button.
@@ -378,6 +381,23 @@ void MainWindow::Connect() {
     };
     connect(&picker, &ColourPicker::SampleSideChanged, this, showSampleSide);
     showSampleSide();
+    QAction* hotkey = action("MnGlobalHotkey");
+    connect(hotkey, &QAction::triggered, &picker.Hotkey, &HotkeyChoice::SetOn);
+    const auto showHotkey = [this, hotkey] {
+        const HotkeyChoice& choice = picker_.Hotkey;
+        const bool offered = platform_.Hotkey().Offered();
+        hotkey->setEnabled(offered);
+        hotkey->setChecked(offered && choice.On());
+        if (!offered)
+            hotkey->setText(tr("全局热键（此桌面不提供全局热键）"));
+        else if (!choice.Problem().isEmpty())
+            hotkey->setText(choice.Problem());
+        else
+            hotkey->setText(tr("全局热键 %1").arg(choice.Keys()));
+    };
+    connect(&picker.Hotkey, &HotkeyChoice::Changed, this, showHotkey);
+    connect(&picker.Hotkey, &HotkeyChoice::ProblemChanged, this, showHotkey);
+    showHotkey();
     connect(action("N8"), &QAction::triggered, this, &MainWindow::BtnSaveColorAsClick);
     connect(action("N9"), &QAction::triggered, this, &MainWindow::BtnRadomColorClick);
     for (const char* name : {"N10", "MnAboutUs"})

@@ -166,6 +166,28 @@ TEST_F(SettingsStoreTest, TheSampleSquareIsKeptOnceChosen) {
     EXPECT_FALSE(Get("default").contains("SampleSize"));
 }
 
+// The global hotkey is off in a file that does not name it, which stays without it; once turned on it
+// is kept with its combination.
+TEST_F(SettingsStoreTest, TheGlobalHotkeyIsKeptOnceTurnedOn) {
+    Put("default", "[default]\r\nPasteType=0\r\n");
+    ColourPicker& old = Start();
+    EXPECT_FALSE(old.Hotkey.On());
+    EXPECT_EQ(old.Hotkey.Keys(), "Ctrl+Alt+Shift+C");
+    End();
+    EXPECT_FALSE(Get("default").contains("GlobalHotkey"));
+
+    Start().Hotkey.SetOn(true);
+    End();
+    EXPECT_TRUE(Get("default").endsWith("GlobalHotkey=1\r\nGlobalHotkeyKeys=Ctrl+Alt+Shift+C\r\n"));
+
+    Put("default", "[default]\r\nGlobalHotkey=0\r\nGlobalHotkeyKeys=Meta+F9\r\n");
+    ColourPicker& chosen = Start();
+    EXPECT_FALSE(chosen.Hotkey.On());
+    EXPECT_EQ(chosen.Hotkey.Keys(), "Meta+F9");
+    End();
+    EXPECT_EQ(Get("default").indexOf("GlobalHotkey=0\r\nGlobalHotkeyKeys=Meta+F9\r\n"), 11);
+}
+
 TEST_F(SettingsStoreTest, AnIndexOutOfRangeIsSavedBackAsNoneAndOtherLinesStay) {
     Put("default", "; mine\n[default]\nColorValType=10\nmy=own\n[other]\nx=1\n");
     Start();

@@ -430,6 +430,14 @@ AAA: normal text %5, large text %6</translation>
         <source>停止取色</source>
         <translation>Stop picking</translation>
     </message>
+    <message>
+        <source>全局热键（此桌面不提供全局热键）</source>
+        <translation>Global hotkey (this desktop offers no global hotkeys)</translation>
+    </message>
+    <message>
+        <source>全局热键 %1</source>
+        <translation>Global hotkey %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -576,6 +584,29 @@ AAA: normal text %5, large text %6</translation>
     </message>
 </context>
 <context>
+    <name>PortalGlobalHotkey</name>
+    <message>
+        <source>全局热键 %1：此桌面不提供全局热键</source>
+        <translation>Global hotkey %1: this desktop offers no global hotkeys</translation>
+    </message>
+    <message>
+        <source>复制鼠标所指的颜色</source>
+        <translation>Copy the colour under the pointer</translation>
+    </message>
+    <message>
+        <source>全局热键 %1 未获桌面允许</source>
+        <translation>Global hotkey %1 was not allowed by the desktop</translation>
+    </message>
+    <message>
+        <source>桌面未能登记全局热键 %1</source>
+        <translation>The desktop could not register global hotkey %1</translation>
+    </message>
+    <message>
+        <source>桌面未告知全局热键的按键，可在桌面的快捷键设置中查看或指定</source>
+        <translation>The desktop did not say which keys trigger the global hotkey; see or set them in the desktop&apos;s shortcut settings</translation>
+    </message>
+</context>
+<context>
     <name>PortalScreenCast</name>
     <message>
         <source>桌面将询问是否允许本程序读取屏幕，以便取色</source>
@@ -630,10 +661,40 @@ AAA: normal text %5, large text %6</translation>
     </message>
 </context>
 <context>
+    <name>WinGlobalHotkey</name>
+    <message>
+        <source>无法识别全局热键 %1</source>
+        <translation>Global hotkey %1 is not recognised</translation>
+    </message>
+    <message>
+        <source>全局热键 %1 已被其他程序占用</source>
+        <translation>Global hotkey %1 is already taken by another program</translation>
+    </message>
+    <message>
+        <source>桌面未能登记全局热键 %1</source>
+        <translation>The desktop could not register global hotkey %1</translation>
+    </message>
+</context>
+<context>
     <name>WlrScreen</name>
     <message>
         <source>wlroots 桌面的屏幕复制</source>
         <translation>the wlroots desktop&apos;s screen copy</translation>
+    </message>
+</context>
+<context>
+    <name>XcbGlobalHotkey</name>
+    <message>
+        <source>无法识别全局热键 %1</source>
+        <translation>Global hotkey %1 is not recognised</translation>
+    </message>
+    <message>
+        <source>全局热键 %1 已被其他程序占用</source>
+        <translation>Global hotkey %1 is already taken by another program</translation>
+    </message>
+    <message>
+        <source>桌面未能登记全局热键 %1</source>
+        <translation>The desktop could not register global hotkey %1</translation>
     </message>
 </context>
 <context>

@@ -68,9 +68,9 @@ void DrawArm(QImage& canvas, int x, int y, int dx, int dy, int length) {
 
 } // namespace
 
-MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const QWidget& mainWindow,
+MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const WindowPlace& ownWindow,
                                QWidget* parent)
-    : QWidget(parent), picker_(picker), platform_(platform), mainWindow_(mainWindow) {
+    : QWidget(parent), picker_(picker), platform_(platform), ownWindow_(ownWindow) {
     setObjectName(QStringLiteral("PnlZoom"));
     SetBackground(this, WindowColour);
     auto* layout = new DockLayout(this);
@@ -192,13 +192,12 @@ bool MagnifierPanel::TimerShowZoomTimer() {
                 return;
             const QPoint pointer = screen.PointerPosition();
             const DesktopWindows& windows = platform_.Windows();
-            const bool minimised = windows.IsMinimised(&mainWindow_);
+            const bool minimised = ownWindow_.Minimised();
             bool read = true;
             if (!minimised) {
                 const QList<Monitor> monitors = screen.Monitors();
                 // Where the desktop keeps the window's place to itself, the window is not told apart.
-                if (windows.KnowsPlaces() &&
-                    ToDevicePixels(windows.Outer(&mainWindow_), monitors).contains(pointer)) {
+                if (windows.KnowsPlaces() && ToDevicePixels(ownWindow_.Outer(), monitors).contains(pointer)) {
                     DrawHint();
                     drew = true;
                 } else {

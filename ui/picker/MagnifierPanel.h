@@ -2,6 +2,7 @@
 
 #include "core/picker/MagnifierGeometry.h"
 #include "core/picker/ScreenGeometry.h"
+#include "ui/picker/WindowPlace.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,7 +24,8 @@ class QLabel;
 class MagnifierPanel : public QWidget {
     Q_OBJECT
 public:
-    MagnifierPanel(ColourPicker& picker, Platform& platform, const QWidget& mainWindow, QWidget* parent);
+    // ownWindow is where the window the panel lies in is, so that the pointer over it is told apart.
+    MagnifierPanel(ColourPicker& picker, Platform& platform, const WindowPlace& ownWindow, QWidget* parent);
     ~MagnifierPanel() override;
 
     // True when the view was drawn anew: a resting pointer over a still screen draws nothing.
@@ -46,7 +48,7 @@ private:
 
     ColourPicker& picker_;
     Platform& platform_;
-    const QWidget& mainWindow_;
+    const WindowPlace ownWindow_;
     ImageControl* view_;
     // Where the desktop allows it, enlargements go to the screen past Qt's painting; made when first
     // needed, once the window is up.

@@ -286,7 +286,7 @@ QWidget* MainWindow::CreateToolPanel(QWidget* mainArea) {
     layout->setContentsMargins(1, 1, 1, 1);
     adjusterPanel_ = new AdjusterPanel(picker_.Adjuster, picker_.Clipboard, tools);
     layout->addWidget(adjusterPanel_, DockLayout::Client);
-    magnifierPanel_ = new MagnifierPanel(picker_, platform_, *this, tools);
+    magnifierPanel_ = new MagnifierPanel(picker_, platform_, WindowPlace(platform_.Windows(), *this), tools);
     layout->addWidget(magnifierPanel_, DockLayout::Client);
     return tools;
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+
+namespace generator {
+
+void drawAboutCard(QImage& image);
+
+} // namespace generator

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+
+namespace generator {
+
+void drawBanner(QImage& image);
+
+} // namespace generator

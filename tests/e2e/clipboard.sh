@@ -15,12 +15,7 @@ wait_for_current C8DCF0 || fail "the program did not pick the desktop's colour"
 
 # The top history row, in window coordinates.
 xdotool mousemove --window "$window" 185 107 click 1
-for _ in $(seq 50); do
-  text=$(xclip -o -selection clipboard 2>/dev/null)
-  [ "$text" = "#C8DCF0" ] && break
-  sleep 0.2
-done
-[ "$text" = "#C8DCF0" ] || fail "after a click on the history row the clipboard holds '$text'"
+wait_for_clipboard "#C8DCF0" || fail "after a click on the history row the clipboard holds '$text'"
 
 # The second line of the paste-type list: the sample picture.
 xdotool mousemove --window "$window" 51 140 click 1

@@ -32,12 +32,7 @@ xdotool mousemove 1500 800
 wait_for_colour 1500,800 3A7BD5 || fail "the probe's window did not show"
 [ "$(xdotool getwindowfocus)" = "$other" ] || fail "another window should have the focus"
 xdotool key ctrl+alt+shift+c
-for _ in $(seq 50); do
-  text=$(xclip -o -selection clipboard 2>/dev/null)
-  [ "$text" = "3A7BD5" ] && break
-  sleep 0.2
-done
-[ "$text" = "3A7BD5" ] || fail "after the hotkey the clipboard holds '$text'"
+wait_for_clipboard "3A7BD5" || fail "after the hotkey the clipboard holds '$text'"
 [ "$(xdotool getwindowfocus)" = "$other" ] || fail "the hotkey took the focus from the other window"
 read -r left top < <(client_origin)
 # The top history row, which starts at (125, 99) in the client area, right of its text.
@@ -47,12 +42,7 @@ wait_for_current 3A7BD5 || fail "the colour is not the current colour"
 xdotool key Num_Lock
 xdotool mousemove 1000 900
 xdotool key ctrl+alt+shift+c
-for _ in $(seq 50); do
-  text=$(xclip -o -selection clipboard 2>/dev/null)
-  [ "$text" = "C8DCF0" ] && break
-  sleep 0.2
-done
-[ "$text" = "C8DCF0" ] || fail "with NumLock on, after the hotkey the clipboard holds '$text'"
+wait_for_clipboard "C8DCF0" || fail "with NumLock on, after the hotkey the clipboard holds '$text'"
 xdotool key Num_Lock
 
 # Another copy, for another folder, where the first holds the combination.

@@ -113,6 +113,16 @@ wait_for_colour() {
   done
 }
 
+# Waits up to 10 s for the clipboard to hold TEXT; sets text to what it holds.
+wait_for_clipboard() {
+  for _ in $(seq 50); do
+    text=$(xclip -o -selection clipboard 2>/dev/null)
+    [ "$text" = "$1" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 # Waits for the value field to show a colour ("RRGGBB").
 wait_for_current() {
   local left top

@@ -42,11 +42,7 @@ done
 # colour adds one row. The row clicked is the newest: a sample taken on it before the click is heard
 # repeats it and adds nothing.
 xdotool mousemove "${rows[0]%,*}" "${rows[0]#*,}" click 1
-for _ in $(seq 50); do
-  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "#00FF00" ] && break
-  sleep 0.2
-done
-[ "$(xclip -o -selection clipboard 2>/dev/null)" = "#00FF00" ] || fail "a click on a row did not copy it"
+wait_for_clipboard "#00FF00" || fail "a click on a row did not copy it"
 xsetroot -solid '#FFFF00'
 xdotool mousemove $((left + 60)) $((top + 12 + 60 + 79 + 13)) click 1 # the start/stop button
 xdotool mousemove 1500 800
@@ -70,12 +66,7 @@ xdotool mousemove 1500 800
 xdotool key Right Return
 [ "$(xdotool getmouselocation --shell | head -n 2 | tr '\n' ' ')" = "X=1501 Y=800 " ] ||
   fail "the right arrow did not move the pointer one pixel ($(xdotool getmouselocation))"
-for _ in $(seq 25); do
-  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "#0000FF" ] && break
-  sleep 0.2
-done
-[ "$(xclip -o -selection clipboard 2>/dev/null)" = "#0000FF" ] ||
-  fail "Enter did not copy the blue of the pixel right of the red one ($(xclip -o -selection clipboard))"
+wait_for_clipboard "#0000FF" || fail "Enter did not copy the blue of the pixel right of the red one ($text)"
 
 kill "$pid"
 expect_exit_0 "ended by SIGTERM"

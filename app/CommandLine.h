@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorFormats.h"
+#include "core/color/ColorFormats.h"
 
 #include <QString>
 #include <QStringList>

@@ -21,10 +21,10 @@ namespace {
 // The pixel under the pointer, read now; nothing where the screen cannot be read or no monitor shows it.
 std::optional<ColorValue> PixelUnderPointer(ScreenReader& screen) {
     const QPoint pointer = screen.PointerPosition();
-    const auto colour = screen.ScreenPixelSource(pointer.x(), pointer.y());
-    if (colour == -1)
+    const auto color = screen.ScreenPixelSource(pointer.x(), pointer.y());
+    if (color == -1)
         return std::nullopt;
-    return colour;
+    return color;
 }
 
 // How often a starting share is looked at, and how long a pointer may be shown without a picture.
@@ -53,10 +53,10 @@ void KeepShareToken(Platform& platform, const QString& token) {
 
 } // namespace
 
-int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colour, const TextOut& problem) {
+int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& color, const TextOut& problem) {
     style.DecimalSeparator = QLocale().decimalPoint().toStdString();
     const auto write = [&](ColorValue value) {
-        colour(QString::fromStdString(FormatColorValue(value, style, platform.Colours())));
+        color(QString::fromStdString(FormatColorValue(value, style, platform.Colors())));
     };
     ScreenAccess& access = platform.Access();
     ScreenReader& screen = platform.Screen();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorFormats.h"
+#include "core/color/ColorFormats.h"
 
 #include <QString>
 
@@ -16,4 +16,4 @@ using TextOut = std::function<void(const QString&)>;
 // colour waited for. A colour is written only when one was read: anything else is told on `problem`.
 // A desktop that asks before it shares its screen is given the key it gave the window, and a new key it
 // gives back is kept as the window would keep it. Returns the exit status.
-int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colour, const TextOut& problem);
+int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& color, const TextOut& problem);

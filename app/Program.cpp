@@ -1,6 +1,6 @@
 #include "app/Program.h"
 
-#include "core/colour/MeanColour.h"
+#include "core/color/MeanColor.h"
 #include "core/Guard.h"
 #include "core/windows/Messages.h"
 #include "platform/Clipboard.h"
@@ -39,12 +39,12 @@ std::optional<ColorValue> MeanAround(ScreenReader& screen, QPoint pointer, int s
         }
     if (shown.empty())
         return ColorValue(-1);
-    return MeanColour(shown);
+    return MeanColor(shown);
 }
 
 } // namespace
 
-Program::Program(Platform& platform) : platform_(platform), picker_(platform.Colours()), settings_(picker_) {
+Program::Program(Platform& platform) : platform_(platform), picker_(platform.Colors()), settings_(picker_) {
     InitMessages();
     picker_.Picking.ReadScreen = [this, &platform]() -> std::optional<ColorValue> {
         ScreenReader& screen = platform.Screen(); // the pointer and the pixels, all in device pixels
@@ -54,8 +54,8 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
         return MeanAround(screen, pointer, picker_.SampleSide());
     };
     picker_.Clipboard.WriteText = [&platform](const QString& text) { platform.Clipboard().SetText(text); };
-    picker_.Clipboard.WriteSample = [&platform](ColorValue colour) {
-        platform.Clipboard().SetImage(SamplePicture(colour));
+    picker_.Clipboard.WriteSample = [&platform](ColorValue color) {
+        platform.Clipboard().SetImage(SamplePicture(color));
     };
 
     const ::Folders& places = platform.Folders();
@@ -84,10 +84,10 @@ void Program::ConnectScreenAccess() {
     QObject::connect(&picking, &PickLoop::PickingChanged, &access,
                      [&access, &picking] { picking.PickingOn() ? access.Start() : access.Stop(); });
     QObject::connect(&picking, &PickLoop::OneShotRequested, &access, &ScreenAccess::Start);
-    QObject::connect(&access, &ScreenAccess::Picked, &picker_, &ColourPicker::TakePickedColour);
+    QObject::connect(&access, &ScreenAccess::Picked, &picker_, &ColorPicker::TakePickedColor);
     QObject::connect(&access, &ScreenAccess::Ended, &picking, &PickLoop::SwitchPickingOff);
-    QObject::connect(&access, &ScreenAccess::Refused, &picker_, &ColourPicker::PickingRefused);
-    QObject::connect(&access, &ScreenAccess::Explain, &picker_, &ColourPicker::ExplainAccess);
+    QObject::connect(&access, &ScreenAccess::Refused, &picker_, &ColorPicker::PickingRefused);
+    QObject::connect(&access, &ScreenAccess::Explain, &picker_, &ColorPicker::ExplainAccess);
     QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &picking, &PickLoop::SetAccessToken);
     QObject::connect(&access, &ScreenAccess::ZoomAsked, &picker_,
                      [this](bool in) { in ? picker_.BtnZoomInClick() : picker_.BtnZoomoutClick(); });
@@ -104,8 +104,8 @@ void Program::ConnectHotkey() {
             hotkey.Release();
     };
     QObject::connect(&choice, &HotkeyChoice::Changed, &hotkey, follow);
-    QObject::connect(&hotkey, &GlobalHotkey::Pressed, &picker_, &ColourPicker::HotkeyPressed);
-    QObject::connect(&hotkey, &GlobalHotkey::Refused, &picker_, &ColourPicker::HotkeyRefused);
+    QObject::connect(&hotkey, &GlobalHotkey::Pressed, &picker_, &ColorPicker::HotkeyPressed);
+    QObject::connect(&hotkey, &GlobalHotkey::Refused, &picker_, &ColorPicker::HotkeyRefused);
     follow();
 }
 

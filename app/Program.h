@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/persistence/SettingsStore.h"
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 
 #include <QStringList>
 
@@ -21,7 +21,7 @@ public:
     bool AnotherCopyRuns() const { return !window_; }
     const DataFolders& Folders() const { return folders_; }
 
-    ColourPicker& Picker() { return picker_; }
+    ColorPicker& Picker() { return picker_; }
     MainWindow& Window() { return *window_; }
 
     // Saves the settings and lists now (the desktop's session is ending, say). The problems, one line
@@ -37,7 +37,7 @@ private:
     void ConnectHotkey();
 
     Platform& platform_;
-    ColourPicker picker_;
+    ColorPicker picker_;
     SettingsStore settings_;
     DataFolders folders_;
     std::unique_ptr<MainWindow> window_;

@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<Platform> platform = LoadPlatform();
     if (command.What == CommandLine::Action::Pick)
         return Printed(RunPickCommand(
-            *platform, command.Style, [](const QString& colour) { Print(stdout, colour + '\n'); },
+            *platform, command.Style, [](const QString& color) { Print(stdout, color + '\n'); },
             [](const QString& problem) { Say({problem}); }));
     const std::unique_ptr<QObject> signalWatch(QuitOnTerminationSignals());
 

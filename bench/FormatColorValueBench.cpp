@@ -1,5 +1,5 @@
-#include "core/colour/ColorFormats.h"
-#include "core/colour/FakeSystemColours.h"
+#include "core/color/ColorFormats.h"
+#include "core/color/FakeSystemColors.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,7 +7,7 @@ namespace {
 
 // One colour text per pick tick and per list row drawn: each format over a spread of colours.
 void BM_FormatColorValue(benchmark::State& state) {
-    const FakeSystemColours system;
+    const FakeSystemColors system;
     const ColorTextStyle style{static_cast<int>(state.range(0)), true, "."};
     ColorValue value = 0;
     for (auto _ : state) {

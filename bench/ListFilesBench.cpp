@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "app/TintraApplication.h"
 #include "platform/fake/FakePlatform.h"
-#include "ui/collections/ColourListView.h"
+#include "ui/collections/ColorListView.h"
 #include "ui/picker/MainWindow.h"
 
 #include <QAction>
@@ -39,7 +39,7 @@ Fixture* Bench = nullptr;
 void BM_OpenAndDrawMillionRows(benchmark::State& state) {
     for (auto _ : state) {
         Bench->Window.findChild<QAction*>("N6")->trigger();
-        Bench->Window.findChild<ColourListView*>("LbColors")->viewport()->repaint();
+        Bench->Window.findChild<ColorListView*>("LbColors")->viewport()->repaint();
     }
     state.counters["rows"] = Bench->Tintra.Picker().History.rowCount();
 }

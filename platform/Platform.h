@@ -2,7 +2,7 @@
 
 class ScreenReader;
 class ScreenAccess;
-class SystemColours;
+class SystemColors;
 class Clipboard;
 class DesktopWindows;
 class FileDialogs;
@@ -21,7 +21,7 @@ public:
     virtual ~Platform() = default;
     virtual ScreenReader& Screen() = 0;
     virtual ScreenAccess& Access() = 0;
-    virtual SystemColours& Colours() = 0;
+    virtual SystemColors& Colors() = 0;
     virtual DesktopWindows& Windows() = 0;
     virtual ::Clipboard& Clipboard() = 0;
     virtual FileDialogs& Dialogs() = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorValue.h"
+#include "core/color/ColorValue.h"
 #include "core/picker/PickingWay.h"
 
 #include <QObject>
@@ -28,7 +28,7 @@ public:
 
 signals:
     // A click in the pick mode, or the desktop's tool, chose this colour.
-    void Picked(ColorValue colour);
+    void Picked(ColorValue color);
     // The user left the pick mode (Esc) or it closed under the program.
     void Ended();
     // The user or the desktop said no, or the screen went away: why, for the hint line.

@@ -8,9 +8,9 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTRA_FUZZ=ON \
   -DTINTRA_SANITIZE=ON >/dev/null
-targets=(SettingsFile ListFile FavouritesPair ColourText GimpPalette)
+targets=(SettingsFile ListFile FavouritesPair ColorText GimpPalette)
 cmake --build build/fuzz -j2 --target "${targets[@]/#/fuzz_}"
-corpora=(settings list pair colour palette)
+corpora=(settings list pair color palette)
 mkdir -p build/fuzz/findings
 for i in "${!targets[@]}"; do
   work=$(mktemp -d)

@@ -31,9 +31,9 @@ int main(int argc, char* argv[]) {
     xcb_configure_window(x, window, XCB_CONFIG_WINDOW_STACK_MODE, below);
 
     std::vector<xcb_gcontext_t> pens;
-    for (uint32_t colour : {0xE04040u, 0x40A0E0u, 0xF0D020u, 0x30C070u, 0x8040C0u, 0xF0F0F0u}) {
+    for (uint32_t color : {0xE04040u, 0x40A0E0u, 0xF0D020u, 0x30C070u, 0x8040C0u, 0xF0F0F0u}) {
         const xcb_gcontext_t pen = xcb_generate_id(x);
-        xcb_create_gc(x, pen, window, XCB_GC_FOREGROUND, &colour);
+        xcb_create_gc(x, pen, window, XCB_GC_FOREGROUND, &color);
         pens.push_back(pen);
     }
     const auto start = std::chrono::steady_clock::now();

@@ -1,12 +1,12 @@
 #include "core/collections/ClipboardOutput.h"
 
-#include "core/colour/CurrentColour.h"
+#include "core/color/CurrentColor.h"
 #include "core/Guard.h"
 #include "core/windows/Messages.h"
 
 #include <stdexcept>
 
-ClipboardOutput::ClipboardOutput(CurrentColour& current, QObject* parent)
+ClipboardOutput::ClipboardOutput(CurrentColor& current, QObject* parent)
     : QObject(parent), current_(current) {}
 
 void ClipboardOutput::SetPasteType(int row) {

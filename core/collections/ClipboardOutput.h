@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorValue.h"
+#include "core/color/ColorValue.h"
 
 #include <QObject>
 #include <QString>
@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-class CurrentColour;
+class CurrentColor;
 
 // The current colour on its way to the clipboard, as its text or as a small sample picture, as the
 // paste type says; then the hint line says what was copied. The sample picture holds the colour it
@@ -20,7 +20,7 @@ public:
     // The sample picture's size.
     static constexpr int SampleWidth = 51, SampleHeight = 25;
 
-    explicit ClipboardOutput(CurrentColour& current, QObject* parent = nullptr);
+    explicit ClipboardOutput(CurrentColor& current, QObject* parent = nullptr);
 
     // The chosen row of the paste-type list: 0, 1, or -1 for none, with which nothing is copied.
     int PasteType() const { return pasteType_; }
@@ -46,7 +46,7 @@ signals:
     void Copied(const QString& message);
 
 private:
-    CurrentColour& current_;
+    CurrentColor& current_;
     int pasteType_ = PasteValue;
     std::optional<ColorValue> sample_;
 };

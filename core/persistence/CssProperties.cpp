@@ -2,15 +2,15 @@
 
 #include <string>
 
-QByteArray FormatCssProperties(const std::vector<PaletteColour>& colours) {
+QByteArray FormatCssProperties(const std::vector<PaletteColor>& colors) {
     // Names may be Chinese; the style sheet says how it is written so that a browser never guesses.
     QByteArray bytes = "@charset \"UTF-8\";\n:root {\n";
     int number = 0;
-    for (const PaletteColour& colour : colours) {
+    for (const PaletteColor& color : colors) {
         bytes += "  --colour-" + QByteArray::number(++number) + ": #" +
-                 QByteArray::fromStdString(ColorToHexText(colour.Colour)) + ';';
+                 QByteArray::fromStdString(ColorToHexText(color.Color)) + ';';
         // Nothing in a name may end the comment early or break the line.
-        QByteArray name = colour.Name;
+        QByteArray name = color.Name;
         name.replace("*/", "* /").replace('\r', ' ').replace('\n', ' ');
         if (!name.isEmpty())
             bytes += " /* " + name + " */";

@@ -40,7 +40,7 @@ int Channel(QByteArrayView line, qsizetype& at, qsizetype lineNumber) {
     return value;
 }
 
-PaletteColour ColourLine(QByteArrayView line, qsizetype lineNumber) {
+PaletteColor ColorLine(QByteArrayView line, qsizetype lineNumber) {
     qsizetype at = 0;
     const int red = Channel(line, at, lineNumber);
     const int green = Channel(line, at, lineNumber);
@@ -95,7 +95,7 @@ GimpPalette ParseGimpPalette(const QByteArray& bytes) {
             continue; // how the GIMP lays the colours out in its own window
         } else {
             inHeader = false;
-            palette.Colours.push_back(ColourLine(line, i + 1));
+            palette.Colors.push_back(ColorLine(line, i + 1));
         }
     }
     return palette;
@@ -103,12 +103,12 @@ GimpPalette ParseGimpPalette(const QByteArray& bytes) {
 
 QByteArray FormatGimpPalette(const GimpPalette& palette) {
     QByteArray bytes = "GIMP Palette\nName: " + OneLine(palette.Name) + "\nColumns: 0\n#\n";
-    for (const PaletteColour& colour : palette.Colours) {
+    for (const PaletteColor& color : palette.Colors) {
         char numbers[16];
-        std::snprintf(numbers, sizeof numbers, "%3d %3d %3d\t", RedOf(colour.Colour), GreenOf(colour.Colour),
-                      BlueOf(colour.Colour));
+        std::snprintf(numbers, sizeof numbers, "%3d %3d %3d\t", RedOf(color.Color), GreenOf(color.Color),
+                      BlueOf(color.Color));
         bytes += numbers;
-        bytes += OneLine(colour.Name) + '\n';
+        bytes += OneLine(color.Name) + '\n';
     }
     return bytes;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorValue.h"
+#include "core/color/ColorValue.h"
 
 #include <QByteArray>
 
@@ -18,15 +18,15 @@
 // After the first line, "Name:" and "Columns:" lines may come before the first colour; comments and
 // blank lines anywhere. A colour line is three numbers from 0 to 255 and an optional name.
 
-struct PaletteColour {
+struct PaletteColor {
     QByteArray Name; // UTF-8
-    ColorValue Colour = ColorBlack;
-    bool operator==(const PaletteColour&) const = default;
+    ColorValue Color = ColorBlack;
+    bool operator==(const PaletteColor&) const = default;
 };
 
 struct GimpPalette {
     QByteArray Name;
-    std::vector<PaletteColour> Colours;
+    std::vector<PaletteColor> Colors;
 };
 
 // Why a palette file was refused, with the line where it went wrong.

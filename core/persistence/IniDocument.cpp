@@ -1,6 +1,6 @@
 #include "core/persistence/IniDocument.h"
 
-#include "core/colour/ColorFormats.h"
+#include "core/color/ColorFormats.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,7 @@
 #include "core/Guard.h"
 #include "core/Logging.h"
 #include "core/persistence/ListFile.h"
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 #include "core/windows/Messages.h"
 
 #include <QDir>
@@ -69,7 +69,7 @@ bool StoreShareToken(const QString& readPath, const QString& writePath, const QS
     }
 }
 
-SettingsStore::SettingsStore(ColourPicker& picker) : picker_(picker) {}
+SettingsStore::SettingsStore(ColorPicker& picker) : picker_(picker) {}
 
 std::optional<QByteArray> SettingsStore::Read(const QString& name) {
     try {

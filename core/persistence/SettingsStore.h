@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-class ColourPicker;
+class ColorPicker;
 
 // The user's choices and lists between runs: the settings file "default" and the list files
 // "colors", "fav" and "favcol", read once at the start and written once at the end. A file that
@@ -25,7 +25,7 @@ public:
     // The files' names, in the order they are read and written.
     static const QStringList FileNames;
 
-    explicit SettingsStore(ColourPicker& picker);
+    explicit SettingsStore(ColorPicker& picker);
 
     void LoadSettings(const DataFolders& folders);
     // The window's place is written too, though nothing reads it back.
@@ -38,7 +38,7 @@ public:
 private:
     std::optional<QByteArray> Read(const QString& name);
 
-    ColourPicker& picker_;
+    ColorPicker& picker_;
     DataFolders folders_;
     bool loaded_ = false;
     IniDocument settings_;

@@ -2,11 +2,11 @@
 
 #include "core/collections/ClipboardOutput.h"
 #include "core/collections/HistoryList.h"
-#include "core/colour/CurrentColour.h"
+#include "core/color/CurrentColor.h"
 #include "core/Guard.h"
 #include "core/Logging.h"
 
-PickLoop::PickLoop(CurrentColour& current, HistoryList& history, ClipboardOutput& clipboard, QObject* parent)
+PickLoop::PickLoop(CurrentColor& current, HistoryList& history, ClipboardOutput& clipboard, QObject* parent)
     : QObject(parent), current_(current), history_(history), clipboard_(clipboard) {
     connect(&TimerGetColor, &Timer::Tick, this, &PickLoop::TimerGetColorTimer);
 }
@@ -28,15 +28,15 @@ void PickLoop::TimerGetColorTimer() {
             if (!on_)
                 return;
             // A colour that was not read is never taken for one.
-            const std::optional<ColorValue> colour = ReadScreen();
-            if (!colour) {
+            const std::optional<ColorValue> color = ReadScreen();
+            if (!color) {
                 qCDebug(lcPicking, "no colour under the pointer: the screen could not be read there");
                 emit ScreenUnreadable();
                 return;
             }
-            if (history_.RepeatRuleHolds(*colour))
+            if (history_.RepeatRuleHolds(*color))
                 return;
-            current_.ShowAsCurrentColor(*colour);
+            current_.ShowAsCurrentColor(*color);
             history_.AddToHistory(current_.Text(), current_.Color());
             clipboard_.PaintCopySample();
         },

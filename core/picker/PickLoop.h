@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorValue.h"
+#include "core/color/ColorValue.h"
 #include "core/picker/PickingWay.h"
 #include "core/picker/Timer.h"
 
@@ -11,7 +11,7 @@
 #include <optional>
 
 class ClipboardOutput;
-class CurrentColour;
+class CurrentColor;
 class HistoryList;
 
 // Picking: once a second while it is on, the colour under the pointer becomes the current colour and,
@@ -22,7 +22,7 @@ class HistoryList;
 class PickLoop : public QObject {
     Q_OBJECT
 public:
-    PickLoop(CurrentColour& current, HistoryList& history, ClipboardOutput& clipboard,
+    PickLoop(CurrentColor& current, HistoryList& history, ClipboardOutput& clipboard,
              QObject* parent = nullptr);
 
     Timer TimerGetColor{1000, true};
@@ -67,7 +67,7 @@ signals:
 private:
     void TogglePickState();
 
-    CurrentColour& current_;
+    CurrentColor& current_;
     HistoryList& history_;
     ClipboardOutput& clipboard_;
     bool on_ = false;

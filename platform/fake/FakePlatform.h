@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/FakeSystemColours.h"
+#include "core/color/FakeSystemColors.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDesktopWindows.h"
 #include "platform/fake/FakeDirectViews.h"
@@ -21,7 +21,7 @@ class FakePlatform final : public Platform {
 public:
     FakeScreenReader ScreenFake;
     FakeScreenAccess AccessFake;
-    FakeSystemColours ColoursFake;
+    FakeSystemColors ColorsFake;
     FakeDesktopWindows WindowsFake;
     FakeClipboard ClipboardFake;
     FakeFileDialogs DialogsFake;
@@ -42,7 +42,7 @@ public:
 
     ScreenReader& Screen() override { return ScreenFake; }
     ScreenAccess& Access() override { return AccessFake; }
-    SystemColours& Colours() override { return ColoursFake; }
+    SystemColors& Colors() override { return ColorsFake; }
     DesktopWindows& Windows() override { return WindowsOverride ? *WindowsOverride : WindowsFake; }
     ::Clipboard& Clipboard() override { return ClipboardFake; }
     FileDialogs& Dialogs() override { return DialogsFake; }

@@ -5,14 +5,14 @@
 #include "platform/FixedScreenAccess.h"
 #include "platform/loader/UnreadableScreen.h"
 #include "platform/NoGlobalHotkey.h"
-#include "platform/portal/PortalColourPick.h"
+#include "platform/portal/PortalColorPick.h"
 #include "platform/portal/PortalGlobalHotkey.h"
 #include "platform/portal/PortalScreenCast.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtScreenReader.h"
 #include "platform/wayland/WlrScreen.h"
-#include "platform/x11/XcbPointerAim.h"
 #include "platform/x11/XcbGlobalHotkey.h"
+#include "platform/x11/XcbPointerAim.h"
 
 #include <optional>
 
@@ -44,8 +44,8 @@ std::optional<ScreenBackEnd> PortalScreen() {
         auto cast = std::make_shared<PortalScreenCast>();
         return ScreenBackEnd{cast, cast};
     }
-    if (PortalColourPick::Offered())
-        return ScreenBackEnd{std::make_unique<UnreadableScreen>(), std::make_unique<PortalColourPick>()};
+    if (PortalColorPick::Offered())
+        return ScreenBackEnd{std::make_unique<UnreadableScreen>(), std::make_unique<PortalColorPick>()};
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/ColorValue.h"
+#include "core/color/ColorValue.h"
 #include "core/picker/ScreenGeometry.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/NoPointerAim.h"
 #include "platform/GlobalHotkey.h"
+#include "platform/NoPointerAim.h"
 #include "platform/Platform.h"
 #include "platform/posix/SocketSingleCopy.h"
 #include "platform/qt/ProcessPageFetcher.h"
@@ -10,7 +10,7 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFolders.h"
 #include "platform/qt/QtLinkOpener.h"
-#include "platform/qt/QtSystemColours.h"
+#include "platform/qt/QtSystemColors.h"
 #include "platform/qt/QtWebViews.h"
 #include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
@@ -35,7 +35,7 @@ public:
 
     ScreenReader& Screen() override { return *screen_.Reader; }
     ScreenAccess& Access() override { return *screen_.Access; }
-    SystemColours& Colours() override { return colours_; }
+    SystemColors& Colors() override { return colors_; }
     DesktopWindows& Windows() override { return windows_; }
     ::Clipboard& Clipboard() override { return clipboard_; }
     FileDialogs& Dialogs() override { return dialogs_; }
@@ -51,7 +51,7 @@ public:
 private:
     ScreenBackEnd screen_;
     std::unique_ptr<GlobalHotkey> hotkey_;
-    QtSystemColours colours_;
+    QtSystemColors colors_;
     QtDesktopWindows windows_;
     QtClipboard clipboard_;
     QtFileDialogs dialogs_;

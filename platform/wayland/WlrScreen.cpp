@@ -76,8 +76,8 @@ WlrScreen::WlrScreen(std::unique_ptr<WaylandConnection> connection)
     });
     connect(overlay_.get(), &WlrPickOverlay::PointerFound, this, [this] { emit Explain({}); });
     connect(overlay_.get(), &WlrPickOverlay::PickAsked, this, [this](QPoint at) {
-        if (const std::optional<ColorValue> colour = ScreenPixelSource(at.x(), at.y()))
-            emit Picked(*colour);
+        if (const std::optional<ColorValue> color = ScreenPixelSource(at.x(), at.y()))
+            emit Picked(*color);
         else
             emit Refused(QString::fromStdString(MsgScreenUnreadable));
     });

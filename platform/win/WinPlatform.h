@@ -14,7 +14,7 @@
 #include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
 #include "platform/win/WinSingleCopy.h"
-#include "platform/win/WinSystemColours.h"
+#include "platform/win/WinSystemColors.h"
 
 // The Windows desktop: the screen, the system colours, links and the one-copy claim through the
 // system's own calls; windows, the clipboard, dialogs and folders through Qt, which uses the same
@@ -23,7 +23,7 @@ class WinPlatform final : public Platform {
 public:
     ScreenReader& Screen() override { return screen_; }
     ScreenAccess& Access() override { return access_; }
-    SystemColours& Colours() override { return colours_; }
+    SystemColors& Colors() override { return colors_; }
     DesktopWindows& Windows() override { return windows_; }
     ::Clipboard& Clipboard() override { return clipboard_; }
     FileDialogs& Dialogs() override { return dialogs_; }
@@ -39,7 +39,7 @@ public:
 private:
     WinScreenReader screen_;
     FixedScreenAccess access_{PickingWay::Live, QStringLiteral("GDI")};
-    WinSystemColours colours_;
+    WinSystemColors colors_;
     WinDesktopWindows windows_;
     QtClipboard clipboard_;
     QtFileDialogs dialogs_{QtFileDialogs::SaveDialog::Qts};

@@ -102,10 +102,10 @@ std::optional<ColorValue> WinScreenReader::ScreenPixelSource(int x, int y) {
     const ScreenDc screen;
     if (!screen)
         return std::nullopt;
-    const COLORREF colour = GetPixel(screen, x, y);
-    if (colour == CLR_INVALID)
+    const COLORREF color = GetPixel(screen, x, y);
+    if (color == CLR_INVALID)
         return std::nullopt;
-    return static_cast<ColorValue>(colour); // red in the low byte, as in a colour value
+    return static_cast<ColorValue>(color); // red in the low byte, as in a colour value
 }
 
 QImage WinScreenReader::GrabRegion(const QRect& region) {

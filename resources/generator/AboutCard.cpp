@@ -1,6 +1,6 @@
 #include "AboutCard.h"
 
-#include "ColourWheel.h"
+#include "ColorWheel.h"
 #include "Tone.h"
 #include "Words.h"
 
@@ -24,7 +24,7 @@ void drawAboutCard(QImage& image) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
 
-    drawColourWheel(p, QPointF(62, 62), 38, Qt::white);
+    drawColorWheel(p, QPointF(62, 62), 38, Qt::white);
 
     // The about window lays its version label over x 173..203, y 52..80 of the card, its link label
     // over x 135..311, y 122..143 (where the home page is written) and its close button over

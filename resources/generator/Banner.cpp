@@ -1,6 +1,6 @@
 #include "Banner.h"
 
-#include "ColourWheel.h"
+#include "ColorWheel.h"
 #include "Failure.h"
 #include "Tone.h"
 #include "Words.h"
@@ -49,7 +49,7 @@ void drawBanner(QImage& image) {
         spectrum.setColorAt(i / 6.0, QColor::fromHsvF(static_cast<float>(i % 6) / 6.0f, 0.75f, 0.95f));
     p.fillRect(QRectF(0, h - 3, w, 3), spectrum);
 
-    drawColourWheel(p, QPointF(40, 30.5), 20, tone::Banner);
+    drawColorWheel(p, QPointF(40, 30.5), 20, tone::Banner);
 
     QFont brand = chineseFont(32, true);
     const QRectF name =

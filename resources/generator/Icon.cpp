@@ -1,6 +1,6 @@
 #include "Icon.h"
 
-#include "ColourWheel.h"
+#include "ColorWheel.h"
 #include "Failure.h"
 #include "Tone.h"
 
@@ -42,7 +42,7 @@ QImage drawIcon(int size) {
     const double side = icon::Canvas - 2 * icon::TileMargin;
     p.drawRoundedRect(QRectF(icon::TileMargin, icon::TileMargin, side, side), icon::TileRadius,
                       icon::TileRadius);
-    drawColourWheel(p, QPointF(icon::Canvas / 2, icon::Canvas / 2), icon::WheelRadius, tone::Banner);
+    drawColorWheel(p, QPointF(icon::Canvas / 2, icon::Canvas / 2), icon::WheelRadius, tone::Banner);
     return image;
 }
 
@@ -51,7 +51,7 @@ QByteArray iconSvg() {
     const double c = icon::Canvas / 2;
     const double r = icon::WheelRadius;
     const auto number = [](double value) { return QByteArray::number(value, 'f', 3); };
-    const auto colour = [](const QColor& value) { return value.name(QColor::HexRgb).toLatin1(); };
+    const auto color = [](const QColor& value) { return value.name(QColor::HexRgb).toLatin1(); };
     const auto point = [&](double degrees) {
         const double radians = degrees * std::numbers::pi / 180;
         return number(c + r * std::cos(radians)) + ',' + number(c - r * std::sin(radians));
@@ -70,7 +70,7 @@ QByteArray iconSvg() {
         "  </defs>\n";
     svg += "  <rect x=\"" + number(icon::TileMargin) + "\" y=\"" + number(icon::TileMargin) + "\" width=\"" +
            number(side) + "\" height=\"" + number(side) + "\" rx=\"" + number(icon::TileRadius) +
-           "\" fill=\"" + colour(tone::Banner) + "\"/>\n";
+           "\" fill=\"" + color(tone::Banner) + "\"/>\n";
     // Hue 0 points up and the hues turn anticlockwise, as the conical gradient has them; each slice
     // reaches a little into the next so that no seam shows between them.
     for (int i = 0; i < icon::Slices; ++i) {
@@ -78,12 +78,12 @@ QByteArray iconSvg() {
         const double to = 90 + 360.0 * (i + 1) / icon::Slices + 0.6;
         const QColor hue = QColor::fromHsvF(static_cast<float>((i + 0.5) / icon::Slices), 0.80f, 0.96f);
         svg += "  <path d=\"M" + number(c) + ',' + number(c) + " L" + point(from) + " A" + number(r) + ',' +
-               number(r) + " 0 0 0 " + point(to) + " Z\" fill=\"" + colour(hue) + "\"/>\n";
+               number(r) + " 0 0 0 " + point(to) + " Z\" fill=\"" + color(hue) + "\"/>\n";
     }
     svg += "  <circle cx=\"" + number(c) + "\" cy=\"" + number(c) + "\" r=\"" + number(r) +
            "\" fill=\"url(#wash)\"/>\n";
     svg += "  <circle cx=\"" + number(c) + "\" cy=\"" + number(c) + "\" r=\"" + number(r * 0.30) +
-           "\" fill=\"" + colour(tone::Banner) +
+           "\" fill=\"" + color(tone::Banner) +
            "\" stroke=\"#ffffff\" stroke-opacity=\"0.863\" stroke-width=\"" + number(r * 0.08) + "\"/>\n";
     svg += "  <circle cx=\"" + number(c) + "\" cy=\"" + number(c) + "\" r=\"" + number(r - 0.5) +
            "\" fill=\"none\" stroke=\"#ffffff\" stroke-opacity=\"0.667\" stroke-width=\"" + number(r * 0.05) +

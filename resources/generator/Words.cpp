@@ -76,7 +76,7 @@ void requireChineseFont() {
             throw Failure("the font \"" + family.toStdString() + "\" lacks " + QString(c).toStdString());
 }
 
-QRectF putText(QPainter& p, const QString& text, const QFont& font, const QColor& colour, const QRectF& box,
+QRectF putText(QPainter& p, const QString& text, const QFont& font, const QColor& color, const QRectF& box,
                Along along, bool centreInk) {
     const QFontMetricsF metrics(font);
     const double advance = metrics.horizontalAdvance(text);
@@ -107,7 +107,7 @@ QRectF putText(QPainter& p, const QString& text, const QFont& font, const QColor
                           .arg(box.height())
                           .toStdString());
     p.setFont(font);
-    p.setPen(colour);
+    p.setPen(color);
     p.drawText(QPointF(x, baseline), text);
     return placed;
 }

@@ -32,7 +32,7 @@ enum class Along { Left, Centre, Right };
 // the text starts at, is centred in or ends at the box. The pen position is
 // rounded to whole pixels so the glyphs stay sharp. Text whose ink would leave
 // the box is refused rather than drawn clipped. Returns the ink rectangle.
-QRectF putText(QPainter& p, const QString& text, const QFont& font, const QColor& colour, const QRectF& box,
+QRectF putText(QPainter& p, const QString& text, const QFont& font, const QColor& color, const QRectF& box,
                Along along = Along::Centre, bool centreInk = false);
 
 } // namespace generator

@@ -40,7 +40,7 @@
     </message>
 </context>
 <context>
-    <name>ColourListFiles</name>
+    <name>ColorListFiles</name>
     <message>
         <source>颜色列表文件</source>
         <translation>Colour list file</translation>
@@ -55,7 +55,7 @@
     </message>
 </context>
 <context>
-    <name>ColourSwatch</name>
+    <name>ColorSwatch</name>
     <message>
         <source>颜色 #%1</source>
         <translation>Colour #%1</translation>
@@ -569,7 +569,7 @@ AAA: normal text %5, large text %6</translation>
     </message>
 </context>
 <context>
-    <name>PortalColourPick</name>
+    <name>PortalColorPick</name>
     <message>
         <source>未选定颜色</source>
         <translation>no colour was chosen</translation>
@@ -638,7 +638,7 @@ AAA: normal text %5, large text %6</translation>
     </message>
 </context>
 <context>
-    <name>RandomColourWindow</name>
+    <name>RandomColorWindow</name>
     <message>
         <source>随机提取颜色</source>
         <translation>Random colours</translation>

@@ -50,7 +50,7 @@ TEST_F(PickCommandTest, ALiveScreenIsReadOnceUnderThePointerInEveryFormat) {
     EXPECT_EQ(platform.AccessFake.Starts, 0);
 }
 
-TEST_F(PickCommandTest, NoColourIsWrittenThatWasNotRead) {
+TEST_F(PickCommandTest, NoColorIsWrittenThatWasNotRead) {
     platform.ScreenFake.Unreadable = true;
     EXPECT_EQ(Pick(), 1);
     platform.ScreenFake.Unreadable = false;

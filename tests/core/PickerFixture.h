@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/colour/FakeSystemColours.h"
-#include "core/picker/ColourPicker.h"
+#include "core/color/FakeSystemColors.h"
+#include "core/picker/ColorPicker.h"
 
 #include "../ListTexts.h"
 
@@ -27,8 +27,8 @@ public:
     // The first tick: picking switches on and the history is emptied.
     void StartPicking() { picker.Picking.TimerGetColorTimer(); }
     void Tick() { picker.Picking.TimerGetColorTimer(); }
-    void TickOn(ColorValue colour) {
-        underPointer = colour;
+    void TickOn(ColorValue color) {
+        underPointer = color;
         Tick();
     }
 
@@ -37,8 +37,8 @@ public:
     QString LastText() const { return std::get<QString>(copies.back()); }
     ColorValue LastSample() const { return std::get<ColorValue>(copies.back()); }
 
-    FakeSystemColours system;
-    ColourPicker picker{system};
+    FakeSystemColors system;
+    ColorPicker picker{system};
     ColorValue underPointer = 0;
     int pixelReads = 0;
     bool unreadable = false;

@@ -32,12 +32,12 @@ int DescribeImage(const QString& path) {
     return 0;
 }
 
-class ColourWindow : public QRasterWindow {
+class ColorWindow : public QRasterWindow {
 public:
-    explicit ColourWindow(QColor colour) : colour_(colour) {}
+    explicit ColorWindow(QColor color) : color_(color) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(QRect(QPoint(), size()), colour_); }
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(QRect(QPoint(), size()), color_); }
     void exposeEvent(QExposeEvent* event) override {
         QRasterWindow::exposeEvent(event);
         if (isExposed() && !said_) {
@@ -48,7 +48,7 @@ protected:
     }
 
 private:
-    QColor colour_;
+    QColor color_;
     bool said_ = false;
 };
 
@@ -56,7 +56,7 @@ int ShowWindow(const QString& hex, const QString& rectangle) {
     const QStringList r = rectangle.split(',');
     if (r.size() != 4)
         return 2;
-    ColourWindow window(QColor(0xFF000000u | hex.toUInt(nullptr, 16)));
+    ColorWindow window(QColor(0xFF000000u | hex.toUInt(nullptr, 16)));
     window.setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
     window.setGeometry(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
     window.show();

@@ -19,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const GimpPalette again = ParseGimpPalette(FormatGimpPalette(palette));
-    if (again.Name != OneLine(palette.Name) || again.Colours.size() != palette.Colours.size())
+    if (again.Name != OneLine(palette.Name) || again.Colors.size() != palette.Colors.size())
         std::abort();
-    for (std::size_t i = 0; i < palette.Colours.size(); ++i)
-        if (again.Colours[i].Colour != palette.Colours[i].Colour ||
-            again.Colours[i].Name != OneLine(palette.Colours[i].Name))
+    for (std::size_t i = 0; i < palette.Colors.size(); ++i)
+        if (again.Colors[i].Color != palette.Colors[i].Color ||
+            again.Colors[i].Name != OneLine(palette.Colors[i].Name))
             std::abort();
     return 0;
 }

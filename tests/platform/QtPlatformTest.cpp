@@ -1,5 +1,5 @@
 // The Qt back ends that need no real desktop, on Qt's offscreen platform.
-#include "core/persistence/ColourListFiles.h"
+#include "core/persistence/ColorListFiles.h"
 #include "platform/qt/ProgramFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialogs.h"

@@ -1,6 +1,6 @@
 // Runs on a private X server: the desktop's pixels and palette as the program reads them.
 #include "platform/qt/QtScreenReader.h"
-#include "platform/qt/QtSystemColours.h"
+#include "platform/qt/QtSystemColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -13,31 +13,31 @@
 
 namespace {
 
-void SetRootColour(const char* colour) {
-    const std::string command = std::string("xsetroot -solid '") + colour + "'";
+void SetRootColor(const char* color) {
+    const std::string command = std::string("xsetroot -solid '") + color + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
 TEST(QtScreenReader, ReadsThePixelUnderAPoint) {
     QtScreenReader screen;
-    SetRootColour("#123456");
+    SetRootColor("#123456");
     EXPECT_EQ(screen.ScreenPixelSource(5, 5), PackRgb(0x12, 0x34, 0x56));
-    SetRootColour("#FF8000");
+    SetRootColor("#FF8000");
     const QSize size = QGuiApplication::primaryScreen()->size();
     EXPECT_EQ(screen.ScreenPixelSource(size.width() - 1, size.height() - 1), 33023); // read afresh
     EXPECT_EQ(screen.ScreenPixelSource(0, 0), 33023);
 }
 
 // Run again on servers of 16-bit and 30-bit pixels: colours every format holds exactly read back.
-TEST(QtScreenReader, ReadsExactColoursInTheServersPixelFormat) {
+TEST(QtScreenReader, ReadsExactColorsInTheServersPixelFormat) {
     QtScreenReader screen;
-    for (const char* colour : {"#FF0000", "#00FF00", "#0000FF", "#FFFFFF", "#000000", "#FF00FF"}) {
-        SetRootColour(colour);
+    for (const char* color : {"#FF0000", "#00FF00", "#0000FF", "#FFFFFF", "#000000", "#FF00FF"}) {
+        SetRootColor(color);
         const auto read = screen.ScreenPixelSource(640, 480);
-        ASSERT_TRUE(read.has_value()) << colour;
-        EXPECT_EQ("#" + ColorToHexText(*read), colour);
+        ASSERT_TRUE(read.has_value()) << color;
+        EXPECT_EQ("#" + ColorToHexText(*read), color);
         const QImage region = screen.GrabRegion(QRect(600, 400, 64, 3));
-        EXPECT_EQ(region.pixelColor(63, 2), QColor(colour));
+        EXPECT_EQ(region.pixelColor(63, 2), QColor(color));
     }
     ASSERT_EQ(std::system("xdotool mousemove 321 123"), 0);
     EXPECT_EQ(screen.PointerPosition(), QPoint(321, 123));
@@ -54,7 +54,7 @@ TEST(QtScreenReader, APointNoScreenShowsGivesAllBitsSet) {
 
 TEST(QtScreenReader, GrabsARegionAndBlackWhereNoScreenIs) {
     QtScreenReader screen;
-    SetRootColour("#C8DCF0");
+    SetRootColor("#C8DCF0");
     const QImage inside = screen.GrabRegion(QRect(100, 200, 184, 88));
     ASSERT_EQ(inside.size(), QSize(184, 88));
     EXPECT_EQ(inside.pixelColor(0, 0), QColor(200, 220, 240));
@@ -74,8 +74,8 @@ TEST(QtScreenReader, PointerPositionIsWhereThePointerWasPut) {
     EXPECT_EQ(screen.PointerPosition(), QPoint(321, 123));
 }
 
-TEST(QtSystemColours, IndexesAnswerFromTheDesktopPalette) {
-    QtSystemColours system;
+TEST(QtSystemColors, IndexesAnswerFromTheDesktopPalette) {
+    QtSystemColors system;
     const QPalette palette = QGuiApplication::palette();
     auto packed = [](QColor c) { return PackRgb(c.red(), c.green(), c.blue()); };
     EXPECT_EQ(system.SystemColor(15), packed(palette.color(QPalette::Active, QPalette::Button)));

@@ -8,7 +8,7 @@
 #include "platform/win/WinPointerAim.h"
 #include "platform/win/WinScreenReader.h"
 #include "platform/win/WinSingleCopy.h"
-#include "platform/win/WinSystemColours.h"
+#include "platform/win/WinSystemColors.h"
 #include "ui/picker/MainWindow.h"
 
 #include <QApplication>
@@ -30,11 +30,11 @@ namespace {
 // A borderless window filled with one colour, on top of everything, at a place of the screen.
 class Patch {
 public:
-    Patch(QColor colour, QRect place) {
+    Patch(QColor color, QRect place) {
         window_.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         window_.setAutoFillBackground(true);
         QPalette palette = window_.palette();
-        palette.setColor(QPalette::Window, colour);
+        palette.setColor(QPalette::Window, color);
         window_.setPalette(palette);
         window_.setGeometry(place);
         window_.show();
@@ -65,7 +65,7 @@ std::optional<ColorValue> ReadOnceDrawn(WinScreenReader& screen, QPoint at, Colo
 
 QRect ScreenArea() { return QRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
 
-TEST(WinScreenReader, ReadsEachColourWithRedInTheLowByte) {
+TEST(WinScreenReader, ReadsEachColorWithRedInTheLowByte) {
     WinScreenReader screen;
     struct Case {
         QColor Shown;
@@ -174,8 +174,8 @@ TEST(WinFileDialogs, AListIsSavedUnderTheNameAsTyped) {
     EXPECT_EQ(QFileInfo(chosen->Path).fileName(), "mylist");
 }
 
-TEST(WinSystemColours, EachIndexIsTheSystemsOwnColour) {
-    WinSystemColours colours;
+TEST(WinSystemColors, EachIndexIsTheSystemsOwnColor) {
+    WinSystemColors colors;
     const int indexes[] = {COLOR_WINDOW, COLOR_BTNFACE, COLOR_HIGHLIGHT, COLOR_MENUBAR};
     const COLORREF chosen[] = {RGB(0x01, 0x02, 0x03), RGB(0xF0, 0x80, 0x10), RGB(0x00, 0x00, 0xFE),
                                RGB(0xFE, 0x00, 0x00)};
@@ -184,11 +184,11 @@ TEST(WinSystemColours, EachIndexIsTheSystemsOwnColour) {
         former[i] = GetSysColor(indexes[i]);
     ASSERT_TRUE(SetSysColors(int(std::size(indexes)), indexes, chosen));
     for (std::size_t i = 0; i < std::size(indexes); ++i)
-        EXPECT_EQ(colours.SystemColor(indexes[i]), ColorValue(chosen[i])) << indexes[i];
+        EXPECT_EQ(colors.SystemColor(indexes[i]), ColorValue(chosen[i])) << indexes[i];
     SetSysColors(int(std::size(indexes)), indexes, former);
 
     for (const int none : {-1, 25, 31, 1000})
-        EXPECT_EQ(colours.SystemColor(none), 0) << none;
+        EXPECT_EQ(colors.SystemColor(none), 0) << none;
 }
 
 TEST(WinSingleCopy, OneCopyAFolderAndALaterOneAsksItToShow) {

@@ -29,7 +29,7 @@ public:
     static QRgb ScreenPixel(int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) << 4) | (y >> 8)); }
 
     // Puts one colour under the pointer's spot.
-    void PaintUnderPointer(QColor colour) { screen.Screen.setPixelColor(screen.Pointer, colour); }
+    void PaintUnderPointer(QColor color) { screen.Screen.setPixelColor(screen.Pointer, color); }
 
     void Tick() { picker.Picking.TimerGetColorTimer(); }
     // The first tick: picking switches on and the history is emptied.
@@ -53,6 +53,6 @@ public:
     FakePlatform platform;
     FakeScreenReader& screen = platform.ScreenFake;
     Program program{platform};
-    ColourPicker& picker = program.Picker();
+    ColorPicker& picker = program.Picker();
     MainWindow& window = program.Window();
 };

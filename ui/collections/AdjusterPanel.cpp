@@ -5,16 +5,16 @@
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/ImageControl.h"
 #include "ui/controls/QtColor.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/resources/SkinPictures.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
 
-AdjusterPanel::AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent)
+AdjusterPanel::AdjusterPanel(ColorAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent)
     : QWidget(parent), adjuster_(adjuster), clipboard_(clipboard) {
     setObjectName(QStringLiteral("PnlColorPlatte"));
-    SetBackground(this, WindowColour);
+    SetBackground(this, WindowColor);
     auto* board = new ImageControl(this);
     board->setObjectName(QStringLiteral("ImgTiaosheBoard"));
     (new DockLayout(this))->addWidget(board, DockLayout::Client);
@@ -31,7 +31,7 @@ AdjusterPanel::AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& cl
     } rows[] = {{"SbR", "LblR", 38, {250, 41, 24, 15}, tr("红")},
                 {"SbG", "LblG", 66, {250, 69, 24, 15}, tr("绿")},
                 {"SbB", "LblB", 101, {41, 86, 24, 15}, tr("蓝")}};
-    for (ColourAdjuster::Bar bar : {ColourAdjuster::Red, ColourAdjuster::Green, ColourAdjuster::Blue}) {
+    for (ColorAdjuster::Bar bar : {ColorAdjuster::Red, ColorAdjuster::Green, ColorAdjuster::Blue}) {
         numbers_[bar] = new QLabel(this);
         numbers_[bar]->setObjectName(QString::fromLatin1(rows[bar].Number));
         numbers_[bar]->setGeometry(rows[bar].NumberPlace);
@@ -50,13 +50,13 @@ AdjusterPanel::AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& cl
     sample_->setGeometry(174, 10, ClipboardOutput::SampleWidth, ClipboardOutput::SampleHeight);
     sample_->hide();
 
-    connect(&adjuster, &ColourAdjuster::Changed, this, &AdjusterPanel::ShowBars);
+    connect(&adjuster, &ColorAdjuster::Changed, this, &AdjusterPanel::ShowBars);
     connect(&clipboard, &ClipboardOutput::SampleChanged, this, &AdjusterPanel::ShowSample);
     ShowBars();
 }
 
 void AdjusterPanel::ShowBars() {
-    for (ColourAdjuster::Bar bar : {ColourAdjuster::Red, ColourAdjuster::Green, ColourAdjuster::Blue}) {
+    for (ColorAdjuster::Bar bar : {ColorAdjuster::Red, ColorAdjuster::Green, ColorAdjuster::Blue}) {
         const QSignalBlocker quiet(bars_[bar]); // the adjuster moved it: no change to hand back
         bars_[bar]->setValue(adjuster_.Position(bar));
         numbers_[bar]->setText(adjuster_.Label(bar));
@@ -64,6 +64,6 @@ void AdjusterPanel::ShowBars() {
 }
 
 void AdjusterPanel::ShowSample() {
-    if (const auto colour = clipboard_.Sample())
-        sample_->SetPicture(SamplePicture(*colour));
+    if (const auto color = clipboard_.Sample())
+        sample_->SetPicture(SamplePicture(*color));
 }

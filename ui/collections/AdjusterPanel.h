@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/collections/ColourAdjuster.h"
+#include "core/collections/ColorAdjuster.h"
 
 #include <QWidget>
 
@@ -16,13 +16,13 @@ class QLabel;
 class AdjusterPanel : public QWidget {
     Q_OBJECT
 public:
-    AdjusterPanel(ColourAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent);
+    AdjusterPanel(ColorAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent);
 
 private:
     void ShowBars();
     void ShowSample();
 
-    ColourAdjuster& adjuster_;
+    ColorAdjuster& adjuster_;
     const ClipboardOutput& clipboard_;
     std::array<AdjusterBar*, 3> bars_{};
     std::array<QLabel*, 3> numbers_{};

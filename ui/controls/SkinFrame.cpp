@@ -2,19 +2,19 @@
 
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/ImageControl.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/resources/SkinPictures.h"
 
 #include <QPixmap>
 
 namespace {
 
-constexpr ColorValue BandColour = 16449269; // red 245, green 254, blue 250
+constexpr ColorValue BandColor = 16449269; // red 245, green 254, blue 250
 
 QWidget* Band(QWidget* window, const char* left, const char* middle, const char* right, int leftWidth,
               int rightWidth, ImageControl*& leftPicture, ImageControl*& middlePicture,
               ImageControl*& rightPicture) {
-    QWidget* band = ColouredPanel(window, BandColour);
+    QWidget* band = ColoredPanel(window, BandColor);
     auto* layout = new DockLayout(band);
     leftPicture = FramePicture(band, left);
     layout->addWidget(leftPicture, DockLayout::Left, leftWidth);

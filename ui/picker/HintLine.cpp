@@ -1,15 +1,15 @@
 #include "ui/picker/HintLine.h"
 
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 #include "ui/controls/CentredText.h"
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/PacedText.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
 
-HintLine::HintLine(const ColourPicker& picker, QWidget* parent) : QWidget(parent) {
+HintLine::HintLine(const ColorPicker& picker, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PnlBottom"));
-    SetBackground(this, WindowColour);
+    SetBackground(this, WindowColor);
     auto* line = new DockLayout(this);
     auto spacer = [this, line](const char* name, DockLayout::Dock dock, int size) {
         auto* space = new QWidget(this);
@@ -40,7 +40,7 @@ HintLine::HintLine(const ColourPicker& picker, QWidget* parent) : QWidget(parent
     text_->setAccessibleName(tr("提示"));
     auto* told = new PacedText([this](const QString& hint) { text_->setAccessibleDescription(hint); }, this);
     told->Set(picker.Hint());
-    connect(&picker, &ColourPicker::HintChanged, text_, [this, told, &picker] {
+    connect(&picker, &ColorPicker::HintChanged, text_, [this, told, &picker] {
         text_->SetText(picker.Hint());
         told->Set(picker.Hint());
     });

@@ -2,14 +2,14 @@
 
 #include <QWidget>
 
-class ColourPicker;
+class ColorPicker;
 class CentredText;
 
 // The hint line at the window's foot: red, centred, word-wrapped, between empty spacers.
 class HintLine : public QWidget {
     Q_OBJECT
 public:
-    HintLine(const ColourPicker& picker, QWidget* parent);
+    HintLine(const ColorPicker& picker, QWidget* parent);
 
 private:
     CentredText* text_;

@@ -1,7 +1,7 @@
 #include "ui/picker/MagnifierPanel.h"
 
 #include "core/Guard.h"
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 #include "core/picker/MagnifierGeometry.h"
 #include "core/windows/Messages.h"
 #include "platform/DesktopWindows.h"
@@ -13,7 +13,7 @@
 #include "ui/controls/ImageControl.h"
 #include "ui/controls/PacedText.h"
 #include "ui/controls/SpeedButton.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
 #include "ui/resources/SkinPictures.h"
 
@@ -68,11 +68,11 @@ void DrawArm(QImage& canvas, int x, int y, int dx, int dy, int length) {
 
 } // namespace
 
-MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const WindowPlace& ownWindow,
+MagnifierPanel::MagnifierPanel(ColorPicker& picker, Platform& platform, const WindowPlace& ownWindow,
                                QWidget* parent)
     : QWidget(parent), picker_(picker), platform_(platform), ownWindow_(ownWindow) {
     setObjectName(QStringLiteral("PnlZoom"));
-    SetBackground(this, WindowColour);
+    SetBackground(this, WindowColor);
     auto* layout = new DockLayout(this);
     auto* strip = new ImageControl(this);
     strip->setObjectName(QStringLiteral("ImgZoomBG"));
@@ -105,7 +105,7 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const W
     view_->setFocusPolicy(Qt::StrongFocus);
     view_->installEventFilter(this);
     view_->setAccessibleName(tr("放大镜"));
-    pointerColour_ = new PacedText([this](const QString& name) { view_->setAccessibleName(name); }, this);
+    pointerColor_ = new PacedText([this](const QString& name) { view_->setAccessibleName(name); }, this);
     layout->addWidget(view_, DockLayout::Client);
 
     // The window definition keeps the level in a track bar of a group that is never shown.
@@ -122,14 +122,14 @@ MagnifierPanel::MagnifierPanel(ColourPicker& picker, Platform& platform, const W
         left += 40;
     }
 
-    connect(zoomIn, &SpeedButton::clicked, &picker, &ColourPicker::BtnZoomInClick);
-    connect(zoomOut, &SpeedButton::clicked, &picker, &ColourPicker::BtnZoomoutClick);
-    connect(&picker, &ColourPicker::ZoomChanged, this, &MagnifierPanel::ShowZoom);
-    connect(&picker, &ColourPicker::SampleSideChanged, this, [this] { shown_.reset(); }); // a new outline
+    connect(zoomIn, &SpeedButton::clicked, &picker, &ColorPicker::BtnZoomInClick);
+    connect(zoomOut, &SpeedButton::clicked, &picker, &ColorPicker::BtnZoomoutClick);
+    connect(&picker, &ColorPicker::ZoomChanged, this, &MagnifierPanel::ShowZoom);
+    connect(&picker, &ColorPicker::SampleSideChanged, this, [this] { shown_.reset(); }); // a new outline
     connect(&picker.Picking.TimerShowZoom, &Timer::Tick, this, &MagnifierPanel::TimerShowZoomTimer);
-    connect(&picker.Current, &CurrentColour::Changed, this, [this] {
+    connect(&picker.Current, &CurrentColor::Changed, this, [this] {
         if (picker_.Picking.PickingOn())
-            pointerColour_->Set(tr("放大镜，指针下的颜色 %1").arg(picker_.Current.Text()));
+            pointerColor_->Set(tr("放大镜，指针下的颜色 %1").arg(picker_.Current.Text()));
     });
     ShowZoom();
 }
@@ -163,7 +163,7 @@ bool MagnifierPanel::AimKey(const QKeyEvent& key) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        picker_.CopyColourUnderPointer();
+        picker_.CopyColorUnderPointer();
         return true;
     default:
         return false;

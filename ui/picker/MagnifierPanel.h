@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-class ColourPicker;
+class ColorPicker;
 class DirectView;
 class ImageControl;
 class PacedText;
@@ -25,7 +25,7 @@ class MagnifierPanel : public QWidget {
     Q_OBJECT
 public:
     // ownWindow is where the window the panel lies in is, so that the pointer over it is told apart.
-    MagnifierPanel(ColourPicker& picker, Platform& platform, const WindowPlace& ownWindow, QWidget* parent);
+    MagnifierPanel(ColorPicker& picker, Platform& platform, const WindowPlace& ownWindow, QWidget* parent);
     ~MagnifierPanel() override;
 
     // True when the view was drawn anew: a resting pointer over a still screen draws nothing.
@@ -46,7 +46,7 @@ private:
     void ShowZoom();
     void Present();
 
-    ColourPicker& picker_;
+    ColorPicker& picker_;
     Platform& platform_;
     const WindowPlace ownWindow_;
     ImageControl* view_;
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<DirectView> direct_;
     bool directTried_ = false;
     QLabel* factor_;
-    PacedText* pointerColour_;
+    PacedText* pointerColor_;
     // What the view shows: where it reads the screen, at what size, and the pixels it read there.
     struct Shown {
         ZoomPlan Plan;

@@ -1,10 +1,10 @@
 #include "ui/picker/MainWindow.h"
 
-#include "core/colour/ContrastRatio.h"
+#include "core/color/ContrastRatio.h"
 #include "core/Guard.h"
-#include "core/persistence/ColourListFiles.h"
+#include "core/persistence/ColorListFiles.h"
 #include "core/persistence/FileStore.h"
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 #include "core/windows/Messages.h"
 #include "core/windows/ProgramVersion.h"
 #include "core/windows/SiteAddress.h"
@@ -14,7 +14,7 @@
 #include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "ui/collections/AdjusterPanel.h"
-#include "ui/collections/ColourListView.h"
+#include "ui/collections/ColorListView.h"
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/DockSplitter.h"
 #include "ui/controls/FixedRowDelegate.h"
@@ -22,16 +22,16 @@
 #include "ui/controls/QtColor.h"
 #include "ui/controls/SkinFrame.h"
 #include "ui/controls/SpeedButton.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
-#include "ui/picker/CurrentColourField.h"
+#include "ui/picker/CurrentColorField.h"
 #include "ui/picker/HintLine.h"
 #include "ui/picker/MagnifierPanel.h"
 #include "ui/resources/SkinPictures.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ExamplesWindow.h"
 #include "ui/windows/HelpWindow.h"
-#include "ui/windows/RandomColourWindow.h"
+#include "ui/windows/RandomColorWindow.h"
 #include "ui/windows/WebBanner.h"
 
 #include <QAction>
@@ -54,8 +54,8 @@
 
 namespace {
 
-constexpr ColorValue CentreColour = 16115930; // red 218, green 232, blue 245
-constexpr ColorValue BannerColour = 4464672;  // red 32, green 32, blue 68
+constexpr ColorValue CentreColor = 16115930; // red 218, green 232, blue 245
+constexpr ColorValue BannerColor = 4464672;  // red 32, green 32, blue 68
 
 template <class Control>
 Control* Named(Control* control, const char* name) {
@@ -63,8 +63,8 @@ Control* Named(Control* control, const char* name) {
     return control;
 }
 
-QWidget* Panel(QWidget* parent, const char* name, ColorValue colour = WindowColour) {
-    return Named(ColouredPanel(parent, colour), name);
+QWidget* Panel(QWidget* parent, const char* name, ColorValue color = WindowColor) {
+    return Named(ColoredPanel(parent, color), name);
 }
 
 SpeedButton* ColumnButton(QWidget* column, const char* name, int top) {
@@ -83,11 +83,11 @@ struct FavouriteContrast {
     double Ratio;
 };
 
-std::optional<FavouriteContrast> ContrastWithFavourite(const ColourPicker& picker) {
+std::optional<FavouriteContrast> ContrastWithFavourite(const ColorPicker& picker) {
     const int row = picker.Favourites.FocusedRow();
     if (row < 0)
         return std::nullopt;
-    const ColorValue favourite = picker.Favourites.PaintColour(row);
+    const ColorValue favourite = picker.Favourites.PaintColor(row);
     return FavouriteContrast{favourite, ContrastRatio(picker.Current.ShownColor(), favourite)};
 }
 
@@ -113,17 +113,17 @@ QString ContrastHint(const std::optional<FavouriteContrast>& contrast) {
 
 } // namespace
 
-MainWindow::MainWindow(ColourPicker& picker, Platform& platform, QWidget* parent)
+MainWindow::MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent)
     : QWidget(parent), picker_(picker), platform_(platform) {
     setObjectName(QStringLiteral("TFrmScreenColor"));
     setFont(SongTi(15));
-    SetBackground(this, WindowColour);
+    SetBackground(this, WindowColor);
 
     auto* root = new DockLayout(this);
     CreateFrame(root);
     root->addWidget(new HintLine(picker_, this), DockLayout::Bottom, 36);
 
-    QWidget* centre = Panel(this, "SbCenter", CentreColour);
+    QWidget* centre = Panel(this, "SbCenter", CentreColor);
     root->addWidget(centre, DockLayout::Client);
     auto* centreLayout = new DockLayout(centre);
     // The label sits behind the button column, which hides it.
@@ -161,7 +161,7 @@ void MainWindow::CreateFrame(DockLayout* root) {
 }
 
 QWidget* MainWindow::CreateBanner(QWidget* centre) {
-    bannerPanel_ = Panel(centre, "SbAvert", BannerColour);
+    bannerPanel_ = Panel(centre, "SbAvert", BannerColor);
     bannerPicture_ = Named(new ImageControl(bannerPanel_), "Image48");
     (new DockLayout(bannerPanel_))->addWidget(bannerPicture_, DockLayout::Client);
 
@@ -178,7 +178,7 @@ QWidget* MainWindow::CreateBanner(QWidget* centre) {
 }
 
 QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
-    QWidget* column = Panel(centre, "ScrollBox1", CentreColour);
+    QWidget* column = Panel(centre, "ScrollBox1", CentreColor);
 
     prefixButton_ = Named(new SpeedButton(column), "BtnColorPre");
     prefixButton_->setGeometry(6, 1, 86, 22);
@@ -233,7 +233,7 @@ QWidget* MainWindow::CreateLists(QWidget* mainArea) {
     QWidget* valueRow = Panel(lists, "Panel4");
     valueRowPicture_ = Named(new ImageControl(valueRow), "ImgCurColorVal");
     (new DockLayout(valueRow))->addWidget(valueRowPicture_, DockLayout::Client);
-    auto* valueField = new CurrentColourField(picker_.Current, valueRow);
+    auto* valueField = new CurrentColorField(picker_.Current, valueRow);
     valueField->setGeometry(101, 4, 340, 23);
     valueField->setAccessibleName(tr("当前颜色值"));
     layout->addWidget(valueRow, DockLayout::Bottom, 34);
@@ -242,8 +242,8 @@ QWidget* MainWindow::CreateLists(QWidget* mainArea) {
     struct Names {
         const char *Panel, *Header, *TopBorder, *BottomBorder, *LeftEdge, *RightEdge, *List;
     };
-    auto listPanel = [&](ColourList& list, const Names& names, int headerHeight, ImageControl*& header,
-                         ColourListView*& view) {
+    auto listPanel = [&](ColorList& list, const Names& names, int headerHeight, ImageControl*& header,
+                         ColorListView*& view) {
         QWidget* panel = Panel(lists, names.Panel);
         auto* panelLayout = new DockLayout(panel);
         header = Named(new ImageControl(panel), names.Header);
@@ -254,7 +254,7 @@ QWidget* MainWindow::CreateLists(QWidget* mainArea) {
                                9);
         panelLayout->addWidget(Named(FramePicture(panel, "ListEdgeRight"), names.RightEdge),
                                DockLayout::Right, 7);
-        view = Named(new ColourListView(list, panel), names.List);
+        view = Named(new ColorListView(list, panel), names.List);
         panelLayout->addWidget(view, DockLayout::Client);
         return panel;
     };
@@ -270,7 +270,7 @@ QWidget* MainWindow::CreateLists(QWidget* mainArea) {
         DockLayout::Client);
     // Below its last row the favourites list shows the desktop's window colour, the history its own.
     QPalette historyPalette = historyView_->palette();
-    historyPalette.setColor(QPalette::Base, ToQColor(WindowColour));
+    historyPalette.setColor(QPalette::Base, ToQColor(WindowColor));
     historyView_->setPalette(historyPalette);
     historyView_->setAccessibleName(tr("颜色列表"));
     historyView_->setAccessibleDescription(tr("选中一行即停止取色并复制它的颜色；菜单键打开右键菜单"));
@@ -333,26 +333,26 @@ void MainWindow::CreateMenus() {
 
 void MainWindow::Connect() {
     auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
-    ColourPicker& picker = picker_;
+    ColorPicker& picker = picker_;
 
-    connect(prefixButton_, &SpeedButton::clicked, &picker.Current, &CurrentColour::BtnColorPreClick);
-    connect(formatBox_, &QComboBox::currentIndexChanged, &picker, &ColourPicker::CbColorValTypeChange);
+    connect(prefixButton_, &SpeedButton::clicked, &picker.Current, &CurrentColor::BtnColorPreClick);
+    connect(formatBox_, &QComboBox::currentIndexChanged, &picker, &ColorPicker::CbColorValTypeChange);
     connect(formatBox_->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::FormatTextEdited);
-    connect(pasteTypeList_, &QListWidget::currentRowChanged, &picker, &ColourPicker::LbPasteTypeClick);
+    connect(pasteTypeList_, &QListWidget::currentRowChanged, &picker, &ColorPicker::LbPasteTypeClick);
     connect(pickButton_, &SpeedButton::clicked, &picker.Picking, &PickLoop::BtnStartGetColorClick);
-    connect(copyButton_, &SpeedButton::clicked, &picker, &ColourPicker::BtnCopyColorClick);
-    connect(addFavouriteButton_, &SpeedButton::clicked, &picker, &ColourPicker::BtnAddColorFavClick);
+    connect(copyButton_, &SpeedButton::clicked, &picker, &ColorPicker::BtnCopyColorClick);
+    connect(addFavouriteButton_, &SpeedButton::clicked, &picker, &ColorPicker::BtnAddColorFavClick);
     connect(otherFunctionsButton_, &SpeedButton::clicked, this, &MainWindow::BtnOtherFunClick);
     connect(helpButton_, &SpeedButton::clicked, this, &MainWindow::BtnHelpClick);
     connect(exitButton_, &SpeedButton::clicked, this, &MainWindow::BtnSCExitClick);
-    connect(alwaysOnTopButton_, &SpeedButton::clicked, &picker, &ColourPicker::BtnAlwaysOnTopClick);
+    connect(alwaysOnTopButton_, &SpeedButton::clicked, &picker, &ColorPicker::BtnAlwaysOnTopClick);
 
-    connect(historyView_, &ColourListView::Chosen, &picker, &ColourPicker::LbColorsClick);
-    connect(favouritesView_, &ColourListView::Chosen, &picker, &ColourPicker::LbFavColorClick);
+    connect(historyView_, &ColorListView::Chosen, &picker, &ColorPicker::LbColorsClick);
+    connect(favouritesView_, &ColorListView::Chosen, &picker, &ColorPicker::LbFavColorClick);
     auto removeSelectedFavourites = [this] {
         picker_.BtnClearColorFavClick(favouritesView_->SelectedRows());
     };
-    connect(favouritesView_, &ColourListView::KeyDown, this, [=](int key, Qt::KeyboardModifiers) {
+    connect(favouritesView_, &ColorListView::KeyDown, this, [=](int key, Qt::KeyboardModifiers) {
         if (key == Qt::Key_Delete) // whatever the shift state; the list still sees the key
             removeSelectedFavourites();
     });
@@ -365,10 +365,10 @@ void MainWindow::Connect() {
             [this](const QPoint& at) { helpMenu_->popup(helpButton_->mapToGlobal(at)); });
 
     for (const char* name : {"N4", "N5"})
-        connect(action(name), &QAction::triggered, &picker, &ColourPicker::BtnClearAllColorClick);
+        connect(action(name), &QAction::triggered, &picker, &ColorPicker::BtnClearAllColorClick);
     for (const char* name : {"N2", "N7"})
         connect(action(name), &QAction::triggered, this, removeSelectedFavourites);
-    connect(action("N3"), &QAction::triggered, &picker, &ColourPicker::ClearFavourites);
+    connect(action("N3"), &QAction::triggered, &picker, &ColorPicker::ClearFavourites);
     connect(action("N6"), &QAction::triggered, this, &MainWindow::BtnOpenColorClick);
     for (const char* name : {"MnSamplePixel", "MnSample3", "MnSample5"}) {
         QAction* choice = action(name);
@@ -379,7 +379,7 @@ void MainWindow::Connect() {
         for (const char* name : {"MnSamplePixel", "MnSample3", "MnSample5"})
             action(name)->setChecked(action(name)->data().toInt() == picker.SampleSide());
     };
-    connect(&picker, &ColourPicker::SampleSideChanged, this, showSampleSide);
+    connect(&picker, &ColorPicker::SampleSideChanged, this, showSampleSide);
     showSampleSide();
     QAction* hotkey = action("MnGlobalHotkey");
     connect(hotkey, &QAction::triggered, &picker.Hotkey, &HotkeyChoice::SetOn);
@@ -415,7 +415,7 @@ void MainWindow::Connect() {
         });
     };
     showContrast();
-    connect(&picker.Current, &CurrentColour::Changed, this, showContrast);
+    connect(&picker.Current, &CurrentColor::Changed, this, showContrast);
     connect(&picker.Favourites, &QAbstractItemModel::rowsInserted, this, showContrast);
     connect(&picker.Favourites, &QAbstractItemModel::rowsRemoved, this, showContrast);
     connect(&picker.Favourites, &QAbstractItemModel::modelReset, this, showContrast);
@@ -434,13 +434,13 @@ void MainWindow::Connect() {
 
     connect(&picker.Picking, &PickLoop::PickingChanged, this, &MainWindow::ShowPicking);
     connect(&picker.Picking, &PickLoop::WaitingForButton, this, &MainWindow::ShowPicking);
-    connect(&picker.Current, &CurrentColour::FormatChanged, this, &MainWindow::ShowFormat);
-    connect(&picker.Current, &CurrentColour::PrefixChanged, this, &MainWindow::ShowPrefix);
+    connect(&picker.Current, &CurrentColor::FormatChanged, this, &MainWindow::ShowFormat);
+    connect(&picker.Current, &CurrentColor::PrefixChanged, this, &MainWindow::ShowPrefix);
     connect(&picker.Clipboard, &ClipboardOutput::PasteTypeChanged, this, [this] {
         const QSignalBlocker quiet(pasteTypeList_);
         pasteTypeList_->setCurrentRow(picker_.Clipboard.PasteType());
     });
-    connect(&picker, &ColourPicker::AlwaysOnTopChanged, this, &MainWindow::ShowAlwaysOnTop);
+    connect(&picker, &ColorPicker::AlwaysOnTopChanged, this, &MainWindow::ShowAlwaysOnTop);
 }
 
 void MainWindow::SetTabOrder() {
@@ -637,12 +637,12 @@ void MainWindow::MnDemoClick() {
 void MainWindow::BtnRadomColorClick() {
     RunGuarded([this] {
         picker_.Picking.SwitchPickingOff();
-        if (!randomColourWindow_)
-            randomColourWindow_ = new RandomColourWindow(this);
-        randomColourWindow_->Picked = false;
-        randomColourWindow_->exec();
-        if (randomColourWindow_->Picked)
-            picker_.TakeRandomColour(randomColourWindow_->PreviewColor());
+        if (!randomColorWindow_)
+            randomColorWindow_ = new RandomColorWindow(this);
+        randomColorWindow_->Picked = false;
+        randomColorWindow_->exec();
+        if (randomColorWindow_->Picked)
+            picker_.TakeRandomColor(randomColorWindow_->PreviewColor());
     });
 }
 
@@ -653,7 +653,7 @@ void MainWindow::BtnOpenColorClick() {
             return;
         // What an earlier failure said goes once a step succeeds.
         try {
-            OpenColourList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
+            OpenColorList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
             picker_.SetHint({});
         } catch (const FileError& error) {
             picker_.SetHint(error.Told(MsgCannotOpenList));
@@ -668,7 +668,7 @@ void MainWindow::BtnSaveColorAsClick() {
             return;
         try {
             const ListFileKind kind = ListFileKindOf(chosen->Filter);
-            SaveColourList(picker_.History, SavedName(chosen->Path, kind), kind);
+            SaveColorList(picker_.History, SavedName(chosen->Path, kind), kind);
             picker_.SetHint({});
         } catch (const FileError& error) {
             picker_.SetHint(error.Told(MsgCannotSave));

@@ -7,8 +7,8 @@
 
 class AboutWindow;
 class AdjusterPanel;
-class ColourListView;
-class ColourPicker;
+class ColorListView;
+class ColorPicker;
 class DockLayout;
 class ExamplesWindow;
 class HelpWindow;
@@ -19,7 +19,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QMenu;
-class RandomColourWindow;
+class RandomColorWindow;
 class SpeedButton;
 class WebBanner;
 
@@ -28,7 +28,7 @@ class WebBanner;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    MainWindow(ColourPicker& picker, Platform& platform, QWidget* parent = nullptr);
+    MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The help and about windows, made hidden right after the main window.
@@ -73,7 +73,7 @@ private:
     void BtnOpenColorClick();
     void BtnSaveColorAsClick();
 
-    ColourPicker& picker_;
+    ColorPicker& picker_;
     Platform& platform_;
 
     QWidget* bannerPanel_;
@@ -93,8 +93,8 @@ private:
     ImageControl* historyHeader_;
     ImageControl* favouritesHeader_;
     ImageControl* valueRowPicture_;
-    ColourListView* historyView_;
-    ColourListView* favouritesView_;
+    ColorListView* historyView_;
+    ColorListView* favouritesView_;
     AdjusterPanel* adjusterPanel_;
     MagnifierPanel* magnifierPanel_;
     QMenu* historyMenu_;
@@ -107,5 +107,5 @@ private:
     HelpWindow* helpWindow_ = nullptr;
     AboutWindow* aboutWindow_ = nullptr;
     ExamplesWindow* examplesWindow_ = nullptr;
-    RandomColourWindow* randomColourWindow_ = nullptr;
+    RandomColorWindow* randomColorWindow_ = nullptr;
 };

@@ -8,7 +8,7 @@
 #include "ui/controls/ImageControl.h"
 #include "ui/controls/SkinFrame.h"
 #include "ui/controls/SpeedButton.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
 #include "ui/resources/SkinPictures.h"
 #include "ui/windows/OpenLinks.h"
@@ -23,7 +23,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     setGeometry(270, 229, 380, 247);
     QFont font = HeiTi(21);
     setFont(font);
-    SetBackground(this, WindowColour);
+    SetBackground(this, WindowColor);
 
     auto* layout = new DockLayout(this);
     SkinFrame::Add(this, layout, {15, 11, 10, 14, 14, 14});

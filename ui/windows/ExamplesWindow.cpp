@@ -2,7 +2,7 @@
 
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/ImageControl.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
 #include "ui/resources/SkinPictures.h"
 
@@ -21,7 +21,7 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setGeometry(18, 125, 956, 566);
     setFont(SongTi(15));
     setWindowTitle(tr("QuilloTintra使用实例"));
-    SetBackground(this, WindowColour);
+    SetBackground(this, WindowColor);
 
     auto* layout = new DockLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -33,7 +33,7 @@ ExamplesWindow::ExamplesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(scroll, DockLayout::Client);
 
     auto* column = new QWidget;
-    SetBackground(column, WindowColour);
+    SetBackground(column, WindowColor);
     int top = 0;
     auto text = [&](const char* name, const QString& words) {
         auto* label = new QLabel(words, column);

@@ -7,7 +7,7 @@
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/SkinFrame.h"
 #include "ui/controls/SpeedButton.h"
-#include "ui/controls/WindowColours.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/resources/ResourceLanguage.h"
 
 #include <QFile>
@@ -20,18 +20,18 @@ HelpWindow::HelpWindow(Platform& platform, QWidget* parent)
     setGeometry(27, 12, 964, 756);
     auto* layout = new DockLayout(this);
     SkinFrame::Add(this, layout, {15, 11, 10, 14, 14, 14});
-    QWidget* inside = ColouredPanel(this);
+    QWidget* inside = ColoredPanel(this);
     inside->setObjectName(QStringLiteral("Panel1"));
     layout->addWidget(inside, DockLayout::Client);
     auto* insideLayout = new DockLayout(inside);
-    QWidget* foot = ColouredPanel(inside);
+    QWidget* foot = ColoredPanel(inside);
     foot->setObjectName(QStringLiteral("Panel2"));
     insideLayout->addWidget(foot, DockLayout::Bottom, 41);
     closeButton_ = new SpeedButton(foot);
     closeButton_->setObjectName(QStringLiteral("BtnClose"));
     closeButton_->setGeometry(612, 3, 57, 26);
     closeButton_->setAccessibleName(tr("关闭"));
-    pageArea_ = ColouredPanel(inside);
+    pageArea_ = ColoredPanel(inside);
     pageArea_->setObjectName(QStringLiteral("ScrollBox1"));
     insideLayout->addWidget(pageArea_, DockLayout::Client);
     connect(closeButton_, &SpeedButton::clicked, this, &HelpWindow::BtnCloseClick);

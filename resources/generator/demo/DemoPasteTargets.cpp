@@ -349,7 +349,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        static const std::array<QColor, 28> colours{
+        static const std::array<QColor, 28> colors{
             QColor(0, 0, 0),       QColor(127, 127, 127), QColor(136, 0, 21),    QColor(237, 28, 36),
             QColor(255, 127, 39),  QColor(255, 242, 0),   QColor(34, 177, 76),   QColor(0, 162, 232),
             QColor(63, 72, 204),   QColor(163, 73, 164),  QColor(120, 60, 20),   QColor(0, 90, 90),
@@ -374,9 +374,9 @@ protected:
         p.setPen(Shade);
         p.drawRect(front);
 
-        for (int i = 0; i < int(colours.size()); ++i) {
+        for (int i = 0; i < int(colors.size()); ++i) {
             const QRect swatch(48 + (i % 14) * 18, 5 + (i / 14) * 18, 16, 16);
-            p.fillRect(swatch, colours[i]);
+            p.fillRect(swatch, colors[i]);
             drawBevel(p, swatch, true);
         }
     }

@@ -1,8 +1,8 @@
 #include "core/persistence/SettingsStore.h"
 
-#include "core/colour/FakeSystemColours.h"
+#include "core/color/FakeSystemColors.h"
 #include "core/persistence/FileStore.h"
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 
 #include "../../ListTexts.h"
 
@@ -95,23 +95,23 @@ protected:
     QStringList FilesIn(const QString& where) const { return QDir(where).entryList(QDir::Files, QDir::Name); }
 
     // A run of the program: its picker, read from the folders; ended, it saves.
-    ColourPicker& Start(const DataFolders& folders) {
-        picker = std::make_unique<ColourPicker>(system);
+    ColorPicker& Start(const DataFolders& folders) {
+        picker = std::make_unique<ColorPicker>(system);
         store = std::make_unique<SettingsStore>(*picker);
         store->LoadSettings(folders);
         return *picker;
     }
-    ColourPicker& Start() { return Start(Here()); }
+    ColorPicker& Start() { return Start(Here()); }
     void End(QPoint windowPosition = {20, 10}) { store->SaveSettings(windowPosition); }
 
     QTemporaryDir folder;
-    FakeSystemColours system;
-    std::unique_ptr<ColourPicker> picker;
+    FakeSystemColors system;
+    std::unique_ptr<ColorPicker> picker;
     std::unique_ptr<SettingsStore> store;
 };
 
 TEST_F(SettingsStoreTest, AFirstStartUsesTheDefaultsAndWritesNothingUntilTheEnd) {
-    ColourPicker& p = Start();
+    ColorPicker& p = Start();
     EXPECT_EQ(p.Clipboard.PasteType(), 0);
     EXPECT_EQ(p.Current.Format(), 0);
     EXPECT_EQ(p.Current.PrefixTag(), 0);
@@ -144,7 +144,7 @@ TEST_F(SettingsStoreTest, StoredChoicesAreApplied) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Settings.toStdString());
         Put("default", c.Settings);
-        ColourPicker& p = Start();
+        ColorPicker& p = Start();
         EXPECT_EQ(p.Clipboard.PasteType(), c.PasteType);
         EXPECT_EQ(p.Current.Format(), c.Format);
         EXPECT_EQ(p.Current.PrefixTag(), c.PrefixTag);
@@ -170,7 +170,7 @@ TEST_F(SettingsStoreTest, TheSampleSquareIsKeptOnceChosen) {
 // is kept with its combination.
 TEST_F(SettingsStoreTest, TheGlobalHotkeyIsKeptOnceTurnedOn) {
     Put("default", "[default]\r\nPasteType=0\r\n");
-    ColourPicker& old = Start();
+    ColorPicker& old = Start();
     EXPECT_FALSE(old.Hotkey.On());
     EXPECT_EQ(old.Hotkey.Keys(), "Ctrl+Alt+Shift+C");
     End();
@@ -181,7 +181,7 @@ TEST_F(SettingsStoreTest, TheGlobalHotkeyIsKeptOnceTurnedOn) {
     EXPECT_TRUE(Get("default").endsWith("GlobalHotkey=1\r\nGlobalHotkeyKeys=Ctrl+Alt+Shift+C\r\n"));
 
     Put("default", "[default]\r\nGlobalHotkey=0\r\nGlobalHotkeyKeys=Meta+F9\r\n");
-    ColourPicker& chosen = Start();
+    ColorPicker& chosen = Start();
     EXPECT_FALSE(chosen.Hotkey.On());
     EXPECT_EQ(chosen.Hotkey.Keys(), "Meta+F9");
     End();
@@ -214,9 +214,9 @@ TEST_F(SettingsStoreTest, TheScreenShareTokenIsKeptAndOldFilesStayAsTheyWere) {
 }
 
 TEST_F(SettingsStoreTest, FavouritesSurviveARestartHistoryRowsComeBackWithoutValues) {
-    ColourPicker& p = Start();
-    for (ColorValue colour : {255, 16711680}) {
-        p.Current.ShowAsCurrentColor(colour);
+    ColorPicker& p = Start();
+    for (ColorValue color : {255, 16711680}) {
+        p.Current.ShowAsCurrentColor(color);
         p.BtnAddColorFavClick();
     }
     p.History.InsertTop("#00FF00", "65280");
@@ -225,19 +225,19 @@ TEST_F(SettingsStoreTest, FavouritesSurviveARestartHistoryRowsComeBackWithoutVal
     EXPECT_EQ(Get("favcol"), "16711680\r\n255\r\n");
     EXPECT_EQ(Get("colors"), "#00FF00\r\n");
 
-    ColourPicker& again = Start();
+    ColorPicker& again = Start();
     EXPECT_EQ(Texts(again.Favourites.Rows()), (QStringList{"#0000FF", "#FF0000"}));
-    EXPECT_EQ(again.Favourites.FillColour(0), 16711680);
-    EXPECT_EQ(again.Favourites.FillColour(1), 255);
+    EXPECT_EQ(again.Favourites.FillColor(0), 16711680);
+    EXPECT_EQ(again.Favourites.FillColor(1), 255);
     EXPECT_EQ(Texts(again.History.Rows()), QStringList{"#00FF00"});
-    EXPECT_EQ(again.History.FillColour(0), ColorWhite);
+    EXPECT_EQ(again.History.FillColor(0), ColorWhite);
 }
 
 TEST_F(SettingsStoreTest, FavouritesWithoutTheirValuesFileAreWhite) {
     Put("fav", "#FF0000\r\n#0000FF\r\n");
-    ColourPicker& p = Start();
+    ColorPicker& p = Start();
     EXPECT_EQ(p.Favourites.rowCount(), 2);
-    EXPECT_EQ(p.Favourites.FillColour(1), ColorWhite);
+    EXPECT_EQ(p.Favourites.FillColor(1), ColorWhite);
 }
 
 // Something that is no file to read stands in the place of one file: that file is left as it is (with
@@ -279,7 +279,7 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
             QFile::link(Folder() + "nothing", broken);
 #endif
 
-        ColourPicker& p = Start();
+        ColorPicker& p = Start();
         ASSERT_EQ(store->ReadProblems().size(), 1);
         EXPECT_EQ(store->ReadProblems()[0], "无法读取" + broken + "（" + c.Reason + "），文件保持原样");
         p.Current.ShowAsCurrentColor(255);
@@ -306,7 +306,7 @@ TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedTo
     WriteFileAtomically(program.Path("favcol"), "255\r\n");
     program.MakeReadOnly();
     const QString config = Folder() + "tintra/";
-    ColourPicker& p = Start(ChooseDataFolders(program.Path(""), config, SettingsStore::FileNames));
+    ColorPicker& p = Start(ChooseDataFolders(program.Path(""), config, SettingsStore::FileNames));
     EXPECT_EQ(Texts(p.Favourites.Rows()), QStringList{"#FF0000"});
     End();
     EXPECT_EQ(FilesIn(config), (QStringList{"colors", "default", "fav", "favcol"}));
@@ -315,7 +315,7 @@ TEST_F(SettingsStoreTest, FromAReadOnlyProgramFolderFavouritesAreReadThenSavedTo
 
 // The favourites are saved again with a second colour, and the save is stopped at a rename of the pair:
 // the next start has each row in its own colour, the old pair's or the new one's, and nothing beside.
-TEST_F(SettingsStoreTest, AFavouritesSaveStoppedAtARenameLeavesRowsWithTheirColours) {
+TEST_F(SettingsStoreTest, AFavouritesSaveStoppedAtARenameLeavesRowsWithTheirColors) {
     const struct {
         const char* Renamed;
         bool After;
@@ -337,10 +337,10 @@ TEST_F(SettingsStoreTest, AFavouritesSaveStoppedAtARenameLeavesRowsWithTheirColo
         });
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the save was not stopped";
 
-        ColourPicker& p = Start();
+        ColorPicker& p = Start();
         QStringList pairs;
         for (int row = 0; row < p.Favourites.rowCount(); ++row)
-            pairs << Texts(p.Favourites.Rows())[row] + ' ' + QString::number(p.Favourites.FillColour(row));
+            pairs << Texts(p.Favourites.Rows())[row] + ' ' + QString::number(p.Favourites.FillColor(row));
         EXPECT_TRUE(pairs == oldPair || pairs == newPair) << pairs.join(", ").toStdString();
         EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                   (QStringList{"colors", "default", "fav", "favcol"}));
@@ -429,7 +429,7 @@ TEST_F(SettingsStoreTest, ASettingsFileOfTenMillionBlankLinesIsReadInLittleMoreT
     constexpr rlim_t size = 10'000'000;
     Put("default", "[default]\r\n" + QByteArray(size, '\n') + "ColorValType=4\r\n");
     const int status = RunInChild([&] {
-        picker = std::make_unique<ColourPicker>(system);
+        picker = std::make_unique<ColorPicker>(system);
         store = std::make_unique<SettingsStore>(*picker);
         rlim_t pages = 0;
         std::FILE* statm = std::fopen("/proc/self/statm", "r");
@@ -456,7 +456,7 @@ TEST_F(SettingsStoreTest, AMillionLineHistoryFileComesBackByteForByte) {
     for (int i = 0; i < 1'000'000; ++i)
         rows += "#" + QByteArray::number(i, 16).rightJustified(6, '0') + "\r\n";
     Put("colors", rows);
-    ColourPicker& p = Start();
+    ColorPicker& p = Start();
     EXPECT_EQ(p.History.rowCount(), 1'000'000);
     End();
     EXPECT_EQ(Get("colors"), rows);

@@ -43,16 +43,16 @@ TEST_F(PickLoopTest, ARestingPointerAddsOneRowAndRedBlueRedAddsThree) {
         TickOn(PackRgb(10, 20, 30));
     EXPECT_EQ(Rows().size(), 1);
     EXPECT_EQ(pixelReads, 10);
-    for (ColorValue colour : {Red, Blue, Red}) {
-        TickOn(colour);
+    for (ColorValue color : {Red, Blue, Red}) {
+        TickOn(color);
         Tick();
     }
     EXPECT_EQ(Values(), (QStringList{"255", "16711680", "255", "1971210"}));
     EXPECT_EQ(picker.Current.Color(), Red);
 }
 
-TEST_F(PickLoopTest, APickedBlackPixelIsBlackNotASystemColour) {
-    system.Colours[0] = Red;
+TEST_F(PickLoopTest, APickedBlackPixelIsBlackNotASystemColor) {
+    system.Colors[0] = Red;
     StartPicking();
     TickOn(0);
     EXPECT_EQ(picker.Current.Text(), "#000000");
@@ -60,7 +60,7 @@ TEST_F(PickLoopTest, APickedBlackPixelIsBlackNotASystemColour) {
     EXPECT_EQ(picker.Clipboard.Sample(), 0);
 }
 
-TEST_F(PickLoopTest, AScreenThatCannotBeReadGivesNoColourAndSaysSo) {
+TEST_F(PickLoopTest, AScreenThatCannotBeReadGivesNoColorAndSaysSo) {
     StartPicking();
     TickOn(Red);
     unreadable = true;
@@ -71,7 +71,7 @@ TEST_F(PickLoopTest, AScreenThatCannotBeReadGivesNoColourAndSaysSo) {
     EXPECT_TRUE(picker.Picking.TimerGetColor.Enabled()); // the next tick tries again
 }
 
-TEST_F(PickLoopTest, TheFocusedRowsColourChangesNothingEvenAfterAFormatSwitch) {
+TEST_F(PickLoopTest, TheFocusedRowsColorChangesNothingEvenAfterAFormatSwitch) {
     StartPicking();
     TickOn(Red);
     picker.CbColorValTypeChange(FormatRgb); // shows the current colour as "255,0,0"
@@ -110,7 +110,7 @@ TEST_F(PickLoopTest, TheHundredthRowEmptiesTheList) {
     EXPECT_EQ(picker.Current.Color(), 500);
     Tick(); // the pointer still rests on it
     EXPECT_EQ(Rows().size(), 1);
-    EXPECT_EQ(picker.History.FillColour(0), 500);
+    EXPECT_EQ(picker.History.FillColor(0), 500);
 }
 
 // Clicking a row stops picking; picking again, the clicked row's colour is not added, and a pointer
@@ -118,18 +118,18 @@ TEST_F(PickLoopTest, TheHundredthRowEmptiesTheList) {
 TEST_F(PickLoopTest, AfterAClickARestingPointerAddsOneRow) {
     for (int clicked : {0, 2}) {
         PickerFixture fixture;
-        ColourPicker& p = fixture.picker;
+        ColorPicker& p = fixture.picker;
         fixture.StartPicking();
-        for (ColorValue colour : {Red, Blue, Green})
-            fixture.TickOn(colour);
+        for (ColorValue color : {Red, Blue, Green})
+            fixture.TickOn(color);
         p.LbColorsClick(clicked);
         EXPECT_FALSE(p.Picking.PickingOn());
         fixture.TickOn(Yellow); // picking is off: nothing changes
         EXPECT_EQ(fixture.Rows().size(), 3);
 
         p.Picking.BtnStartGetColorClick();
-        const ColorValue clickedColour = clicked == 0 ? Green : Red;
-        fixture.TickOn(clickedColour);
+        const ColorValue clickedColor = clicked == 0 ? Green : Red;
+        fixture.TickOn(clickedColor);
         EXPECT_EQ(fixture.Rows().size(), 3) << "row " << clicked;
         for (int i = 0; i < 5; ++i)
             fixture.TickOn(Yellow);
@@ -202,8 +202,8 @@ TEST_F(PickLoopTest, TheFirstTickAndTheButtonGoTheWayTheDesktopAllows) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.Way));
-        FakeSystemColours colours;
-        ColourPicker fresh(colours);
+        FakeSystemColors colors;
+        ColorPicker fresh(colors);
         fresh.SetPickingWay(c.Way, "no capture protocol", "wlr");
         int oneShots = 0;
         QObject::connect(&fresh.Picking, &PickLoop::OneShotRequested, [&] { ++oneShots; });
@@ -224,20 +224,20 @@ TEST_F(PickLoopTest, TheFirstTickAndTheButtonGoTheWayTheDesktopAllows) {
     }
 }
 
-TEST_F(PickLoopTest, AColourPickedInThePickModeIsTakenAsAHistoryClickTakesIt) {
+TEST_F(PickLoopTest, AColorPickedInThePickModeIsTakenAsAHistoryClickTakesIt) {
     picker.SetPickingWay(PickingWay::PickMode);
     StartPicking();
     picker.Picking.BtnStartGetColorClick();
     TickOn(Blue);
-    picker.TakePickedColour(Red);
+    picker.TakePickedColor(Red);
     EXPECT_FALSE(picker.Picking.PickingOn());
     EXPECT_TRUE(picker.PaletteShown());
     EXPECT_EQ(Rows(), (QStringList{"#FF0000", "#0000FF"}));
     EXPECT_EQ(picker.Current.Text(), "#FF0000");
-    EXPECT_EQ(picker.Adjuster.Position(ColourAdjuster::Red), 255);
+    EXPECT_EQ(picker.Adjuster.Position(ColorAdjuster::Red), 255);
     EXPECT_EQ(LastText(), "#FF0000");
 
-    picker.TakePickedColour(Red); // the same colour again repeats the focused row
+    picker.TakePickedColor(Red); // the same colour again repeats the focused row
     EXPECT_EQ(Rows().size(), 2);
 
     picker.Picking.BtnStartGetColorClick();

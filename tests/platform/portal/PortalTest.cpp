@@ -2,7 +2,7 @@
 #include "PortalRig.h"
 #include "StandInScreen.h"
 
-#include "platform/portal/PortalColourPick.h"
+#include "platform/portal/PortalColorPick.h"
 #include "platform/portal/PortalScreenCast.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +30,7 @@ struct Heard {
                          [this](const QString& why) { Refused.append(why); });
         QObject::connect(&access, &ScreenAccess::RestoreTokenChanged,
                          [this](const QString& token) { Tokens.append(token); });
-        QObject::connect(&access, &ScreenAccess::Picked,
-                         [this](ColorValue colour) { Picked.append(colour); });
+        QObject::connect(&access, &ScreenAccess::Picked, [this](ColorValue color) { Picked.append(color); });
     }
 };
 
@@ -74,13 +73,13 @@ TEST_P(PortalFormatTest, ReadsThePixelUnderTheMovingPointer) {
     std::set<int> blues;
     ASSERT_TRUE(WaitFor([&] {
         const QPoint pointer = cast.PointerPosition();
-        const auto colour = cast.ScreenPixelSource(pointer.x(), pointer.y());
+        const auto color = cast.ScreenPixelSource(pointer.x(), pointer.y());
         EXPECT_TRUE(OnThePointersPath(pointer)) << pointer.x() << "," << pointer.y();
-        EXPECT_TRUE(colour.has_value());
-        if (colour) {
-            EXPECT_EQ(RedOf(*colour), pointer.x() % 256) << pointer.x() << "," << pointer.y();
-            EXPECT_EQ(GreenOf(*colour), pointer.y() % 256) << pointer.x() << "," << pointer.y();
-            blues.insert(BlueOf(*colour));
+        EXPECT_TRUE(color.has_value());
+        if (color) {
+            EXPECT_EQ(RedOf(*color), pointer.x() % 256) << pointer.x() << "," << pointer.y();
+            EXPECT_EQ(GreenOf(*color), pointer.y() % 256) << pointer.x() << "," << pointer.y();
+            blues.insert(BlueOf(*color));
         }
         pointers.insert({pointer.x(), pointer.y()});
         // Read on each monitor: the pointer on the second one is offset by its place.
@@ -217,43 +216,43 @@ TEST_F(PortalTest, PicturesWithoutThePointerAreSaid) {
 
 TEST_F(PortalTest, ProbesSayWhatTheDesktopOffers) {
     EXPECT_FALSE(PortalScreenCast::Offered(rig_.Bus())) << "no portal yet";
-    EXPECT_FALSE(PortalColourPick::Offered(rig_.Bus())) << "no portal yet";
+    EXPECT_FALSE(PortalColorPick::Offered(rig_.Bus())) << "no portal yet";
     ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
     EXPECT_TRUE(PortalScreenCast::Offered(rig_.Bus()));
-    EXPECT_TRUE(PortalColourPick::Offered(rig_.Bus()));
+    EXPECT_TRUE(PortalColorPick::Offered(rig_.Bus()));
     rig_.Steer("SetCursorModes", {3u}); // hidden and embedded only
     EXPECT_FALSE(PortalScreenCast::Offered(rig_.Bus()));
 }
 
 struct Pick {
     double Red, Green, Blue;
-    ColorValue Colour;
+    ColorValue Color;
 };
 
 class PortalPickTest : public PortalTest, public testing::WithParamInterface<Pick> {};
 
-TEST_P(PortalPickTest, GivesTheDesktopsColour) {
+TEST_P(PortalPickTest, GivesTheDesktopsColor) {
     ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
     rig_.Steer("SetPickColour", {GetParam().Red, GetParam().Green, GetParam().Blue});
-    PortalColourPick pick(rig_.Bus());
+    PortalColorPick pick(rig_.Bus());
     Heard heard(pick, rig_);
     pick.Start();
     ASSERT_TRUE(WaitFor([&] { return !heard.Picked.isEmpty() || !heard.Refused.isEmpty(); }));
-    EXPECT_EQ(heard.Picked, QList<ColorValue>{GetParam().Colour});
+    EXPECT_EQ(heard.Picked, QList<ColorValue>{GetParam().Color});
     EXPECT_TRUE(heard.Refused.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Colours, PortalPickTest,
+    Colors, PortalPickTest,
     testing::Values(Pick{1, 0, 0, PackRgb(255, 0, 0)}, Pick{0, 0, 1, PackRgb(0, 0, 255)},
                     Pick{0.2, 0.4, 0.6, PackRgb(51, 102, 153)}, Pick{0, 1, 1, PackRgb(0, 255, 255)},
                     // A little past either end of 0..1 counts as that end; 127.5 rounds up.
                     Pick{1.002, -0.001, 0.5, PackRgb(255, 0, 128)}));
 
-TEST_F(PortalTest, ACancelledPickGivesNoColour) {
+TEST_F(PortalTest, ACancelledPickGivesNoColor) {
     ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
     rig_.Steer("SetAnswer", {1u});
-    PortalColourPick pick(rig_.Bus());
+    PortalColorPick pick(rig_.Bus());
     Heard heard(pick, rig_);
     pick.Start();
     ASSERT_TRUE(WaitFor([&] { return !heard.Refused.isEmpty(); }));

@@ -159,12 +159,12 @@ QDBusMessage StandInPortal::Answer(const QDBusMessage& call) {
     }
     if (interface == Screenshot && member == QLatin1String("PickColor")) {
         ++dialogs_;
-        QDBusArgument colour;
-        colour.beginStructure();
-        colour << pick_[0] << pick_[1] << pick_[2];
-        colour.endStructure();
+        QDBusArgument color;
+        color.beginStructure();
+        color << pick_[0] << pick_[1] << pick_[2];
+        color.endStructure();
         Respond(call, options(1), answer_,
-                answer_ == 0 ? QVariantMap{{"color", QVariant::fromValue(colour)}} : QVariantMap());
+                answer_ == 0 ? QVariantMap{{"color", QVariant::fromValue(color)}} : QVariantMap());
         return {};
     }
     if (interface == QLatin1String("org.freedesktop.portal.Session") && member == QLatin1String("Close")) {

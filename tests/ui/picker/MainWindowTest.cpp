@@ -1,6 +1,6 @@
 #include "../ProgramFixture.h"
 
-#include "core/persistence/ColourListFiles.h"
+#include "core/persistence/ColorListFiles.h"
 #include "core/persistence/FileStore.h"
 #include "ui/controls/CentredText.h"
 #include "ui/controls/DockSplitter.h"
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, TogglesShowTheirState) {
     EXPECT_EQ(Button("BtnColorPre")->GlyphName(), "nccolorpre"); // the empty box goes with 1 here
 }
 
-TEST_F(MainWindowTest, TheValueFieldIsPaintedInTheCurrentColour) {
+TEST_F(MainWindowTest, TheValueFieldIsPaintedInTheCurrentColor) {
     for (auto [value, background, text] : {std::tuple{33023, QColor(255, 128, 0), QColor(Qt::white)},
                                            {15785160, QColor(200, 220, 240), QColor(Qt::black)}}) {
         picker.Current.ShowAsCurrentColor(value);
@@ -310,13 +310,13 @@ TEST_F(MainWindowTest, TheAdjustersKeysMoveTheBarAsOnAnyDesktopScrollBar) {
                               {Qt::Key_Home, 0}}) {
         Press(blue, key);
         EXPECT_EQ(blue->value(), value) << QKeySequence(key).toString().toStdString();
-        EXPECT_EQ(picker.Adjuster.Position(ColourAdjuster::Blue), value);
+        EXPECT_EQ(picker.Adjuster.Position(ColorAdjuster::Blue), value);
     }
     EXPECT_EQ(Find<QLabel>("LblB")->text(), "0");
     EXPECT_EQ(platform.ClipboardFake.LastText(), "#000000");
 }
 
-TEST_F(MainWindowTest, ColourListFilesAreChosenInTheDialogsAndFailuresAreSaid) {
+TEST_F(MainWindowTest, ColorListFilesAreChosenInTheDialogsAndFailuresAreSaid) {
     QTemporaryDir folder;
     picker.History.InsertTop("#FF0000", "255");
     platform.DialogsFake.SaveAnswer = folder.filePath("list.colors");
@@ -350,7 +350,7 @@ TEST_F(MainWindowTest, TheChosenFilterSaysWhichKindOfFileIsWrittenOrRead) {
     Action("N6")->trigger();
     EXPECT_EQ(platform.DialogsFake.LastFilter, OpenListFilter());
     EXPECT_EQ(Rows(), QStringList{"#FF0000"});
-    EXPECT_EQ(picker.History.FillColour(0), 255);
+    EXPECT_EQ(picker.History.FillColor(0), 255);
 
     QFile broken(folder.filePath("broken.gpl"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -394,7 +394,7 @@ TEST(Program, TheStoredPlaceIsNotUsedAndAnotherCopyLeavesTheFilesAlone) {
 // Off until chosen; then a press, in whatever window, takes the colour under the pointer as a pick
 // does and copies it in the chosen format as the copy button does, picking left as it was. A
 // combination the desktop will not give is said; a desktop that gives none greys the item.
-TEST_F(MainWindowTest, TheGlobalHotkeyTakesAndCopiesTheColourUnderThePointer) {
+TEST_F(MainWindowTest, TheGlobalHotkeyTakesAndCopiesTheColorUnderThePointer) {
     QAction* item = Action("MnGlobalHotkey");
     EXPECT_TRUE(item->isEnabled());
     EXPECT_FALSE(item->isChecked());

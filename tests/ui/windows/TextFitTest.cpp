@@ -1,14 +1,14 @@
 #include "../Speaking.h"
 
 #include "app/Program.h"
-#include "core/picker/ColourPicker.h"
+#include "core/picker/ColorPicker.h"
 #include "platform/fake/FakePlatform.h"
 #include "ui/controls/CentredText.h"
 #include "ui/controls/RowText.h"
 #include "ui/picker/MainWindow.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ExamplesWindow.h"
-#include "ui/windows/RandomColourWindow.h"
+#include "ui/windows/RandomColorWindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -164,7 +164,7 @@ void TextFitTest::CheckEveryWindow() {
     FakePlatform platform;
     Program program(platform);
     MainWindow& window = program.Window();
-    ColourPicker& picker = program.Picker();
+    ColorPicker& picker = program.Picker();
     window.show();
     picker.History.InsertTop(QStringLiteral("#FFFFFF"), QStringLiteral("16777215"));
     picker.Favourites.InsertTop(QStringLiteral("255,255,255"), QStringLiteral("16777215"));
@@ -181,7 +181,7 @@ void TextFitTest::CheckEveryWindow() {
     for (QMenu* menu : window.findChildren<QMenu*>())
         CheckMenu(menu);
 
-    RandomColourWindow random(&window);
+    RandomColorWindow random(&window);
     AboutWindow about(platform, &window);
     ExamplesWindow examples(&window);
     for (QWidget* other : std::initializer_list<QWidget*>{&random, &about, &examples}) {

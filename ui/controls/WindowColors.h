@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/color/ColorValue.h"
+
+class QWidget;
+
+// The background of the windows and most of their panels: red 245, green 250, blue 254.
+inline constexpr ColorValue WindowColor = 16710389;
+
+// Fills the control's background with the colour.
+void SetBackground(QWidget* widget, ColorValue color);
+
+// A plain panel in a colour of its own.
+QWidget* ColoredPanel(QWidget* parent, ColorValue color = WindowColor);

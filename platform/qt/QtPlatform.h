@@ -2,13 +2,10 @@
 
 #include "platform/GlobalHotkey.h"
 #include "platform/NoPointerAim.h"
-#include "platform/Platform.h"
 #include "platform/posix/SocketSingleCopy.h"
 #include "platform/qt/ProcessPageFetcher.h"
-#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtCommonPlatform.h"
 #include "platform/qt/QtDesktopWindows.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtFolders.h"
 #include "platform/qt/QtLinkOpener.h"
 #include "platform/qt/QtSystemColors.h"
 #include "platform/qt/QtWebViews.h"
@@ -28,18 +25,16 @@ struct ScreenBackEnd {
 };
 
 // The desktop as Qt reaches it.
-class QtPlatform final : public Platform {
+class QtPlatform final : public QtCommonPlatform {
 public:
     QtPlatform(ScreenBackEnd screen, std::unique_ptr<GlobalHotkey> hotkey)
-        : screen_(std::move(screen)), hotkey_(std::move(hotkey)) {}
+        : QtCommonPlatform(QtFileDialogs::SaveDialog::Desktops), screen_(std::move(screen)),
+          hotkey_(std::move(hotkey)) {}
 
     ScreenReader& Screen() override { return *screen_.Reader; }
     ScreenAccess& Access() override { return *screen_.Access; }
     SystemColors& Colors() override { return colors_; }
     DesktopWindows& Windows() override { return windows_; }
-    ::Clipboard& Clipboard() override { return clipboard_; }
-    FileDialogs& Dialogs() override { return dialogs_; }
-    ::Folders& Folders() override { return folders_; }
     LinkOpener& Links() override { return links_; }
     PageFetcher& Fetcher() override { return fetcher_; }
     WebViews& Views() override { return views_; }
@@ -53,9 +48,6 @@ private:
     std::unique_ptr<GlobalHotkey> hotkey_;
     QtSystemColors colors_;
     QtDesktopWindows windows_;
-    QtClipboard clipboard_;
-    QtFileDialogs dialogs_;
-    QtFolders folders_;
     QtLinkOpener links_;
     ProcessPageFetcher fetcher_;
     QtWebViews views_;

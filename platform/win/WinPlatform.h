@@ -1,10 +1,7 @@
 #pragma once
 
 #include "platform/FixedScreenAccess.h"
-#include "platform/Platform.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtFolders.h"
+#include "platform/qt/QtCommonPlatform.h"
 #include "platform/win/NoDirectViews.h"
 #include "platform/win/NoPageFetcher.h"
 #include "platform/win/NoWebViews.h"
@@ -19,15 +16,14 @@
 // The Windows desktop: the screen, the system colours, links and the one-copy claim through the
 // system's own calls; windows, the clipboard, dialogs and folders through Qt, which uses the same
 // calls there; no browser engine. The hotkey is the system's own.
-class WinPlatform final : public Platform {
+class WinPlatform final : public QtCommonPlatform {
 public:
+    WinPlatform() : QtCommonPlatform(QtFileDialogs::SaveDialog::Qts) {}
+
     ScreenReader& Screen() override { return screen_; }
     ScreenAccess& Access() override { return access_; }
     SystemColors& Colors() override { return colors_; }
     DesktopWindows& Windows() override { return windows_; }
-    ::Clipboard& Clipboard() override { return clipboard_; }
-    FileDialogs& Dialogs() override { return dialogs_; }
-    ::Folders& Folders() override { return folders_; }
     LinkOpener& Links() override { return links_; }
     PageFetcher& Fetcher() override { return fetcher_; }
     WebViews& Views() override { return views_; }
@@ -41,9 +37,6 @@ private:
     FixedScreenAccess access_{PickingWay::Live, QStringLiteral("GDI")};
     WinSystemColors colors_;
     WinDesktopWindows windows_;
-    QtClipboard clipboard_;
-    QtFileDialogs dialogs_{QtFileDialogs::SaveDialog::Qts};
-    QtFolders folders_;
     WinLinkOpener links_;
     NoPageFetcher fetcher_;
     NoWebViews views_;

@@ -40,6 +40,65 @@
     </message>
 </context>
 <context>
+    <name>ButtonColumn</name>
+    <message>
+        <source>带颜色前缀</source>
+        <translation>With the colour prefix</translation>
+    </message>
+    <message>
+        <source>取色的格式</source>
+        <translation>Format of the picked colour</translation>
+    </message>
+    <message>
+        <source>自动把颜色数值或颜色样图放入剪贴板</source>
+        <translation>Put the colour value or a colour swatch on the clipboard at once</translation>
+    </message>
+    <message>
+        <source>剪贴板内容</source>
+        <translation>Clipboard content</translation>
+    </message>
+    <message>
+        <source>加入收藏</source>
+        <translation>Add to favourites</translation>
+    </message>
+    <message>
+        <source>开始取色</source>
+        <translation>Start picking</translation>
+    </message>
+    <message>
+        <source>复制颜色</source>
+        <translation>Copy colour</translation>
+    </message>
+    <message>
+        <source>收藏颜色</source>
+        <translation>Add favourite</translation>
+    </message>
+    <message>
+        <source>其他功能</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>帮助文档</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>菜单键打开帮助菜单</source>
+        <translation>The Menu key opens the help menu</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>总在最上方</source>
+        <translation>Keep on top</translation>
+    </message>
+    <message>
+        <source>停止取色</source>
+        <translation>Stop picking</translation>
+    </message>
+</context>
+<context>
     <name>ColorListFiles</name>
     <message>
         <source>颜色列表文件</source>
@@ -238,6 +297,41 @@ Try &apos;tintra --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>ListsPanel</name>
+    <message>
+        <source>颜色列表</source>
+        <translation>Colour list</translation>
+    </message>
+    <message>
+        <source>选中一行即停止取色并复制它的颜色；菜单键打开右键菜单</source>
+        <translation>Choosing a row stops picking and copies its colour; the Menu key opens the context menu</translation>
+    </message>
+    <message>
+        <source>颜色收藏列表</source>
+        <translation>Favourite colours</translation>
+    </message>
+    <message>
+        <source>选中一行即停止取色并复制它的颜色；Delete 键删除选中的颜色；菜单键打开右键菜单</source>
+        <translation>Choosing a row stops picking and copies its colour; Delete removes the selected colours; the Menu key opens the context menu</translation>
+    </message>
+    <message>
+        <source>当前颜色值</source>
+        <translation>Current colour value</translation>
+    </message>
+    <message>
+        <source>删除所有颜色</source>
+        <translation>Delete all colours</translation>
+    </message>
+    <message>
+        <source>删除收藏的颜色</source>
+        <translation>Delete the chosen favourites</translation>
+    </message>
+    <message>
+        <source>删除所有收藏颜色</source>
+        <translation>Delete all favourites</translation>
+    </message>
+</context>
+<context>
     <name>MagnifierPanel</name>
     <message>
         <source>缩小图片</source>
@@ -295,32 +389,8 @@ AAA: normal text %5, large text %6</translation>
         <translation>Current colour</translation>
     </message>
     <message>
-        <source>带颜色前缀</source>
-        <translation>With the colour prefix</translation>
-    </message>
-    <message>
-        <source>取色的格式</source>
-        <translation>Format of the picked colour</translation>
-    </message>
-    <message>
-        <source>自动把颜色数值或颜色样图放入剪贴板</source>
-        <translation>Put the colour value or a colour swatch on the clipboard at once</translation>
-    </message>
-    <message>
-        <source>加入收藏</source>
-        <translation>Add to favourites</translation>
-    </message>
-    <message>
         <source>删除所有颜色</source>
         <translation>Delete all colours</translation>
-    </message>
-    <message>
-        <source>删除收藏的颜色</source>
-        <translation>Delete the chosen favourites</translation>
-    </message>
-    <message>
-        <source>删除所有收藏颜色</source>
-        <translation>Delete all favourites</translation>
     </message>
     <message>
         <source>打开颜色</source>
@@ -373,62 +443,6 @@ AAA: normal text %5, large text %6</translation>
     <message>
         <source>已复制与%1 的对比度 %2</source>
         <translation>Copied the contrast with %1: %2</translation>
-    </message>
-    <message>
-        <source>剪贴板内容</source>
-        <translation>Clipboard content</translation>
-    </message>
-    <message>
-        <source>开始取色</source>
-        <translation>Start picking</translation>
-    </message>
-    <message>
-        <source>复制颜色</source>
-        <translation>Copy colour</translation>
-    </message>
-    <message>
-        <source>收藏颜色</source>
-        <translation>Add favourite</translation>
-    </message>
-    <message>
-        <source>其他功能</source>
-        <translation>More</translation>
-    </message>
-    <message>
-        <source>菜单键打开帮助菜单</source>
-        <translation>The Menu key opens the help menu</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>总在最上方</source>
-        <translation>Keep on top</translation>
-    </message>
-    <message>
-        <source>当前颜色值</source>
-        <translation>Current colour value</translation>
-    </message>
-    <message>
-        <source>颜色列表</source>
-        <translation>Colour list</translation>
-    </message>
-    <message>
-        <source>选中一行即停止取色并复制它的颜色；菜单键打开右键菜单</source>
-        <translation>Choosing a row stops picking and copies its colour; the Menu key opens the context menu</translation>
-    </message>
-    <message>
-        <source>颜色收藏列表</source>
-        <translation>Favourite colours</translation>
-    </message>
-    <message>
-        <source>选中一行即停止取色并复制它的颜色；Delete 键删除选中的颜色；菜单键打开右键菜单</source>
-        <translation>Choosing a row stops picking and copies its colour; Delete removes the selected colours; the Menu key opens the context menu</translation>
-    </message>
-    <message>
-        <source>停止取色</source>
-        <translation>Stop picking</translation>
     </message>
     <message>
         <source>全局热键（此桌面不提供全局热键）</source>

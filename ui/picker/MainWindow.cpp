@@ -2,30 +2,25 @@
 
 #include "core/color/ContrastRatio.h"
 #include "core/Guard.h"
-#include "core/persistence/ColorListFiles.h"
-#include "core/persistence/FileStore.h"
 #include "core/picker/ColorPicker.h"
 #include "core/windows/Messages.h"
 #include "core/windows/ProgramVersion.h"
 #include "core/windows/SiteAddress.h"
 #include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
-#include "platform/FileDialogs.h"
 #include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "ui/collections/AdjusterPanel.h"
-#include "ui/collections/ColorListView.h"
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/DockSplitter.h"
-#include "ui/controls/FixedRowDelegate.h"
 #include "ui/controls/ImageControl.h"
-#include "ui/controls/QtColor.h"
+#include "ui/controls/Named.h"
 #include "ui/controls/SkinFrame.h"
-#include "ui/controls/SpeedButton.h"
 #include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
-#include "ui/picker/CurrentColorField.h"
+#include "ui/picker/ButtonColumn.h"
 #include "ui/picker/HintLine.h"
+#include "ui/picker/ListsPanel.h"
 #include "ui/picker/MagnifierPanel.h"
 #include "ui/resources/SkinPictures.h"
 #include "ui/windows/AboutWindow.h"
@@ -38,13 +33,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 
@@ -56,22 +48,6 @@ namespace {
 
 constexpr ColorValue CentreColor = 16115930; // red 218, green 232, blue 245
 constexpr ColorValue BannerColor = 4464672;  // red 32, green 32, blue 68
-
-template <class Control>
-Control* Named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QWidget* Panel(QWidget* parent, const char* name, ColorValue color = WindowColor) {
-    return Named(ColoredPanel(parent, color), name);
-}
-
-SpeedButton* ColumnButton(QWidget* column, const char* name, int top) {
-    auto* button = Named(new SpeedButton(column), name);
-    button->setGeometry(2, top, 102, 26);
-    return button;
-}
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption) {
     return Named(menu->addAction(caption), name);
@@ -114,7 +90,7 @@ QString ContrastHint(const std::optional<FavouriteContrast>& contrast) {
 } // namespace
 
 MainWindow::MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent)
-    : QWidget(parent), picker_(picker), platform_(platform) {
+    : QWidget(parent), picker_(picker), platform_(platform), listFiles_(picker, platform.Dialogs(), *this) {
     setObjectName(QStringLiteral("TFrmScreenColor"));
     setFont(SongTi(15));
     SetBackground(this, WindowColor);
@@ -123,13 +99,14 @@ MainWindow::MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent)
     CreateFrame(root);
     root->addWidget(new HintLine(picker_, this), DockLayout::Bottom, 36);
 
-    QWidget* centre = Panel(this, "SbCenter", CentreColor);
+    QWidget* centre = NamedPanel(this, "SbCenter", CentreColor);
     root->addWidget(centre, DockLayout::Client);
     auto* centreLayout = new DockLayout(centre);
     // The label sits behind the button column, which hides it.
     Named(new QLabel(tr("当前颜色"), centre), "LbCurColor")->setGeometry(9, 121, 60, 15);
     centreLayout->addWidget(CreateBanner(centre), DockLayout::Top, 60);
-    centreLayout->addWidget(CreateButtonColumn(centre), DockLayout::Left, 109);
+    buttonColumn_ = new ButtonColumn(picker_, centre);
+    centreLayout->addWidget(buttonColumn_, DockLayout::Left, 109);
 
     mainArea_ = Named(new QWidget(centre), "SbMain");
     centreLayout->addWidget(mainArea_, DockLayout::Client);
@@ -138,7 +115,8 @@ MainWindow::MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent)
     mainLayout->addWidget(tools, DockLayout::Bottom, 201);
     mainLayout->addWidget(Named(new DockSplitter(mainLayout, tools, mainArea_), "Splitter1"),
                           DockLayout::Bottom, 6);
-    mainLayout->addWidget(CreateLists(mainArea_), DockLayout::Client);
+    listsPanel_ = new ListsPanel(picker_, mainArea_);
+    mainLayout->addWidget(listsPanel_, DockLayout::Client);
 
     CreateMenus();
     banner_ = std::make_unique<WebBanner>(*bannerPanel_, *bannerPicture_, *siteLink_, platform_, nullptr);
@@ -161,7 +139,7 @@ void MainWindow::CreateFrame(DockLayout* root) {
 }
 
 QWidget* MainWindow::CreateBanner(QWidget* centre) {
-    bannerPanel_ = Panel(centre, "SbAvert", BannerColor);
+    bannerPanel_ = NamedPanel(centre, "SbAvert", BannerColor);
     bannerPicture_ = Named(new ImageControl(bannerPanel_), "Image48");
     (new DockLayout(bannerPanel_))->addWidget(bannerPicture_, DockLayout::Client);
 
@@ -177,111 +155,8 @@ QWidget* MainWindow::CreateBanner(QWidget* centre) {
     return bannerPanel_;
 }
 
-QWidget* MainWindow::CreateButtonColumn(QWidget* centre) {
-    QWidget* column = Panel(centre, "ScrollBox1", CentreColor);
-
-    prefixButton_ = Named(new SpeedButton(column), "BtnColorPre");
-    prefixButton_->setGeometry(6, 1, 86, 22);
-    prefixButton_->setToolTip(tr("带颜色前缀"));
-    prefixButton_->setAccessibleName(tr("带颜色前缀"));
-
-    formatBox_ = Named(new QComboBox(column), "CbColorValType");
-    formatBox_->setGeometry(5, 25, 90, 23);
-    formatBox_->setEditable(true);
-    formatBox_->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* name : ColorFormatNames)
-        formatBox_->addItem(QString::fromLatin1(name));
-    formatBox_->setToolTip(tr("取色的格式"));
-    formatBox_->setAccessibleName(tr("取色的格式"));
-    formatBox_->lineEdit()->setAccessibleName(tr("取色的格式"));
-
-    pasteTypeList_ = Named(new QListWidget(column), "LbPasteType");
-    pasteTypeList_->setGeometry(4, 48, 92, 31);
-    pasteTypeList_->setFont(SongTi(13));
-    pasteTypeList_->setItemDelegate(new FixedRowDelegate(13, pasteTypeList_));
-    pasteTypeList_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    pasteTypeList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    pasteTypeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pasteTypeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pasteTypeList_->setToolTip(tr("自动把颜色数值或颜色样图放入剪贴板"));
-    pasteTypeList_->setAccessibleName(tr("剪贴板内容"));
-
-    pickButton_ = ColumnButton(column, "BtnStartGetColor", 79);
-    copyButton_ = ColumnButton(column, "BtnCopyColor", 106);
-    addFavouriteButton_ = ColumnButton(column, "BtnAddColorFav", 133);
-    addFavouriteButton_->setToolTip(tr("加入收藏"));
-    otherFunctionsButton_ = ColumnButton(column, "BtnOtherFun", 162);
-    helpButton_ = ColumnButton(column, "BtnSCHelpDoc", 190);
-    exitButton_ = ColumnButton(column, "BtnSCExit", 219);
-    alwaysOnTopButton_ = ColumnButton(column, "BtnAlwaysOnTop", 246);
-    // A screen reader reads the words of the button pictures.
-    pickButton_->setAccessibleName(tr("开始取色"));
-    copyButton_->setAccessibleName(tr("复制颜色"));
-    addFavouriteButton_->setAccessibleName(tr("收藏颜色"));
-    otherFunctionsButton_->setAccessibleName(tr("其他功能"));
-    helpButton_->setAccessibleName(tr("帮助文档"));
-    helpButton_->setAccessibleDescription(tr("菜单键打开帮助菜单"));
-    exitButton_->setAccessibleName(tr("退出"));
-    alwaysOnTopButton_->setAccessibleName(tr("总在最上方"));
-    return column;
-}
-
-QWidget* MainWindow::CreateLists(QWidget* mainArea) {
-    QWidget* lists = Named(new QWidget(mainArea), "Panel2");
-    auto* layout = new DockLayout(lists);
-
-    QWidget* valueRow = Panel(lists, "Panel4");
-    valueRowPicture_ = Named(new ImageControl(valueRow), "ImgCurColorVal");
-    (new DockLayout(valueRow))->addWidget(valueRowPicture_, DockLayout::Client);
-    auto* valueField = new CurrentColorField(picker_.Current, valueRow);
-    valueField->setGeometry(101, 4, 340, 23);
-    valueField->setAccessibleName(tr("当前颜色值"));
-    layout->addWidget(valueRow, DockLayout::Bottom, 34);
-
-    // The history and favourites panels share one shape: header picture, border strips, list.
-    struct Names {
-        const char *Panel, *Header, *TopBorder, *BottomBorder, *LeftEdge, *RightEdge, *List;
-    };
-    auto listPanel = [&](ColorList& list, const Names& names, int headerHeight, ImageControl*& header,
-                         ColorListView*& view) {
-        QWidget* panel = Panel(lists, names.Panel);
-        auto* panelLayout = new DockLayout(panel);
-        header = Named(new ImageControl(panel), names.Header);
-        panelLayout->addWidget(header, DockLayout::Top, headerHeight);
-        panelLayout->addWidget(Panel(panel, names.TopBorder), DockLayout::Top, 7);
-        panelLayout->addWidget(Panel(panel, names.BottomBorder), DockLayout::Bottom, 15);
-        panelLayout->addWidget(Named(FramePicture(panel, "ListEdgeLeft"), names.LeftEdge), DockLayout::Left,
-                               9);
-        panelLayout->addWidget(Named(FramePicture(panel, "ListEdgeRight"), names.RightEdge),
-                               DockLayout::Right, 7);
-        view = Named(new ColorListView(list, panel), names.List);
-        panelLayout->addWidget(view, DockLayout::Client);
-        return panel;
-    };
-    layout->addWidget(listPanel(picker_.Favourites,
-                                {"PnlFavColor", "ImgColorFavList", "Panel10", "Panel11", "ImgFavEdgeLeft",
-                                 "ImgFavEdgeRight", "LbFavColor"},
-                                22, favouritesHeader_, favouritesView_),
-                      DockLayout::Right, 180);
-    layout->addWidget(
-        listPanel(picker_.History,
-                  {"Panel5", "ImgColorList", "Panel1", "Panel7", "Image16", "Image7", "LbColors"}, 20,
-                  historyHeader_, historyView_),
-        DockLayout::Client);
-    // Below its last row the favourites list shows the desktop's window colour, the history its own.
-    QPalette historyPalette = historyView_->palette();
-    historyPalette.setColor(QPalette::Base, ToQColor(WindowColor));
-    historyView_->setPalette(historyPalette);
-    historyView_->setAccessibleName(tr("颜色列表"));
-    historyView_->setAccessibleDescription(tr("选中一行即停止取色并复制它的颜色；菜单键打开右键菜单"));
-    favouritesView_->setAccessibleName(tr("颜色收藏列表"));
-    favouritesView_->setAccessibleDescription(
-        tr("选中一行即停止取色并复制它的颜色；Delete 键删除选中的颜色；菜单键打开右键菜单"));
-    return lists;
-}
-
 QWidget* MainWindow::CreateToolPanel(QWidget* mainArea) {
-    QWidget* tools = Panel(mainArea, "PnlTopPan");
+    QWidget* tools = NamedPanel(mainArea, "PnlTopPan");
     auto* layout = new DockLayout(tools);
     layout->setContentsMargins(1, 1, 1, 1);
     adjusterPanel_ = new AdjusterPanel(picker_.Adjuster, picker_.Clipboard, tools);
@@ -292,13 +167,6 @@ QWidget* MainWindow::CreateToolPanel(QWidget* mainArea) {
 }
 
 void MainWindow::CreateMenus() {
-    historyMenu_ = Named(new QMenu(this), "pmColorList");
-    Item(historyMenu_, "N4", tr("删除所有颜色"));
-
-    favouritesMenu_ = Named(new QMenu(this), "PmFav");
-    Item(favouritesMenu_, "N2", tr("删除收藏的颜色"));
-    Item(favouritesMenu_, "N3", tr("删除所有收藏颜色"));
-
     otherFunctionsMenu_ = Named(new QMenu(this), "MnOtherFunButton");
     Item(otherFunctionsMenu_, "N5", tr("删除所有颜色"));
     Item(otherFunctionsMenu_, "N6", tr("打开颜色"));
@@ -328,48 +196,21 @@ void MainWindow::CreateMenus() {
     Item(helpMenu_, "MnDemo", tr("使用实例"));
     Item(helpMenu_, "N1", tr("帮助文档"));
     Item(helpMenu_, "MnAboutUs", tr("关于"));
-    helpButton_->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void MainWindow::Connect() {
     auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
     ColorPicker& picker = picker_;
 
-    connect(prefixButton_, &SpeedButton::clicked, &picker.Current, &CurrentColor::BtnColorPreClick);
-    connect(formatBox_, &QComboBox::currentIndexChanged, &picker, &ColorPicker::CbColorValTypeChange);
-    connect(formatBox_->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::FormatTextEdited);
-    connect(pasteTypeList_, &QListWidget::currentRowChanged, &picker, &ColorPicker::LbPasteTypeClick);
-    connect(pickButton_, &SpeedButton::clicked, &picker.Picking, &PickLoop::BtnStartGetColorClick);
-    connect(copyButton_, &SpeedButton::clicked, &picker, &ColorPicker::BtnCopyColorClick);
-    connect(addFavouriteButton_, &SpeedButton::clicked, &picker, &ColorPicker::BtnAddColorFavClick);
-    connect(otherFunctionsButton_, &SpeedButton::clicked, this, &MainWindow::BtnOtherFunClick);
-    connect(helpButton_, &SpeedButton::clicked, this, &MainWindow::BtnHelpClick);
-    connect(exitButton_, &SpeedButton::clicked, this, &MainWindow::BtnSCExitClick);
-    connect(alwaysOnTopButton_, &SpeedButton::clicked, &picker, &ColorPicker::BtnAlwaysOnTopClick);
+    connect(buttonColumn_, &ButtonColumn::OtherFunctionsClicked, this, &MainWindow::BtnOtherFunClick);
+    connect(buttonColumn_, &ButtonColumn::HelpClicked, this, &MainWindow::BtnHelpClick);
+    connect(buttonColumn_, &ButtonColumn::ExitClicked, this, &MainWindow::BtnSCExitClick);
+    connect(buttonColumn_, &ButtonColumn::HelpMenuRequested, this,
+            [this](QPoint at) { helpMenu_->popup(at); });
 
-    connect(historyView_, &ColorListView::Chosen, &picker, &ColorPicker::LbColorsClick);
-    connect(favouritesView_, &ColorListView::Chosen, &picker, &ColorPicker::LbFavColorClick);
-    auto removeSelectedFavourites = [this] {
-        picker_.BtnClearColorFavClick(favouritesView_->SelectedRows());
-    };
-    connect(favouritesView_, &ColorListView::KeyDown, this, [=](int key, Qt::KeyboardModifiers) {
-        if (key == Qt::Key_Delete) // whatever the shift state; the list still sees the key
-            removeSelectedFavourites();
-    });
-    connect(historyView_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { historyMenu_->popup(historyView_->viewport()->mapToGlobal(at)); });
-    connect(favouritesView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        favouritesMenu_->popup(favouritesView_->viewport()->mapToGlobal(at));
-    });
-    connect(helpButton_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { helpMenu_->popup(helpButton_->mapToGlobal(at)); });
-
-    for (const char* name : {"N4", "N5"})
-        connect(action(name), &QAction::triggered, &picker, &ColorPicker::BtnClearAllColorClick);
-    for (const char* name : {"N2", "N7"})
-        connect(action(name), &QAction::triggered, this, removeSelectedFavourites);
-    connect(action("N3"), &QAction::triggered, &picker, &ColorPicker::ClearFavourites);
-    connect(action("N6"), &QAction::triggered, this, &MainWindow::BtnOpenColorClick);
+    connect(action("N5"), &QAction::triggered, &picker, &ColorPicker::BtnClearAllColorClick);
+    connect(action("N7"), &QAction::triggered, listsPanel_, &ListsPanel::RemoveSelectedFavourites);
+    connect(action("N6"), &QAction::triggered, this, [this] { listFiles_.BtnOpenColorClick(); });
     for (const char* name : {"MnSamplePixel", "MnSample3", "MnSample5"}) {
         QAction* choice = action(name);
         connect(choice, &QAction::triggered, &picker,
@@ -398,7 +239,7 @@ void MainWindow::Connect() {
     connect(&picker.Hotkey, &HotkeyChoice::Changed, this, showHotkey);
     connect(&picker.Hotkey, &HotkeyChoice::ProblemChanged, this, showHotkey);
     showHotkey();
-    connect(action("N8"), &QAction::triggered, this, &MainWindow::BtnSaveColorAsClick);
+    connect(action("N8"), &QAction::triggered, this, [this] { listFiles_.BtnSaveColorAsClick(); });
     connect(action("N9"), &QAction::triggered, this, &MainWindow::BtnRadomColorClick);
     for (const char* name : {"N10", "MnAboutUs"})
         connect(action(name), &QAction::triggered, this, &MainWindow::BtnAboutUsClick);
@@ -434,12 +275,6 @@ void MainWindow::Connect() {
 
     connect(&picker.Picking, &PickLoop::PickingChanged, this, &MainWindow::ShowPicking);
     connect(&picker.Picking, &PickLoop::WaitingForButton, this, &MainWindow::ShowPicking);
-    connect(&picker.Current, &CurrentColor::FormatChanged, this, &MainWindow::ShowFormat);
-    connect(&picker.Current, &CurrentColor::PrefixChanged, this, &MainWindow::ShowPrefix);
-    connect(&picker.Clipboard, &ClipboardOutput::PasteTypeChanged, this, [this] {
-        const QSignalBlocker quiet(pasteTypeList_);
-        pasteTypeList_->setCurrentRow(picker_.Clipboard.PasteType());
-    });
     connect(&picker, &ColorPicker::AlwaysOnTopChanged, this, &MainWindow::ShowAlwaysOnTop);
 }
 
@@ -469,13 +304,8 @@ void MainWindow::FormCreate() {
     RunGuarded([this] {
         // Qt paints every widget through an off-screen buffer already, so there is no flicker to turn off.
         LoadSkin();
-        ShowFormat();
-        ShowPrefix();
+        buttonColumn_->ShowState();
         ShowAlwaysOnTop();
-        {
-            const QSignalBlocker quiet(pasteTypeList_);
-            pasteTypeList_->setCurrentRow(picker_.Clipboard.PasteType());
-        }
         // The window's outer corner goes to (20, 10), frame and title bar included, so both stay on
         // screen.
         platform_.Windows().Place(this, QRect(20, 10, 498, 600));
@@ -487,27 +317,9 @@ void MainWindow::LoadSkin() {
     RunGuarded([this] {
         setWindowTitle(QString::fromStdString(ProductShortName + ProgramVersionText()));
 
-        for (auto [button, name] : {std::pair{copyButton_, "BtnCopyColor"},
-                                    {addFavouriteButton_, "BtnAddColorFav"},
-                                    {otherFunctionsButton_, "BtnOtherFun"},
-                                    {helpButton_, "BtnSCHelpDoc"},
-                                    {exitButton_, "BtnSCExit"}})
-            button->LoadGlyph(QString::fromLatin1(name));
-
-        const QString jpg = QStringLiteral("jpg");
-        for (auto [image, name] : {std::pair{bannerPicture_, "banner"},
-                                   {favouritesHeader_, "ImgColorFavList"},
-                                   {valueRowPicture_, "ImgCurColorVal"},
-                                   {historyHeader_, "ImgColorList"}})
-            image->LoadJpegResource(QString::fromLatin1(name), jpg);
-
-        const QSignalBlocker quiet(pasteTypeList_);
-        pasteTypeList_->clear();
-        pasteTypeList_->addItem(QString::fromStdString(MsgPasteValue));
-        pasteTypeList_->addItem(QString::fromStdString(MsgPasteSample));
-
-        copyButton_->setToolTip(QString::fromStdString(MsgCopyColor));
-        addFavouriteButton_->setToolTip(QString::fromStdString(MsgAddToFavourites));
+        buttonColumn_->LoadSkin();
+        bannerPicture_->LoadJpegResource(QStringLiteral("banner"), QStringLiteral("jpg"));
+        listsPanel_->LoadSkin();
     });
 }
 
@@ -532,8 +344,6 @@ void MainWindow::ReportFileProblems(const QStringList& problems) {
 
 void MainWindow::ShowPicking() {
     const bool on = picker_.Picking.PickingOn();
-    pickButton_->LoadGlyph(on ? QStringLiteral("cStartGetColor") : QStringLiteral("ncStartGetColor"));
-    pickButton_->setAccessibleName(on ? tr("停止取色") : tr("开始取色"));
     // ShowZoomPanel and ShowPalettePanel: exactly one of the two stands in the tool panel.
     adjusterPanel_->setVisible(!on);
     magnifierPanel_->setVisible(on);
@@ -541,39 +351,8 @@ void MainWindow::ShowPicking() {
         magnifierPanel_->TakeKeyboard();
 }
 
-void MainWindow::ShowFormat() {
-    if (formatBox_->currentIndex() == picker_.Current.Format())
-        return;
-    const QSignalBlocker quiet(formatBox_);
-    formatBox_->setCurrentIndex(picker_.Current.Format());
-}
-
-void MainWindow::FormatTextEdited(const QString& text) {
-    // The typed text selects the format it names, or none; it stays as typed either way.
-    QLineEdit* edit = formatBox_->lineEdit();
-    const int cursor = edit->cursorPosition();
-    picker_.CbColorValTypeChange(formatBox_->findText(text, Qt::MatchFixedString));
-    if (edit->text() != text) {
-        edit->setText(text);
-        edit->setCursorPosition(cursor);
-    }
-}
-
-void MainWindow::ShowPrefix() {
-    // The ticked box goes with the prefix on, which is the stored 0.
-    prefixButton_->LoadGlyph(picker_.Current.PrefixOn() ? QStringLiteral("ccolorpre")
-                                                        : QStringLiteral("nccolorpre"));
-    prefixButton_->SetOn(picker_.Current.PrefixOn());
-}
-
 void MainWindow::ShowAlwaysOnTop() {
-    RunGuarded([this] {
-        const bool onTop = picker_.AlwaysOnTop();
-        alwaysOnTopButton_->LoadGlyph(onTop ? QStringLiteral("cAlwaysOnTop")
-                                            : QStringLiteral("ncAlwaysOnTop"));
-        alwaysOnTopButton_->SetOn(onTop);
-        platform_.Windows().SetTopmost(this, onTop);
-    });
+    RunGuarded([this] { platform_.Windows().SetTopmost(this, picker_.AlwaysOnTop()); });
 }
 
 void MainWindow::BtnSCExitClick() {
@@ -588,8 +367,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 QPoint MainWindow::OtherFunMenuPoint() const {
     // The window's place is its outer corner, as the desktop knows it.
-    return {x() + otherFunctionsButton_->x() + otherFunctionsButton_->width(),
-            y() + mainArea_->y() + bannerPanel_->height() + otherFunctionsButton_->y()};
+    const QRect button = buttonColumn_->OtherFunctionsButtonGeometry();
+    return {x() + button.x() + button.width(), y() + mainArea_->y() + bannerPanel_->height() + button.y()};
 }
 
 void MainWindow::BtnOtherFunClick() {
@@ -643,35 +422,5 @@ void MainWindow::BtnRadomColorClick() {
         randomColorWindow_->exec();
         if (randomColorWindow_->Picked)
             picker_.TakeRandomColor(randomColorWindow_->PreviewColor());
-    });
-}
-
-void MainWindow::BtnOpenColorClick() {
-    RunGuarded([this] {
-        const auto chosen = platform_.Dialogs().OpenFileName(this, OpenListFilter());
-        if (!chosen)
-            return;
-        // What an earlier failure said goes once a step succeeds.
-        try {
-            OpenColorList(picker_.History, chosen->Path, ListFileKindOf(chosen->Filter));
-            picker_.SetHint({});
-        } catch (const FileError& error) {
-            picker_.SetHint(error.Told(MsgCannotOpenList));
-        }
-    });
-}
-
-void MainWindow::BtnSaveColorAsClick() {
-    RunGuarded([this] {
-        const auto chosen = platform_.Dialogs().SaveFileName(this, SaveListFilter());
-        if (!chosen)
-            return;
-        try {
-            const ListFileKind kind = ListFileKindOf(chosen->Filter);
-            SaveColorList(picker_.History, SavedName(chosen->Path, kind), kind);
-            picker_.SetHint({});
-        } catch (const FileError& error) {
-            picker_.SetHint(error.Told(MsgCannotSave));
-        }
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/picker/ListFileCommands.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -7,24 +9,23 @@
 
 class AboutWindow;
 class AdjusterPanel;
-class ColorListView;
+class ButtonColumn;
 class ColorPicker;
 class DockLayout;
 class ExamplesWindow;
 class HelpWindow;
 class ImageControl;
+class ListsPanel;
 class MagnifierPanel;
 class Platform;
-class QComboBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class RandomColorWindow;
-class SpeedButton;
 class WebBanner;
 
-// The picker's main window: it builds the controls, shows the picker's state in them and passes the
-// user's actions to the picker. Each control's objectName is its name in the window definition.
+// The picker's main window: its frame, banner, button column, lists and tool panel, the menus of
+// the further-functions and help buttons and the windows they open. Each control's objectName is
+// its name in the window definition.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -47,8 +48,6 @@ protected:
 private:
     void CreateFrame(DockLayout* root);
     QWidget* CreateBanner(QWidget* centre);
-    QWidget* CreateButtonColumn(QWidget* centre);
-    QWidget* CreateLists(QWidget* mainArea);
     QWidget* CreateToolPanel(QWidget* mainArea);
     void CreateMenus();
     void Connect();
@@ -59,10 +58,7 @@ private:
     void FormResize();
 
     void ShowPicking();
-    void ShowFormat();
-    void ShowPrefix();
     void ShowAlwaysOnTop();
-    void FormatTextEdited(const QString& text);
 
     void BtnSCExitClick();
     void BtnOtherFunClick();
@@ -70,8 +66,6 @@ private:
     void BtnAboutUsClick();
     void MnDemoClick();
     void BtnRadomColorClick();
-    void BtnOpenColorClick();
-    void BtnSaveColorAsClick();
 
     ColorPicker& picker_;
     Platform& platform_;
@@ -80,29 +74,15 @@ private:
     ImageControl* bannerPicture_;
     QLabel* siteLink_;
     QWidget* mainArea_;
-    SpeedButton* prefixButton_;
-    QComboBox* formatBox_;
-    QListWidget* pasteTypeList_;
-    SpeedButton* pickButton_;
-    SpeedButton* copyButton_;
-    SpeedButton* addFavouriteButton_;
-    SpeedButton* otherFunctionsButton_;
-    SpeedButton* helpButton_;
-    SpeedButton* exitButton_;
-    SpeedButton* alwaysOnTopButton_;
-    ImageControl* historyHeader_;
-    ImageControl* favouritesHeader_;
-    ImageControl* valueRowPicture_;
-    ColorListView* historyView_;
-    ColorListView* favouritesView_;
+    ButtonColumn* buttonColumn_;
+    ListsPanel* listsPanel_;
     AdjusterPanel* adjusterPanel_;
     MagnifierPanel* magnifierPanel_;
-    QMenu* historyMenu_;
-    QMenu* favouritesMenu_;
     QMenu* otherFunctionsMenu_;
     QMenu* helpMenu_;
     // Made after the controls it watches and gone before them.
     std::unique_ptr<WebBanner> banner_;
+    ListFileCommands listFiles_;
 
     HelpWindow* helpWindow_ = nullptr;
     AboutWindow* aboutWindow_ = nullptr;

@@ -7,6 +7,8 @@
 #    and the ratio of the two CPUs;
 # 3. the program idle, picking stopped, for 10 s: wake-ups a second and CPU.
 #   bench/picking.sh [build folder, default build/bench]
+# PICKING_LEVEL (1 to 4, default 1) enlarges 2 to 8 times; PICKING_TICK_SECONDS (default 20, 0 for none)
+# and PICKING_SECONDS (default 30) set the lengths of the first two parts.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${INSIDE_XVFB:-}" != 1 ]; then
@@ -19,13 +21,27 @@ source "$here/../tests/e2e/lib.sh"
 scenery=$!
 sleep 0.5
 
-echo "Each tick over 20 s:"
-"$build/bench/tintra_bench_ticks" 20 2>/dev/null
-"$build/bench/tintra_floor" 20 --report
+# The magnifier's zoom-in button, in the window's client area.
+click_zoom_in() {
+  xdotool mousemove --window "$window" 228 365 click 1
+  sleep 0.3
+}
+
+level=${PICKING_LEVEL:-1}
+ticks=${PICKING_TICK_SECONDS:-20}
+seconds=${PICKING_SECONDS:-30}
+if [ "$ticks" != 0 ] && [ "$level" = 1 ]; then
+  echo "Each tick over $ticks s:"
+  "$build/bench/tintra_bench_ticks" "$ticks" 2>/dev/null
+  "$build/bench/tintra_floor" "$ticks" --report
+fi
 
 program=$(install_program "$build/tintra")
 start_program "$program" 2>/dev/null
-"$build/bench/tintra_floor" 40 &
+for ((i = 1; i < level; ++i)); do
+  click_zoom_in
+done
+"$build/bench/tintra_floor" $((seconds + 10)) --level="$level" &
 floor=$!
 sleep 3 # picking is on from the first second
 # Time on a core in nanoseconds, every thread's, as the scheduler counts it (not sampled at each tick).
@@ -33,7 +49,7 @@ cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'
 before=$(cpu "$pid")
 floor_before=$(cpu "$floor")
 start=$(date +%s%N)
-sleep 30
+sleep "$seconds"
 used=$(($(cpu "$pid") - before))
 floor_used=$(($(cpu "$floor") - floor_before))
 elapsed=$((($(date +%s%N) - start) / 1000000))
@@ -53,9 +69,9 @@ kill "$pid"
 wait 2>/dev/null
 rm -rf "$(dirname "$program")"
 awk -v u="$used" -v f="$floor_used" -v ms="$elapsed" -v m="$memory" -v fm="$floor_memory" \
-  -v iw="$idle_switches" -v ic="$idle_cpu" 'BEGIN {
+  -v iw="$idle_switches" -v ic="$idle_cpu" -v level="$level" 'BEGIN {
   s = ms / 1000
-  printf "Picking for %.1f s side by side:\n", s
+  printf "Picking for %.1f s side by side, enlarged %d times:\n", s, 2 * level
   printf "  program  %.2f%% of one core, %s MB resident\n", 100 * u / 1e9 / s, m
   printf "  floor    %.2f%% of one core, %s MB resident\n", 100 * f / 1e9 / s, fm
   if (f > 0) printf "  the program takes %.1f times the floor'\''s CPU\n", u / f

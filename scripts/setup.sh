@@ -5,7 +5,7 @@
 # includes "windows-test". Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
+packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-dev libxcb-xfixes0-dev qt6-base-dev qt6-declarative-dev qt6-webengine-dev
           qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript qt6-translations-l10n
           qt6-l10n-tools qt6-tools-dev
           libjpeg-dev libpipewire-0.3-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2

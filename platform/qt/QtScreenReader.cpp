@@ -21,7 +21,26 @@ bool OnAMonitor(QPoint device, const QList<Monitor>& monitors) {
 
 } // namespace
 
-QList<Monitor> QtScreenReader::Monitors() const { return QtMonitors(); }
+QtScreenReader::QtScreenReader() : monitors_(QtMonitors()) {
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &watcher_, [this](QScreen* screen) {
+        Watch(screen);
+        Refresh();
+    });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &watcher_, [this] { Refresh(); });
+    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, &watcher_, [this] { Refresh(); });
+    for (QScreen* screen : QGuiApplication::screens())
+        Watch(screen);
+}
+
+void QtScreenReader::Watch(QScreen* screen) {
+    QObject::connect(screen, &QScreen::geometryChanged, &watcher_, [this] { Refresh(); });
+    // Qt's scale of a screen follows its logical resolution.
+    QObject::connect(screen, &QScreen::logicalDotsPerInchChanged, &watcher_, [this] { Refresh(); });
+}
+
+void QtScreenReader::Refresh() { monitors_ = QtMonitors(); }
+
+QList<Monitor> QtScreenReader::Monitors() const { return monitors_; }
 
 bool QtScreenReader::ScreenChanged(const QRect& region) { return !x11_.Available() || x11_.Changed(region); }
 

@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <xcb/damage.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 namespace {
 
@@ -64,6 +66,8 @@ struct XcbScreen::Root {
     // Damage reports on the root window; none where the server has no DAMAGE.
     uint8_t DamageEvent = 0;
     xcb_damage_damage_t Damage = 0;
+    // Where the damage is taken to when it is looked at.
+    xcb_xfixes_region_t Drawn = 0;
 
     ~Root() {
         Memory.reset();
@@ -116,15 +120,20 @@ XcbScreen::XcbScreen() {
     root->Shared = shm && shm->present;
     root->Memory = std::make_unique<XcbSharedMemory>(root->Connection);
     const xcb_query_extension_reply_t* damage = xcb_get_extension_data(root->Connection, &xcb_damage_id);
-    if (damage && damage->present &&
+    const xcb_query_extension_reply_t* fixes = xcb_get_extension_data(root->Connection, &xcb_xfixes_id);
+    if (damage && damage->present && fixes && fixes->present &&
+        ReplyPtr<xcb_xfixes_query_version_reply_t>(xcb_xfixes_query_version_reply(
+            root->Connection, xcb_xfixes_query_version(root->Connection, 2, 0), nullptr)) &&
         ReplyPtr<xcb_damage_query_version_reply_t>(xcb_damage_query_version_reply(
             root->Connection, xcb_damage_query_version(root->Connection, 1, 1), nullptr))) {
         root->DamageEvent = damage->first_event;
         root->Damage = xcb_generate_id(root->Connection);
-        // Each newly drawn rectangle is reported; left unread while picking is off, the reports stop by
-        // themselves once the damage covers whatever is drawn again and again.
-        xcb_damage_create(root->Connection, root->Damage, root->Window,
-                          XCB_DAMAGE_REPORT_LEVEL_DELTA_RECTANGLES);
+        // One report when the damage stops being empty, however many rectangles are drawn after it (a
+        // screen of small squares drawn again would otherwise be thousands of reports); the rectangles
+        // are asked for when it is looked at. Left unread while picking is off, nothing more comes.
+        xcb_damage_create(root->Connection, root->Damage, root->Window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+        root->Drawn = xcb_generate_id(root->Connection);
+        xcb_xfixes_create_region(root->Connection, root->Drawn, 0, nullptr);
         xcb_flush(root->Connection);
     }
     root_ = std::move(root);
@@ -145,20 +154,25 @@ std::optional<QPoint> XcbScreen::Pointer() const {
 bool XcbScreen::Changed(const QRect& region) {
     if (!root_ || !root_->Damage)
         return true;
-    bool damaged = false, reported = false;
+    bool reported = false;
     while (xcb_generic_event_t* event = xcb_poll_for_event(root_->Connection)) {
-        if ((event->response_type & 0x7f) == root_->DamageEvent + XCB_DAMAGE_NOTIFY) {
-            const auto& area = reinterpret_cast<const xcb_damage_notify_event_t*>(event)->area;
-            damaged |= region.intersects(QRect(area.x, area.y, area.width, area.height));
-            reported = true;
-        }
+        reported |= (event->response_type & 0x7f) == root_->DamageEvent + XCB_DAMAGE_NOTIFY;
         std::free(event);
     }
-    if (reported) { // each new rectangle is reported only while the damage is cleared
-        xcb_damage_subtract(root_->Connection, root_->Damage, XCB_NONE, XCB_NONE);
-        xcb_flush(root_->Connection);
-    }
-    return damaged;
+    if (!reported)
+        return false;
+    // The damage is cleared, which brings the next report with the next drawing, and read.
+    xcb_connection_t* x = root_->Connection;
+    xcb_damage_subtract(x, root_->Damage, XCB_NONE, root_->Drawn);
+    const ReplyPtr<xcb_xfixes_fetch_region_reply_t> drawn(
+        xcb_xfixes_fetch_region_reply(x, xcb_xfixes_fetch_region(x, root_->Drawn), nullptr));
+    if (!drawn)
+        return true;
+    const xcb_rectangle_t* rectangles = xcb_xfixes_fetch_region_rectangles(drawn.get());
+    const int count = xcb_xfixes_fetch_region_rectangles_length(drawn.get());
+    return std::any_of(rectangles, rectangles + count, [&region](const xcb_rectangle_t& area) {
+        return region.intersects(QRect(area.x, area.y, area.width, area.height));
+    });
 }
 
 std::optional<QImage> XcbScreen::Grab(const QRect& region) {

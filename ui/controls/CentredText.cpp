@@ -14,8 +14,11 @@ CentredText::CentredText(QWidget* parent) : QWidget(parent) {
 void CentredText::SetText(const QString& text) {
     if (text == layout_.text())
         return;
+    // Only the lines' box is drawn again, the old text's and the new one's: the rest of the control stays.
+    const QRect before = TextBox();
     layout_.setText(text);
     Layout();
+    update(before | TextBox());
 }
 
 QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }
@@ -30,7 +33,6 @@ void CentredText::Layout() {
         top += line.height();
     }
     layout_.endLayout();
-    update();
 }
 
 void CentredText::paintEvent(QPaintEvent*) {
@@ -40,10 +42,12 @@ void CentredText::paintEvent(QPaintEvent*) {
     layout_.draw(&painter, {0, 0});
 }
 
-void CentredText::resizeEvent(QResizeEvent*) { Layout(); }
+void CentredText::resizeEvent(QResizeEvent*) { Layout(); } // a resized control is drawn whole
 
 void CentredText::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         Layout();
+        update();
+    }
     QWidget::changeEvent(event);
 }

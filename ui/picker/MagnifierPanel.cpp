@@ -58,6 +58,18 @@ void StretchInto(const QImage& source, QImage& canvas) {
     }
 }
 
+// Keeps the grab's pixels, whose memory is the next grab's, in a picture of the panel's own, made anew
+// only when the grab's size or format changes.
+void KeepCopy(const QImage& grab, QImage& kept) {
+    if (kept.size() != grab.size() || kept.format() != grab.format()) {
+        kept = grab.copy();
+        return;
+    }
+    const qsizetype rowBytes = qsizetype(grab.width()) * grab.depth() / 8;
+    for (int y = 0; y < grab.height(); ++y)
+        std::memcpy(kept.scanLine(y), grab.constScanLine(y), size_t(rowBytes));
+}
+
 // A cross-hair arm drawn as a line from its first point to its second, the second itself not set.
 void DrawArm(QImage& canvas, int x, int y, int dx, int dy, int length) {
     const QRgb black = qRgb(0, 0, 0);
@@ -262,7 +274,9 @@ std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<
         return std::nullopt;
     if (samePlace && source == shown_->Source)
         return false;
-    shown_ = Shown{plan, canvas.size(), source.copy()}; // the grab's memory is the next grab's
+    QImage kept = shown_ ? std::move(shown_->Source) : QImage();
+    KeepCopy(source, kept);
+    shown_ = Shown{plan, canvas.size(), std::move(kept)};
 
     StretchInto(source, canvas);
     DrawArm(canvas, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);

@@ -1,10 +1,40 @@
 #include "core/picker/ColorPicker.h"
 
+#include "core/color/ContrastRatio.h"
 #include "core/Guard.h"
 #include "core/Logging.h"
 #include "core/windows/Messages.h"
 
+#include <optional>
 #include <stdexcept>
+
+namespace {
+
+struct FavouriteContrast {
+    ColorValue Favourite;
+    double Ratio;
+};
+
+std::optional<FavouriteContrast> ContrastWithFavourite(const CurrentColor& current,
+                                                       const ColorList& favourites) {
+    const int row = favourites.FocusedRow();
+    if (row < 0)
+        return std::nullopt;
+    const ColorValue favourite = favourites.PaintColor(row);
+    return FavouriteContrast{favourite, ContrastRatio(current.ShownColor(), favourite)};
+}
+
+QString FavouriteText(const FavouriteContrast& contrast) {
+    return ColorPicker::tr("收藏颜色 #") + QString::fromStdString(ColorToHexText(contrast.Favourite));
+}
+
+QString RatioText(const FavouriteContrast& contrast) {
+    return QString::fromStdString(ContrastRatioText(contrast.Ratio));
+}
+
+QString NoFavouriteToCompare() { return ColorPicker::tr("没有收藏颜色，无从比较对比度"); }
+
+} // namespace
 
 ColorPicker::ColorPicker(const SystemColors& systemColors, QObject* parent)
     : QObject(parent), Current(systemColors), History(systemColors), Favourites(systemColors),
@@ -15,6 +45,11 @@ ColorPicker::ColorPicker(const SystemColors& systemColors, QObject* parent)
     });
     connect(&Picking, &PickLoop::WaitingForButton, this, [this] { SetHint(startHint_); });
     connect(&Picking, &PickLoop::AccessMissing, this, [this] { SetHint(startHint_); });
+    connect(&Current, &CurrentColor::Changed, this, &ColorPicker::ContrastChanged);
+    for (auto change : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&Favourites, change, this, &ColorPicker::ContrastChanged);
+    connect(&Favourites, &QAbstractItemModel::modelReset, this, &ColorPicker::ContrastChanged);
+    connect(&Favourites, &QAbstractItemModel::dataChanged, this, &ColorPicker::ContrastChanged);
 }
 
 void ColorPicker::SetPickingWay(PickingWay way, const QString& reason, const QString& backEnd) {
@@ -95,6 +130,29 @@ void ColorPicker::PickingRefused(const QString& why) {
     RunGuarded([=, this] {
         Picking.SwitchPickingOff();
         SetHint(why);
+    });
+}
+
+QString ColorPicker::ContrastHint() const {
+    const auto contrast = ContrastWithFavourite(Current, Favourites);
+    if (!contrast)
+        return NoFavouriteToCompare();
+    const ContrastLevels levels = ContrastLevelsOf(contrast->Ratio);
+    const auto verdict = [](bool met) { return met ? tr("通过") : tr("未通过"); };
+    return tr("与%1 的对比度 %2\nAA：普通文字%3，大字%4\nAAA：普通文字%5，大字%6")
+        .arg(FavouriteText(*contrast), RatioText(*contrast), verdict(levels.AaNormal),
+             verdict(levels.AaLarge), verdict(levels.AaaNormal), verdict(levels.AaaLarge));
+}
+
+void ColorPicker::CopyContrast() {
+    RunGuarded([this] {
+        const auto contrast = ContrastWithFavourite(Current, Favourites);
+        if (!contrast) {
+            SetHint(NoFavouriteToCompare());
+            return;
+        }
+        Clipboard.WriteText(RatioText(*contrast));
+        SetHint(tr("已复制与%1 的对比度 %2").arg(FavouriteText(*contrast), RatioText(*contrast)));
     });
 }
 

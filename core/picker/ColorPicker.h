@@ -92,8 +92,15 @@ public:
     void TakeRandomColor(ColorValue color);
     void SyncAdjusterBars();
 
+    // The current colour's WCAG contrast with the favourites' focused row, as the desktop paints both:
+    // what the value field's hint says (the levels passed), and what the menu copies.
+    QString ContrastHint() const;
+    void CopyContrast();
+
 signals:
     void HintChanged();
+    // The current colour or the favourites changed, and with them the contrast.
+    void ContrastChanged();
     void ZoomChanged();
     void SampleSideChanged();
     void AlwaysOnTopChanged();

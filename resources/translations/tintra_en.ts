@@ -114,6 +114,37 @@
     </message>
 </context>
 <context>
+    <name>ColorPicker</name>
+    <message>
+        <source>收藏颜色 #</source>
+        <translation>the favourite #</translation>
+    </message>
+    <message>
+        <source>没有收藏颜色，无从比较对比度</source>
+        <translation>No favourite colour to compare the contrast with</translation>
+    </message>
+    <message>
+        <source>通过</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>未通过</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>与%1 的对比度 %2
+AA：普通文字%3，大字%4
+AAA：普通文字%5，大字%6</source>
+        <translation>Contrast with %1: %2
+AA: normal text %3, large text %4
+AAA: normal text %5, large text %6</translation>
+    </message>
+    <message>
+        <source>已复制与%1 的对比度 %2</source>
+        <translation>Copied the contrast with %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwatch</name>
     <message>
         <source>颜色 #%1</source>
@@ -361,30 +392,6 @@ Try &apos;tintra --help&apos;.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>收藏颜色 #</source>
-        <translation>the favourite #</translation>
-    </message>
-    <message>
-        <source>没有收藏颜色，无从比较对比度</source>
-        <translation>No favourite colour to compare the contrast with</translation>
-    </message>
-    <message>
-        <source>通过</source>
-        <translation>passed</translation>
-    </message>
-    <message>
-        <source>未通过</source>
-        <translation>failed</translation>
-    </message>
-    <message>
-        <source>与%1 的对比度 %2
-AA：普通文字%3，大字%4
-AAA：普通文字%5，大字%6</source>
-        <translation>Contrast with %1: %2
-AA: normal text %3, large text %4
-AAA: normal text %5, large text %6</translation>
-    </message>
-    <message>
         <source>当前颜色</source>
         <translation>Current colour</translation>
     </message>
@@ -439,10 +446,6 @@ AAA: normal text %5, large text %6</translation>
     <message>
         <source>帮助文档</source>
         <translation>Help</translation>
-    </message>
-    <message>
-        <source>已复制与%1 的对比度 %2</source>
-        <translation>Copied the contrast with %1: %2</translation>
     </message>
     <message>
         <source>全局热键（此桌面不提供全局热键）</source>

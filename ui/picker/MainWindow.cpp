@@ -1,6 +1,5 @@
 #include "ui/picker/MainWindow.h"
 
-#include "core/color/ContrastRatio.h"
 #include "core/Guard.h"
 #include "core/picker/ColorPicker.h"
 #include "core/windows/Messages.h"
@@ -42,8 +41,6 @@
 
 #include <tuple>
 
-#include <optional>
-
 namespace {
 
 constexpr ColorValue CentreColor = 16115930; // red 218, green 232, blue 245
@@ -51,40 +48,6 @@ constexpr ColorValue BannerColor = 4464672;  // red 32, green 32, blue 68
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption) {
     return Named(menu->addAction(caption), name);
-}
-
-// The current colour against the favourites' focused row, as the desktop paints both.
-struct FavouriteContrast {
-    ColorValue Favourite;
-    double Ratio;
-};
-
-std::optional<FavouriteContrast> ContrastWithFavourite(const ColorPicker& picker) {
-    const int row = picker.Favourites.FocusedRow();
-    if (row < 0)
-        return std::nullopt;
-    const ColorValue favourite = picker.Favourites.PaintColor(row);
-    return FavouriteContrast{favourite, ContrastRatio(picker.Current.ShownColor(), favourite)};
-}
-
-QString FavouriteText(const FavouriteContrast& contrast) {
-    return MainWindow::tr("收藏颜色 #") + QString::fromStdString(ColorToHexText(contrast.Favourite));
-}
-
-QString RatioText(const FavouriteContrast& contrast) {
-    return QString::fromStdString(ContrastRatioText(contrast.Ratio));
-}
-
-QString NoFavouriteToCompare() { return MainWindow::tr("没有收藏颜色，无从比较对比度"); }
-
-QString ContrastHint(const std::optional<FavouriteContrast>& contrast) {
-    if (!contrast)
-        return NoFavouriteToCompare();
-    const ContrastLevels levels = ContrastLevelsOf(contrast->Ratio);
-    const auto verdict = [](bool met) { return met ? MainWindow::tr("通过") : MainWindow::tr("未通过"); };
-    return MainWindow::tr("与%1 的对比度 %2\nAA：普通文字%3，大字%4\nAAA：普通文字%5，大字%6")
-        .arg(FavouriteText(*contrast), RatioText(*contrast), verdict(levels.AaNormal),
-             verdict(levels.AaLarge), verdict(levels.AaaNormal), verdict(levels.AaaLarge));
 }
 
 } // namespace
@@ -250,28 +213,14 @@ void MainWindow::Connect() {
     auto* valueField = findChild<QLineEdit*>(QStringLiteral("LblCurVal"));
     auto showContrast = [this, valueField] {
         RunGuarded([&] {
-            const QString hint = ContrastHint(ContrastWithFavourite(picker_));
+            const QString hint = picker_.ContrastHint();
             valueField->setToolTip(hint);
             valueField->setAccessibleDescription(hint);
         });
     };
     showContrast();
-    connect(&picker.Current, &CurrentColor::Changed, this, showContrast);
-    connect(&picker.Favourites, &QAbstractItemModel::rowsInserted, this, showContrast);
-    connect(&picker.Favourites, &QAbstractItemModel::rowsRemoved, this, showContrast);
-    connect(&picker.Favourites, &QAbstractItemModel::modelReset, this, showContrast);
-    connect(&picker.Favourites, &QAbstractItemModel::dataChanged, this, showContrast);
-    connect(action("MnCopyContrast"), &QAction::triggered, this, [this] {
-        RunGuarded([this] {
-            const auto contrast = ContrastWithFavourite(picker_);
-            if (!contrast) {
-                picker_.SetHint(NoFavouriteToCompare());
-                return;
-            }
-            platform_.Clipboard().SetText(RatioText(*contrast));
-            picker_.SetHint(tr("已复制与%1 的对比度 %2").arg(FavouriteText(*contrast), RatioText(*contrast)));
-        });
-    });
+    connect(&picker, &ColorPicker::ContrastChanged, this, showContrast);
+    connect(action("MnCopyContrast"), &QAction::triggered, &picker, &ColorPicker::CopyContrast);
 
     connect(&picker.Picking, &PickLoop::PickingChanged, this, &MainWindow::ShowPicking);
     connect(&picker.Picking, &PickLoop::WaitingForButton, this, &MainWindow::ShowPicking);

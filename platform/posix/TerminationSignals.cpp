@@ -38,6 +38,9 @@ QObject* QuitOnTerminationSignals() {
         ::sigaction(signal, &action, nullptr);
     // A file-size limit then fails the write, which the program reports, instead of ending it.
     ::signal(SIGXFSZ, SIG_IGN);
+    // So does a peer gone: the X server at the session's end fails the screen reader's next request,
+    // and the program ends through Qt's own check, saving, rather than silently on the signal.
+    ::signal(SIGPIPE, SIG_IGN);
     return notifier;
 }
 

@@ -76,7 +76,7 @@ cp "$folder/favcol" "$folder/favcol.before"
 # fav (18 kB) fits under the limit; favcol (20 kB) does not.
 (ulimit -f 19 && exec "$program") 2>"$folder/err" &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+window=$(find_window 20 --pid "$pid")
 sleep 1
 add_favourite '#00FF00'
 kill -TERM "$pid"

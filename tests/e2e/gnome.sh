@@ -144,7 +144,7 @@ fi
 
 # Through the X server, with the key: no question, and the same screen.
 start xcb
-timeout 20 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1 ||
+[ -n "$(find_window 20 --pid "$pid")" ] ||
   fail "the program showed no window through the X server"
 expect_no_dialog 5 "the desktop asked again, with the key kept"
 show_pattern

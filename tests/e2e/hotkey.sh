@@ -26,7 +26,7 @@ sleep 0.5
 shown=$!
 xlogo -geometry 200x200+900+100 &
 logo=$!
-other=$(timeout 10 xdotool search --sync --onlyvisible --class xlogo | head -n 1)
+other=$(find_window 10 --class xlogo)
 xdotool windowactivate --sync "$other"
 xdotool mousemove 1500 800
 wait_for_colour 1500,800 3A7BD5 || fail "the probe's window did not show"
@@ -51,7 +51,7 @@ printf '[default]\r\nGlobalHotkey=1\r\n' >"$(dirname "$second")/default"
 log=$(mktemp)
 "$second" 2>"$log" &
 pid=$!
-timeout 20 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null 2>&1
+find_window 20 --pid "$pid" >/dev/null
 grep -q 'Ctrl+Alt+Shift+C.*cannot be grabbed: X error 10' "$log" ||
   fail "the second copy did not say the combination is taken: $(cat "$log")"
 kill "$pid"

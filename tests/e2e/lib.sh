@@ -18,11 +18,25 @@ install_program() {
   echo "$folder/tintra"
 }
 
+# Prints the first showing window that xdotool's search finds, asking again until SECONDS have passed;
+# prints nothing if none came. A single waiting search is not enough: xdotool ends at the first window
+# that vanishes while it looks at it, as a starting program's short-lived windows do.
+#   find_window SECONDS SEARCH-ARGUMENTS...
+find_window() {
+  local deadline=$((SECONDS + $1)) found
+  shift
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    found=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && echo "$found" && return
+    sleep 0.1
+  done
+}
+
 # Starts the program and waits for its window; sets pid and window.
 start_program() {
   "$1" &
   pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+  window=$(find_window 20 --pid "$pid")
   if [ -z "$window" ]; then
     echo "FAIL: no window was mapped within 20 s"
     kill "$pid" 2>/dev/null

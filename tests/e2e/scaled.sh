@@ -25,7 +25,7 @@ pick_case() {
   xdotool mousemove "$px" "$py"
   env "$@" "$program" 2>/dev/null &
   pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+  window=$(find_window 20 --pid "$pid")
 
   # The magnifier's view is at (117, 378) in the client area, 367 by 174, in the toolkit's pixels; its
   # own window's corner may round a pixel or two either way, so look well clear of the cross-hair. The

@@ -13,7 +13,7 @@ for session in "WAYLAND_DISPLAY=tintra-no-such-display XDG_SESSION_TYPE=wayland"
   # shellcheck disable=SC2086 # the session's variables, one word each
   env $session QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$program" &
   pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+  window=$(find_window 20 --pid "$pid")
   [ -n "$window" ] || fail "$session: no window was mapped within 20 s"
   xdotool mousemove 1200 700
   sleep 2.5

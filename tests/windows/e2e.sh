@@ -12,7 +12,7 @@ xsetroot -solid '#404040'
 xdotool mousemove 1500 800
 "$here/with-wine.sh" "$folder/tintra.exe" &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tintra1\.6$' 2>/dev/null | head -n 1)
+window=$(find_window 60 --name '^Tintra1\.6$')
 if [ -z "$window" ]; then
   echo "FAIL: no window Tintra1.6 within 60 s"
   kill "$pid"

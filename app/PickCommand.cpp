@@ -6,6 +6,7 @@
 
 #include "core/persistence/FileStore.h"
 #include "core/persistence/SettingsStore.h"
+#include "core/picker/ShareToken.h"
 #include "platform/Folders.h"
 
 #include <QCoreApplication>
@@ -108,10 +109,10 @@ int RunPickCommand(Platform& platform, ColorTextStyle style, const TextOut& colo
         if (!text.isEmpty()) // an empty one takes back what was said
             problem(text);
     });
-    const std::optional<QString> token = ReadShareToken(platform);
-    if (token)
-        access.SetRestoreToken(*token);
-    QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &loop,
+    ShareToken token;
+    token.Set(ReadShareToken(platform).value_or(QString()));
+    access.UseShareToken(token);
+    QObject::connect(&token, &ShareToken::Changed, &loop,
                      [&](const QString& next) { KeepShareToken(platform, next); });
     // A live share: the pixel once the pointer is seen; a share that shows the pointer but no picture
     // for a while cannot be read.

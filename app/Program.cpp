@@ -79,7 +79,7 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
 void Program::ConnectScreenAccess() {
     ScreenAccess& access = platform_.Access();
     picker_.SetPickingWay(access.Kind(), access.Reason(), access.Name());
-    access.SetRestoreToken(picker_.Picking.AccessToken());
+    access.UseShareToken(picker_.ScreenShare);
     PickLoop& picking = picker_.Picking;
     QObject::connect(&picking, &PickLoop::PickingChanged, &access,
                      [&access, &picking] { picking.PickingOn() ? access.Start() : access.Stop(); });
@@ -88,7 +88,6 @@ void Program::ConnectScreenAccess() {
     QObject::connect(&access, &ScreenAccess::Ended, &picking, &PickLoop::SwitchPickingOff);
     QObject::connect(&access, &ScreenAccess::Refused, &picker_, &ColorPicker::PickingRefused);
     QObject::connect(&access, &ScreenAccess::Explain, &picker_, &ColorPicker::ExplainAccess);
-    QObject::connect(&access, &ScreenAccess::RestoreTokenChanged, &picking, &PickLoop::SetAccessToken);
     QObject::connect(&access, &ScreenAccess::ZoomAsked, &picker_,
                      [this](bool in) { in ? picker_.BtnZoomInClick() : picker_.BtnZoomoutClick(); });
 }

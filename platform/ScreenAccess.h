@@ -2,6 +2,7 @@
 
 #include "core/color/ColorValue.h"
 #include "core/picker/PickingWay.h"
+#include "core/picker/ShareToken.h"
 
 #include <QObject>
 #include <QString>
@@ -23,8 +24,8 @@ public:
     // Picking switched off: a pick mode closes, and says nothing more.
     virtual void Stop() = 0;
 
-    // A key the desktop gave to skip its question next time, kept in the settings file.
-    virtual void SetRestoreToken(const QString&) {}
+    // Where the key the desktop gave last time is read when a share is asked for, and a new one kept.
+    virtual void UseShareToken(ShareToken&) {}
 
 signals:
     // A click in the pick mode, or the desktop's tool, chose this colour.
@@ -35,7 +36,6 @@ signals:
     void Refused(const QString& why);
     // Something to tell the user before the desktop asks them.
     void Explain(const QString& text);
-    void RestoreTokenChanged(const QString& token);
     // The user asked a pick mode that holds every input for the magnifier to zoom in or out.
     void ZoomAsked(bool in);
 };

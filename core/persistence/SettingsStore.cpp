@@ -116,7 +116,7 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
         picker_.Current.SetFormat(
             RowOrNone(settings_.ReadInteger(Section, "ColorValType", 0), ColorFormatCount));
         picker_.ApplyAlwaysOnTop(settings_.ReadBool(Section, "AlwaysOnTop", true));
-        picker_.Picking.SetAccessToken(
+        picker_.ScreenShare.Set(
             QString::fromStdString(settings_.ReadString(Section, ScreenShareTokenKey).value_or("")));
 
         // Each list is read on its own, so one that cannot be read costs no other.
@@ -173,7 +173,7 @@ void SettingsStore::SaveSettings(QPoint windowPosition) {
                 settings_.WriteString(Section, HotkeyKeysKey, picker_.Hotkey.Keys().toStdString());
             }
             // Written only on desktops that gave one, so that other files stay as they were.
-            const std::string token = picker_.Picking.AccessToken().toStdString();
+            const std::string token = picker_.ScreenShare.Value().toStdString();
             if (!token.empty() || settings_.ReadString(Section, ScreenShareTokenKey))
                 settings_.WriteString(Section, ScreenShareTokenKey, token);
             WriteFileAtomically(folders_.Write + SettingsName, BytesOf(settings_));

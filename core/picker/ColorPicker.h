@@ -7,6 +7,7 @@
 #include "core/color/CurrentColor.h"
 #include "core/picker/HotkeyChoice.h"
 #include "core/picker/PickLoop.h"
+#include "core/picker/ShareToken.h"
 
 #include <QObject>
 #include <QPoint>
@@ -29,6 +30,7 @@ public:
     ClipboardOutput Clipboard;
     ColorAdjuster Adjuster;
     PickLoop Picking;
+    ShareToken ScreenShare;
     HotkeyChoice Hotkey;
 
     // The hint line at the foot of the window.

@@ -37,9 +37,6 @@ public:
 
     PickingWay Way() const { return way_; }
     void SetWay(PickingWay way) { way_ = way; }
-    // The desktop's key to skip its question about sharing the screen, kept with the settings.
-    const QString& AccessToken() const { return accessToken_; }
-    void SetAccessToken(const QString& token) { accessToken_ = token; }
 
     // The colour of the screen pixel under the pointer, as the desktop gives it; nothing where the
     // screen cannot be read.
@@ -74,5 +71,4 @@ private:
     bool switched_ = false;
     bool firstTick_ = true;
     PickingWay way_ = PickingWay::Live;
-    QString accessToken_;
 };

@@ -8,12 +8,10 @@ public:
     PickingWay KindFake = PickingWay::Live;
     QString ReasonFake;
     int Starts = 0, Stops = 0;
-    QString Token;
 
     PickingWay Kind() const override { return KindFake; }
     QString Name() const override { return QStringLiteral("fake"); }
     QString Reason() const override { return ReasonFake; }
     void Start() override { ++Starts; }
     void Stop() override { ++Stops; }
-    void SetRestoreToken(const QString& token) override { Token = token; }
 };

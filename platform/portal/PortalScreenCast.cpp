@@ -123,7 +123,7 @@ void PortalScreenCast::Start() {
     const quint64 attempt = ++attempt_;
     // Without a key from an earlier yes the desktop asks the user. Either way the hint line says so
     // until the pointer is first seen.
-    emit Explain(token_.isEmpty() ? AskText() : WaitText());
+    emit Explain(Token().Value().isEmpty() ? AskText() : WaitText());
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(ScreenCastProperties()), this);
     connect(
         watcher, &QDBusPendingCallWatcher::finished, this,
@@ -164,8 +164,8 @@ void PortalScreenCast::SelectSources(uint version) {
                         {QStringLiteral("cursor_mode"), CursorMetadata}};
     if (version >= PersistSince) {
         options.insert(QStringLiteral("persist_mode"), PersistUntilRevoked);
-        if (!token_.isEmpty())
-            options.insert(QStringLiteral("restore_token"), token_);
+        if (!Token().Value().isEmpty())
+            options.insert(QStringLiteral("restore_token"), Token().Value());
     }
     Ask(QStringLiteral("SelectSources"), {QVariant::fromValue(QDBusObjectPath(session_))}, options,
         [this](const QVariantMap&) { StartCast(); });
@@ -176,10 +176,8 @@ void PortalScreenCast::StartCast() {
         [this](const QVariantMap& results) {
             // The key is good once: each start gives the next one.
             const QString token = results.value(QStringLiteral("restore_token")).toString();
-            if (!token.isEmpty() && token != token_) {
-                token_ = token;
-                emit RestoreTokenChanged(token_);
-            }
+            if (!token.isEmpty())
+                Token().Set(token);
             OpenPipeWire(results);
         });
 }

@@ -6,6 +6,7 @@
 #include <QBasicTimer>
 #include <QDBusConnection>
 #include <QElapsedTimer>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -31,7 +32,7 @@ public:
     QString Name() const override;
     void Start() override;
     void Stop() override;
-    void SetRestoreToken(const QString& token) override { token_ = token; }
+    void UseShareToken(ShareToken& token) override { kept_ = &token; }
 
     QPoint PointerPosition() const override;
     bool PointerKnown() const override;
@@ -58,7 +59,10 @@ private:
     void CloseSession();
 
     QDBusConnection bus_;
-    QString token_;
+    // Where the key is kept; until the program gives a place (or once it is gone), this run's own.
+    ShareToken& Token() { return kept_ ? *kept_ : ownToken_; }
+    QPointer<ShareToken> kept_;
+    ShareToken ownToken_;
     QString session_;
     bool running_ = false;
     // Bumped by each start and stop, so that answers to an earlier one are let go.

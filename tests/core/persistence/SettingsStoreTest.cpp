@@ -202,15 +202,15 @@ TEST_F(SettingsStoreTest, TheScreenShareTokenIsKeptAndOldFilesStayAsTheyWere) {
     End();
     EXPECT_FALSE(Get("default").contains("ScreenShareToken")); // no desktop gave one
 
-    Start().Picking.SetAccessToken("a1b2-c3");
+    Start().ScreenShare.Set("a1b2-c3");
     End();
     EXPECT_TRUE(Get("default").contains("ScreenShareToken=a1b2-c3\r\n"));
-    EXPECT_EQ(Start().Picking.AccessToken(), "a1b2-c3");
+    EXPECT_EQ(Start().ScreenShare.Value(), "a1b2-c3");
 
-    picker->Picking.SetAccessToken(""); // the desktop forgot the share: the key stays, empty
+    picker->ScreenShare.Set(""); // the desktop forgot the share: the key stays, empty
     End();
     EXPECT_TRUE(Get("default").contains("ScreenShareToken=\r\n"));
-    EXPECT_EQ(Start().Picking.AccessToken(), "");
+    EXPECT_EQ(Start().ScreenShare.Value(), "");
 }
 
 TEST_F(SettingsStoreTest, FavouritesSurviveARestartHistoryRowsComeBackWithoutValues) {

@@ -20,7 +20,12 @@ struct Heard {
     QList<ColorValue> Picked;
     int DialogsWhenExplained = -1;
 
-    Heard(ScreenAccess& access, PortalRig& rig) {
+    ShareToken Kept;
+
+    // The screen access keeps its key here, starting from the key kept from an earlier run.
+    Heard(ScreenAccess& access, PortalRig& rig, const QString& keptKey = {}) {
+        Kept.Set(keptKey);
+        access.UseShareToken(Kept);
         QObject::connect(&access, &ScreenAccess::Explain, [this, &rig](const QString& text) {
             if (Explained.isEmpty())
                 DialogsWhenExplained = rig.Seen().value("dialogs").toInt();
@@ -28,8 +33,7 @@ struct Heard {
         });
         QObject::connect(&access, &ScreenAccess::Refused,
                          [this](const QString& why) { Refused.append(why); });
-        QObject::connect(&access, &ScreenAccess::RestoreTokenChanged,
-                         [this](const QString& token) { Tokens.append(token); });
+        QObject::connect(&Kept, &ShareToken::Changed, [this](const QString& token) { Tokens.append(token); });
         QObject::connect(&access, &ScreenAccess::Picked, [this](ColorValue color) { Picked.append(color); });
     }
 };
@@ -142,8 +146,7 @@ TEST_F(PortalTest, KeepsTheDesktopsKeyAndAsksNoMoreWithIt) {
 
     // The next start (of the program, here) brings the key: no question, nor word of one, a new key.
     PortalScreenCast cast(rig_.Bus());
-    Heard heard(cast, rig_);
-    cast.SetRestoreToken(key);
+    Heard heard(cast, rig_, key);
     cast.Start();
     ASSERT_TRUE(Reading(cast));
     EXPECT_FALSE(heard.Explained.contains(asked));

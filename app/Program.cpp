@@ -103,6 +103,7 @@ void Program::ConnectHotkey() {
             hotkey.Release();
     };
     QObject::connect(&choice, &HotkeyChoice::Changed, &hotkey, follow);
+    QObject::connect(&hotkey, &GlobalHotkey::OfferedChanged, &hotkey, follow);
     QObject::connect(&hotkey, &GlobalHotkey::Pressed, &picker_, &ColorPicker::HotkeyPressed);
     QObject::connect(&hotkey, &GlobalHotkey::Refused, &picker_, &ColorPicker::HotkeyRefused);
     follow();

@@ -8,7 +8,7 @@
 class GlobalHotkey : public QObject {
     Q_OBJECT
 public:
-    // Whether this desktop lets a program hold a combination at all.
+    // Whether this desktop lets a program hold a combination at all, as far as it has said yet.
     virtual bool Offered() const = 0;
     // Holds the combination, written as Qt writes key sequences ("Ctrl+Alt+Shift+C"), from now on in
     // place of any other; Refused follows where it cannot be had.
@@ -17,6 +17,8 @@ public:
     virtual void Release() = 0;
 
 signals:
+    // A desktop that answers after the start has said it offers a combination.
+    void OfferedChanged();
     void Pressed();
     // The combination is not held as asked: another program holds it, the desktop would not give it,
     // or it did not say which keys it gave. Why, for the user.

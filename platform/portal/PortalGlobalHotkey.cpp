@@ -6,7 +6,7 @@
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QKeySequence>
 
 #include <algorithm>
@@ -19,7 +19,8 @@ const QString ShortcutId = QStringLiteral("copy-colour");
 // The same session name at every start: desktops that keep shortcuts under it (KDE Plasma, for a
 // program outside a sandbox) then keep the user's keys for the next start.
 const QString SessionToken = QStringLiteral("tintra_hotkey");
-constexpr int ProbeMilliseconds = 100;
+// A portal started on demand may take a while to answer its first question.
+constexpr int ProbeMilliseconds = 10000;
 
 // One shortcut as the portal takes and gives them: (sa{sv}).
 struct Shortcut {
@@ -70,22 +71,21 @@ QString TriggerOf(const QString& keys) {
 PortalGlobalHotkey::PortalGlobalHotkey(const QDBusConnection& bus) : bus_(bus) {
     qDBusRegisterMetaType<Shortcut>();
     qDBusRegisterMetaType<QList<Shortcut>>();
+    QDBusMessage get = QDBusMessage::createMethodCall(PortalRequest::Service, PortalRequest::DesktopPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << ShortcutsInterface << QStringLiteral("version");
+    auto* probe = new QDBusPendingCallWatcher(bus_.asyncCall(get, ProbeMilliseconds), this);
+    connect(probe, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
+        answer->deleteLater();
+        offered_ = !answer->isError();
+        qCInfo(lcPortal) << "global shortcuts portal:" << (offered_ ? "offered" : "not offered");
+        if (offered_)
+            emit OfferedChanged();
+    });
 }
 
 PortalGlobalHotkey::~PortalGlobalHotkey() { Release(); }
-
-bool PortalGlobalHotkey::Offered() const {
-    if (!offered_) {
-        QDBusMessage get = QDBusMessage::createMethodCall(PortalRequest::Service, PortalRequest::DesktopPath,
-                                                          QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                          QStringLiteral("Get"));
-        get << ShortcutsInterface << QStringLiteral("version");
-        offered_ = bus_.isConnected() &&
-                   bus_.call(get, QDBus::Block, ProbeMilliseconds).type() == QDBusMessage::ReplyMessage;
-        qCInfo(lcPortal) << "global shortcuts portal:" << (*offered_ ? "offered" : "not offered");
-    }
-    return *offered_;
-}
 
 void PortalGlobalHotkey::Bind(const QString& keys) {
     Release();

@@ -6,8 +6,6 @@
 #include <QDBusObjectPath>
 #include <QVariantMap>
 
-#include <optional>
-
 class PortalRequest;
 
 // The hotkey through the desktop portal's global shortcuts (KDE Plasma among others): a session of
@@ -19,8 +17,8 @@ public:
     explicit PortalGlobalHotkey(const QDBusConnection& bus = QDBusConnection::sessionBus());
     ~PortalGlobalHotkey() override;
 
-    // Whether the portal has the interface; asked once, briefly.
-    bool Offered() const override;
+    // Whether the portal has the interface: asked once, at the start, without waiting for the answer.
+    bool Offered() const override { return offered_; }
     void Bind(const QString& keys) override;
     void Release() override;
 
@@ -33,7 +31,7 @@ private:
     void Refuse(const QString& why);
 
     QDBusConnection bus_;
-    mutable std::optional<bool> offered_;
+    bool offered_ = false;
     QString session_;
     PortalRequest* request_ = nullptr; // the open question, a child
 };

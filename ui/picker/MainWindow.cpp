@@ -201,6 +201,7 @@ void MainWindow::Connect() {
     };
     connect(&picker.Hotkey, &HotkeyChoice::Changed, this, showHotkey);
     connect(&picker.Hotkey, &HotkeyChoice::ProblemChanged, this, showHotkey);
+    connect(&platform_.Hotkey(), &GlobalHotkey::OfferedChanged, this, showHotkey);
     showHotkey();
     connect(action("N8"), &QAction::triggered, this, [this] { listFiles_.BtnSaveColorAsClick(); });
     connect(action("N9"), &QAction::triggered, this, &MainWindow::BtnRadomColorClick);

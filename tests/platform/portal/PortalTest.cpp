@@ -3,6 +3,7 @@
 #include "StandInScreen.h"
 
 #include "platform/portal/PortalColorPick.h"
+#include "platform/portal/PortalGlobalHotkey.h"
 #include "platform/portal/PortalScreenCast.h"
 
 #include <gtest/gtest.h>
@@ -225,6 +226,17 @@ TEST_F(PortalTest, ProbesSayWhatTheDesktopOffers) {
     EXPECT_TRUE(PortalColorPick::Offered(rig_.Bus()));
     rig_.Steer("SetCursorModes", {3u}); // hidden and embedded only
     EXPECT_FALSE(PortalScreenCast::Offered(rig_.Bus()));
+}
+
+// A shortcut service that answers late is still found, and said when it answers, not taken as absent.
+TEST_F(PortalTest, TheHotkeyIsOfferedWhenTheDesktopAnswersLate) {
+    ASSERT_TRUE(rig_.StartPortal()) << rig_.Problem().toStdString();
+    PortalGlobalHotkey hotkey(rig_.Bus());
+    int said = 0;
+    QObject::connect(&hotkey, &GlobalHotkey::OfferedChanged, [&said] { ++said; });
+    EXPECT_FALSE(hotkey.Offered()) << "the desktop has not answered yet";
+    EXPECT_TRUE(WaitFor([&] { return hotkey.Offered(); }));
+    EXPECT_EQ(said, 1);
 }
 
 struct Pick {

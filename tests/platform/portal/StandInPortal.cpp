@@ -5,6 +5,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
+#include <QTimer>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -17,6 +18,7 @@ namespace {
 const QString Desktop = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString ScreenCast = QStringLiteral("org.freedesktop.portal.ScreenCast");
 const QString Screenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString GlobalShortcuts = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString Control = QStringLiteral("app.tintra.StandIn");
 
 struct CastStream {
@@ -113,6 +115,12 @@ QDBusMessage StandInPortal::Answer(const QDBusMessage& call) {
     const QVariantList args = call.arguments();
     const auto options = [&args](int index) { return qdbus_cast<QVariantMap>(args.value(index)); };
 
+    if (interface == QLatin1String("org.freedesktop.DBus.Properties") && args.value(0) == GlobalShortcuts) {
+        // As a desktop's shortcut service started on demand: its first answer comes late.
+        const QDBusMessage reply = call.createReply(QVariant::fromValue(QDBusVariant(1u)));
+        QTimer::singleShot(500, this, [this, reply] { bus_.send(reply); });
+        return {};
+    }
     if (interface == QLatin1String("org.freedesktop.DBus.Properties")) {
         QVariantMap properties;
         if (args.value(0).toString() == ScreenCast)

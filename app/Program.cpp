@@ -66,9 +66,7 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
     settings_.LoadSettings(folders_);
     ConnectScreenAccess();
     ConnectHotkey();
-    platform.Links().Failed = [this](const QString& target) {
-        picker_.SetHint(QString::asprintf(MsgCannotOpenLink.c_str(), qUtf8Printable(target)));
-    };
+    platform.Links().Failed = [this](const QString& target) { picker_.LinkFailed(target); };
     // The main window comes first: the help and about windows made after it read texts it shows.
     window_ = std::make_unique<MainWindow>(picker_, platform);
     window_->CreateHelpAndAbout();

@@ -5,6 +5,8 @@
 #include "core/persistence/FileStore.h"
 #include "core/persistence/GimpPalette.h"
 #include "core/persistence/ListFile.h"
+#include "core/picker/ColorPicker.h"
+#include "core/windows/Messages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -98,4 +100,22 @@ void SaveColorList(const ColorList& history, const QString& path, ListFileKind k
     }
     file.Finish();
     file.Commit();
+}
+
+void OpenHistoryFile(ColorPicker& picker, const QString& path, ListFileKind kind) {
+    try {
+        OpenColorList(picker.History, path, kind);
+        picker.SetHint({});
+    } catch (const FileError& error) {
+        picker.SetHint(error.Told(MsgCannotOpenList));
+    }
+}
+
+void SaveHistoryFile(ColorPicker& picker, const QString& typed, ListFileKind kind) {
+    try {
+        SaveColorList(picker.History, SavedName(typed, kind), kind);
+        picker.SetHint({});
+    } catch (const FileError& error) {
+        picker.SetHint(error.Told(MsgCannotSave));
+    }
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class ColorList;
+class ColorPicker;
 
 // The history rows saved to a colour list file of the user's choosing, and replaced from one; or
 // exchanged with other programs as a GIMP palette, or saved as CSS custom properties.
@@ -30,3 +31,8 @@ QString SavedName(const QString& typed, ListFileKind kind);
 // replaced without a question. A palette or a style sheet names each colour by its row's text. Throws
 // FileError when it cannot be written.
 void SaveColorList(const ColorList& history, const QString& path, ListFileKind kind = ListFileKind::Colors);
+
+// The window's two commands on the file the user chose: the history opened from it, or saved to it
+// under SavedName. The hint line says a failure, and drops what an earlier one said once a step succeeds.
+void OpenHistoryFile(ColorPicker& picker, const QString& path, ListFileKind kind);
+void SaveHistoryFile(ColorPicker& picker, const QString& typed, ListFileKind kind);

@@ -140,6 +140,8 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
             QString::fromStdString(settings_.ReadString(Section, HotkeyKeysKey).value_or("")));
         picker_.Hotkey.SetOn(settings_.ReadBool(Section, HotkeyKey, false));
     });
+    if (!readProblems_.isEmpty())
+        picker_.SetHint(readProblems_.join(QStringLiteral("；")));
 }
 
 void SettingsStore::SaveSettings(QPoint windowPosition) {

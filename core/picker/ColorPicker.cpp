@@ -109,6 +109,10 @@ void ColorPicker::CopyColorUnderPointer() {
 
 void ColorPicker::PointerAimRefused() { SetHint(QString::fromStdString(MsgNoPointerAim)); }
 
+void ColorPicker::LinkFailed(const QString& target) {
+    SetHint(QString::asprintf(MsgCannotOpenLink.c_str(), qUtf8Printable(target)));
+}
+
 void ColorPicker::TakeColor(ColorValue color) {
     Current.ShowAsCurrentColor(color);
     if (!History.RepeatRuleHolds(color))

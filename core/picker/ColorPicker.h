@@ -69,6 +69,8 @@ public:
     void CopyColorUnderPointer();
     // The keyboard asked to move the pointer where the desktop keeps it to the user's hand.
     void PointerAimRefused();
+    // The desktop had nothing to open the help page or the maker's site with.
+    void LinkFailed(const QString& target);
     // The desktop or the user refused the screen: picking goes off, and the hint line says why.
     void PickingRefused(const QString& why);
     // The global hotkey, pressed in any window: the colour under the pointer is taken as a pick takes

@@ -4,8 +4,8 @@ class ColorPicker;
 class FileDialogs;
 class QWidget;
 
-// "打开颜色" and "颜色另存为": the history read from or written to a file the user chooses in the
-// desktop's dialog, over the window the dialogs belong to; a failure is told in the hint line.
+// "打开颜色" and "颜色另存为": the file chosen in the desktop's dialog, over the window the dialogs
+// belong to, handed to the history's file commands.
 class ListFileCommands {
 public:
     ListFileCommands(ColorPicker& picker, FileDialogs& dialogs, QWidget& dialogParent)

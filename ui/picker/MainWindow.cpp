@@ -281,7 +281,6 @@ void MainWindow::CreateHelpAndAbout() {
 void MainWindow::ReportFileProblems(const QStringList& problems) {
     if (problems.isEmpty())
         return;
-    picker_.SetHint(problems.join(QStringLiteral("；")));
     // The hint line gives way to the pointer's position once picking starts, so a box says it too,
     // once the window shows.
     QTimer::singleShot(0, this, [this, problems] {

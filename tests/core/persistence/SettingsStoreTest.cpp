@@ -282,6 +282,7 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
         ColorPicker& p = Start();
         ASSERT_EQ(store->ReadProblems().size(), 1);
         EXPECT_EQ(store->ReadProblems()[0], "无法读取" + broken + "（" + c.Reason + "），文件保持原样");
+        EXPECT_EQ(p.Hint(), store->ReadProblems()[0]);
         p.Current.ShowAsCurrentColor(255);
         p.BtnAddColorFavClick();
         p.History.InsertTop("new", "1");

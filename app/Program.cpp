@@ -69,9 +69,7 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
     platform.Links().Failed = [this](const QString& target) {
         picker_.SetHint(QString::asprintf(MsgCannotOpenLink.c_str(), qUtf8Printable(target)));
     };
-    // The main window comes first: the help and about windows made after it read texts it shows.
     window_ = std::make_unique<MainWindow>(picker_, platform);
-    window_->CreateHelpAndAbout();
     window_->ReportFileProblems(settings_.ReadProblems());
     platform.SingleCopy().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
 }

@@ -272,11 +272,6 @@ void MainWindow::LoadSkin() {
     });
 }
 
-void MainWindow::CreateHelpAndAbout() {
-    helpWindow_ = new HelpWindow(platform_, this);
-    aboutWindow_ = new AboutWindow(platform_, this);
-}
-
 void MainWindow::ReportFileProblems(const QStringList& problems) {
     if (problems.isEmpty())
         return;

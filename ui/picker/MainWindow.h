@@ -32,8 +32,6 @@ public:
     MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The help and about windows, made hidden right after the main window.
-    void CreateHelpAndAbout();
     // Files that could not be read or written are told in the hint line and in a box.
     void ReportFileProblems(const QStringList& problems);
 

@@ -42,6 +42,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CreateFrame(DockLayout* root);
@@ -86,4 +87,5 @@ private:
     AboutWindow* aboutWindow_ = nullptr;
     ExamplesWindow* examplesWindow_ = nullptr;
     RandomColorWindow* randomColorWindow_ = nullptr;
+    bool drawn_ = false;
 };

@@ -266,9 +266,11 @@ TEST_F(MagnifierTest, SwitchingPickingSwapsThePanelsAndKeepsTheLevel) {
     EXPECT_TRUE(Find("PnlColorPlatte")->isVisible());
     EXPECT_FALSE(Find("PnlZoom")->isVisible());
     EXPECT_FALSE(picker.Picking.TimerShowZoom.Enabled());
+    EXPECT_EQ(Find<ImageControl>("ImgTiaosheBoard")->Picture().size(), QSize(248, 142));
     Find<SpeedButton>("BtnStartGetColor")->click();
     EXPECT_TRUE(Find("PnlZoom")->isVisible());
     EXPECT_FALSE(Find("PnlColorPlatte")->isVisible());
+    EXPECT_TRUE(Find<ImageControl>("ImgTiaosheBoard")->Picture().isNull()); // not kept while hidden
     EXPECT_EQ(Find<QSlider>("Slider")->value(), 2);
 }
 

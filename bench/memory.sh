@@ -33,7 +33,7 @@ tree_rss() {
 
 # Least, median and most of the numbers on standard input, in MB from kB.
 spread() {
-  sort -n | awk '{v[NR] = $1} END {printf "%.1f / %.1f / %.1f MB", v[1] / 1024, v[int((NR + 1) / 2)] / 1024, v[NR] / 1024}'
+  sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f MB", v[1] / 1024, v[int((NR + 1) / 2)] / 1024, v[NR] / 1024}'
 }
 
 "$build/bench/tintra_scenery" &
@@ -51,7 +51,7 @@ for ((run = 1; run <= runs; ++run)); do
   wait "$pid" 2>/dev/null
   rm -rf "$(dirname "$program")"
   awk -v n="$run" -v r="${resident[-1]}" -v a="${anonymous[-1]}" \
-    'BEGIN {printf "  run %d: %.1f MB resident, %.1f MB anonymous\n", n, r / 1024, a / 1024}'
+    'BEGIN {printf "  run %d: %.2f MB resident, %.2f MB anonymous\n", n, r / 1024, a / 1024}'
 done
 echo "  resident  (least / median / most): $(printf '%s\n' "${resident[@]}" | spread)"
 echo "  anonymous (least / median / most): $(printf '%s\n' "${anonymous[@]}" | spread)"

@@ -67,9 +67,7 @@ Program::Program(Platform& platform) : platform_(platform), picker_(platform.Col
     ConnectScreenAccess();
     ConnectHotkey();
     platform.Links().Failed = [this](const QString& target) { picker_.LinkFailed(target); };
-    // The main window comes first: the help and about windows made after it read texts it shows.
     window_ = std::make_unique<MainWindow>(picker_, platform);
-    window_->CreateHelpAndAbout();
     window_->ReportFileProblems(settings_.ReadProblems());
     platform.SingleCopy().ShowRequested = [this] { platform_.Windows().BringToFront(window_.get()); };
 }

@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Resident memory of the whole process tree (the program and any browser processes it started), on
-# its own Xvfb with a window manager: after 30 s of picking with the maker's site unreachable, and
-# again after the help window has been opened.
-#   bench/memory.sh [path-to-tintra]   (the browser module is looked for beside it)
+# Memory, on its own Xvfb of 1920x1080 with a window manager:
+# 1. the program alone after 60 s of picking over a screen that changes every 280 ms under a pointer
+#    that moves every 56 ms (tintra_scenery; picking is on from the first second): resident memory
+#    (VmRSS) and what it allocates itself (Anonymous in /proc/PID/smaps_rollup: the heap and private
+#    mappings), in MEMORY_RUNS runs (default 3), each a new program, with their least, median and most;
+# 2. the whole process tree (the program and any browser processes it started) after 30 s of picking
+#    with the maker's site unreachable, and again after the help window has been opened.
+#   bench/memory.sh [build folder, default build/bench]   (the program, its browser module and
+#   bench/tintra_scenery are taken from there)
+# MEMORY_SECONDS (default 60) sets the length of the first part's picking.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${INSIDE_XVFB:-}" != 1 ]; then
   INSIDE_XVFB=1 exec "$here/../tests/e2e/with-xvfb.sh" --wm "$0" "$@"
 fi
+build=${1:-$here/../build/bench}
 source "$here/../tests/e2e/lib.sh"
-program=$(install_program "${1:-$here/../build/release/tintra}")
+runs=${MEMORY_RUNS:-3}
+seconds=${MEMORY_SECONDS:-60}
 
 # The resident memory of a process and all its descendants, in MB.
 tree_rss() {
@@ -23,6 +31,34 @@ tree_rss() {
   echo $((total / 1024))
 }
 
+# Least, median and most of the numbers on standard input, in MB from kB.
+spread() {
+  sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f MB", v[1] / 1024, v[int((NR + 1) / 2)] / 1024, v[NR] / 1024}'
+}
+
+"$build/bench/tintra_scenery" &
+scenery=$!
+sleep 0.5
+echo "The program alone after $seconds s of picking over the scenery:"
+resident=() anonymous=()
+for ((run = 1; run <= runs; ++run)); do
+  program=$(install_program "$build/tintra")
+  start_program "$program" 2>/dev/null
+  sleep "$seconds"
+  resident+=("$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")")
+  anonymous+=("$(awk '/^Anonymous/ {print $2}' "/proc/$pid/smaps_rollup")")
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  rm -rf "$(dirname "$program")"
+  awk -v n="$run" -v r="${resident[-1]}" -v a="${anonymous[-1]}" \
+    'BEGIN {printf "  run %d: %.2f MB resident, %.2f MB anonymous\n", n, r / 1024, a / 1024}'
+done
+echo "  resident  (least / median / most): $(printf '%s\n' "${resident[@]}" | spread)"
+echo "  anonymous (least / median / most): $(printf '%s\n' "${anonymous[@]}" | spread)"
+kill "$scenery"
+wait "$scenery" 2>/dev/null
+
+program=$(install_program "$build/tintra")
 xdotool mousemove 1500 800
 start_program "$program"
 for i in $(seq 30); do

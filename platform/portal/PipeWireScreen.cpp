@@ -256,9 +256,11 @@ PipeWireScreen::PipeWireScreen(int pipeWireFd, const QList<SharedMonitor>& monit
         auto stream = std::make_unique<Connection::Stream>();
         stream->Owner = &c;
         stream->Shared = monitor;
-        pw_properties* props = pw_properties_new(PW_KEY_MEDIA_TYPE, "Video", PW_KEY_MEDIA_CATEGORY, "Capture",
-                                                 PW_KEY_MEDIA_ROLE, "Screen", nullptr);
-        stream->Handle = pw_stream_new(c.Core, "tintra", props);
+        const spa_dict_item items[] = {SPA_DICT_ITEM_INIT(PW_KEY_MEDIA_TYPE, "Video"),
+                                       SPA_DICT_ITEM_INIT(PW_KEY_MEDIA_CATEGORY, "Capture"),
+                                       SPA_DICT_ITEM_INIT(PW_KEY_MEDIA_ROLE, "Screen")};
+        const spa_dict properties = SPA_DICT_INIT_ARRAY(items);
+        stream->Handle = pw_stream_new(c.Core, "tintra", pw_properties_new_dict(&properties));
         pw_stream_add_listener(stream->Handle, &stream->Listener, &streamEvents, stream.get());
         uint8_t memory[1024];
         spa_pod_builder builder = SPA_POD_BUILDER_INIT(memory, sizeof(memory));

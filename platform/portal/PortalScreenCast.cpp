@@ -1,5 +1,7 @@
 #include "platform/portal/PortalScreenCast.h"
 
+#include "platform/portal/PipeWireLibrary.h"
+
 #include "platform/portal/PipeWireScreen.h"
 #include "platform/portal/PortalRequest.h"
 
@@ -203,6 +205,10 @@ void PortalScreenCast::OpenPipeWire(const QVariantMap& results) {
                 if (reply.isError() || !reply.value().isValid()) {
                     qCWarning(lcPortal)
                         << "no PipeWire connection from the portal:" << reply.error().message();
+                    Refuse(FailedText());
+                    return;
+                }
+                if (!LoadPipeWire()) {
                     Refuse(FailedText());
                     return;
                 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main window on a real desktop: title, place and size, the always-on-top band the window manager
-# sees, and both ways of ending the program. Run inside with-xvfb.sh --wm.
+# sees, no library loaded that X11 never uses, and both ways of ending the program. Run inside
+# with-xvfb.sh --wm.
 set -u
 source "$(dirname "$0")/lib.sh"
 program=$(install_program "$1")
@@ -16,6 +17,10 @@ name=$(xdotool getwindowname "$window")
 where=$(placement "$window")
 [ "$where" = "20,10,498,600" ] || fail "window is at $where"
 above || fail "a first start is not marked always-on-top"
+# What an X11 session never uses is not loaded: PipeWire, nor the image plugins.
+sleep 0.5
+grep -qE 'libpipewire|/imageformats/' "/proc/$pid/maps" &&
+  fail "loaded without use: $(grep -oE '[^ ]*(libpipewire|/imageformats/)[^ ]*' "/proc/$pid/maps" | sort -u | xargs)"
 
 click_column_button 246
 above && fail "always-on-top stays after one click"
@@ -32,5 +37,5 @@ click_column_button 219
 expect_exit_0 "ended by the exit button"
 
 rm -rf "$(dirname "$program")"
-[ "$failures" = 0 ] && echo "PASS: title, place, always-on-top and both ways out"
+[ "$failures" = 0 ] && echo "PASS: title, place, always-on-top, nothing loaded unused and both ways out"
 exit "$failures"

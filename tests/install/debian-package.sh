@@ -21,7 +21,7 @@ deb=$(ls "$work"/out/tintra_*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shm0 libxcb-damage0 libjpeg62-turbo \
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-shm0 libxcb-damage0 libjpeg62-turbo libpipewire-0.3-0 \
                qt6-qpa-plugins qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript \
                fonts-arphic-uming fonts-noto-cjk; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"

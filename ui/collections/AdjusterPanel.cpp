@@ -15,10 +15,10 @@ AdjusterPanel::AdjusterPanel(ColorAdjuster& adjuster, const ClipboardOutput& cli
     : QWidget(parent), adjuster_(adjuster), clipboard_(clipboard) {
     setObjectName(QStringLiteral("PnlColorPlatte"));
     SetBackground(this, WindowColor);
-    auto* board = new ImageControl(this);
-    board->setObjectName(QStringLiteral("ImgTiaosheBoard"));
-    (new DockLayout(this))->addWidget(board, DockLayout::Client);
-    board->LoadJpegResource(QStringLiteral("ImgTiaosheBoard"), QStringLiteral("jpg"));
+    board_ = new ImageControl(this);
+    board_->setObjectName(QStringLiteral("ImgTiaosheBoard"));
+    (new DockLayout(this))->addWidget(board_, DockLayout::Client);
+    LoadBoard();
 
     // The red and green bars fill their caption lines, so their numbers sit past the bars' ends, just
     // outside the board's frame; the blue number has room on its caption line above its bar.
@@ -53,6 +53,21 @@ AdjusterPanel::AdjusterPanel(ColorAdjuster& adjuster, const ClipboardOutput& cli
     connect(&adjuster, &ColorAdjuster::Changed, this, &AdjusterPanel::ShowBars);
     connect(&clipboard, &ClipboardOutput::SampleChanged, this, &AdjusterPanel::ShowSample);
     ShowBars();
+}
+
+void AdjusterPanel::LoadBoard() {
+    board_->LoadJpegResource(QStringLiteral("ImgTiaosheBoard"), QStringLiteral("jpg"));
+}
+
+void AdjusterPanel::showEvent(QShowEvent* event) {
+    if (board_->Picture().isNull())
+        LoadBoard();
+    QWidget::showEvent(event);
+}
+
+void AdjusterPanel::hideEvent(QHideEvent* event) {
+    board_->SetPicture({});
+    QWidget::hideEvent(event);
 }
 
 void AdjusterPanel::ShowBars() {

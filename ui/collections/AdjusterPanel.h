@@ -18,7 +18,13 @@ class AdjusterPanel : public QWidget {
 public:
     AdjusterPanel(ColorAdjuster& adjuster, const ClipboardOutput& clipboard, QWidget* parent);
 
+protected:
+    // The board's picture is kept only while the panel shows: picking hides it, often for long.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void LoadBoard();
     void ShowBars();
     void ShowSample();
 
@@ -26,5 +32,6 @@ private:
     const ClipboardOutput& clipboard_;
     std::array<AdjusterBar*, 3> bars_{};
     std::array<QLabel*, 3> numbers_{};
+    ImageControl* board_;
     ImageControl* sample_;
 };

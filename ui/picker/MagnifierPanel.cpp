@@ -88,8 +88,12 @@ MagnifierPanel::MagnifierPanel(ColorPicker& picker, Platform& platform, const Wi
     auto* layout = new DockLayout(this);
     auto* strip = new ImageControl(this);
     strip->setObjectName(QStringLiteral("ImgZoomBG"));
-    layout->addWidget(strip, DockLayout::Top, 25);
-    strip->LoadJpegResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg"));
+    constexpr int StripHeight = 25;
+    layout->addWidget(strip, DockLayout::Top, StripHeight);
+    // Of the picture, only the rows the strip shows are kept, and the one below them, which a smooth
+    // stretch at a scale of 150 % or more blends into the last.
+    if (strip->LoadJpegResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg")))
+        strip->SetPicture(strip->Picture().copy(0, 0, strip->Picture().width(), StripHeight + 1));
 
     auto* zoomOut = new SpeedButton(strip);
     zoomOut->setObjectName(QStringLiteral("BtnZoomout"));

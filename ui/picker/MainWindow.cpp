@@ -7,6 +7,7 @@
 #include "core/windows/SiteAddress.h"
 #include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
+#include "platform/FontPages.h"
 #include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "ui/collections/AdjusterPanel.h"
@@ -273,11 +274,6 @@ void MainWindow::LoadSkin() {
     });
 }
 
-void MainWindow::CreateHelpAndAbout() {
-    helpWindow_ = new HelpWindow(platform_, this);
-    aboutWindow_ = new AboutWindow(platform_, this);
-}
-
 void MainWindow::ReportFileProblems(const QStringList& problems) {
     if (problems.isEmpty())
         return;
@@ -327,6 +323,15 @@ void MainWindow::BtnOtherFunClick() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FormResize();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (drawn_)
+        return;
+    drawn_ = true;
+    // Once the whole window has been drawn, its glyphs are kept by Qt.
+    QTimer::singleShot(0, this, [] { ReleaseFontPages(); });
 }
 
 void MainWindow::FormResize() {

@@ -32,8 +32,6 @@ public:
     MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The help and about windows, made hidden right after the main window.
-    void CreateHelpAndAbout();
     // Files that could not be read or written are told in the hint line and in a box.
     void ReportFileProblems(const QStringList& problems);
 
@@ -44,6 +42,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CreateFrame(DockLayout* root);
@@ -88,4 +87,5 @@ private:
     AboutWindow* aboutWindow_ = nullptr;
     ExamplesWindow* examplesWindow_ = nullptr;
     RandomColorWindow* randomColorWindow_ = nullptr;
+    bool drawn_ = false;
 };

@@ -4,10 +4,12 @@
 #include "ui/resources/JpegDecoder.h"
 #include "ui/resources/ResourceLanguage.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 
 #include <stdexcept>
 
@@ -35,6 +37,15 @@ QByteArray RequirePicture(const QString& name, const QString& type) {
     return data;
 }
 
+// Qt's own BMP reader, asked directly: a reader that may guess the format loads every image plugin
+// installed to ask each of them first, and keeps them loaded.
+QImage DecodeBmp(QByteArray data) {
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 } // namespace
 
 QByteArray FindPictureResource(const QString& name, const QString& type) {
@@ -53,7 +64,7 @@ QByteArray FindPictureResource(const QString& name, const QString& type) {
 bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& type) {
     bool loaded = false;
     RunGuarded([&] {
-        const QImage image = QImage::fromData(RequirePicture(name, type), "BMP");
+        const QImage image = DecodeBmp(RequirePicture(name, type));
         if (image.isNull())
             throw std::runtime_error("not a BMP picture");
         bitmap = QPixmap::fromImage(image);

@@ -266,9 +266,11 @@ TEST_F(MagnifierTest, SwitchingPickingSwapsThePanelsAndKeepsTheLevel) {
     EXPECT_TRUE(Find("PnlColorPlatte")->isVisible());
     EXPECT_FALSE(Find("PnlZoom")->isVisible());
     EXPECT_FALSE(picker.Picking.TimerShowZoom.Enabled());
+    EXPECT_EQ(Find<ImageControl>("ImgTiaosheBoard")->Picture().size(), QSize(248, 142));
     Find<SpeedButton>("BtnStartGetColor")->click();
     EXPECT_TRUE(Find("PnlZoom")->isVisible());
     EXPECT_FALSE(Find("PnlColorPlatte")->isVisible());
+    EXPECT_TRUE(Find<ImageControl>("ImgTiaosheBoard")->Picture().isNull()); // not kept while hidden
     EXPECT_EQ(Find<QSlider>("Slider")->value(), 2);
 }
 
@@ -297,4 +299,22 @@ TEST_F(MagnifierTest, WhilePickingTheArrowKeysAimOneDevicePixelAndEnterCopies) {
     Press(view, Qt::Key_Right);
     EXPECT_EQ(screen.Pointer, QPoint(291, 40));
     EXPECT_EQ(Hint(), "此桌面不让程序移动鼠标，请用鼠标对准");
+}
+
+// The strip keeps only the rows of its picture that it shows, and shows them as the whole picture does.
+TEST_F(MagnifierTest, TheStripShowsItsPictureAsTheWholePictureWould) {
+    auto* strip = Find<ImageControl>("ImgZoomBG");
+    ImageControl whole;
+    ASSERT_TRUE(whole.LoadJpegResource("ImgZoomBG", "jpg"));
+    whole.resize(strip->size());
+    EXPECT_LT(strip->Picture().height(), whole.Picture().height());
+    const auto drawn = [](QWidget& control) { // the picture alone, without the buttons on it
+        const qreal scale = control.devicePixelRatioF();
+        QImage image((QSizeF(control.size()) * scale).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        control.render(&image, {}, {}, QWidget::RenderFlags());
+        return image;
+    };
+    EXPECT_EQ(drawn(*strip), drawn(whole));
 }

@@ -3,6 +3,7 @@
 #include "ui/resources/JpegDecoder.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QtEndian>
 
@@ -44,6 +45,19 @@ TEST(SkinPictures, EveryPictureDecodesToItsSize) {
         }
     }
 }
+
+#ifdef Q_OS_LINUX
+// The pictures are read by the program's own readers: no image plugin is loaded, and kept, for them.
+TEST(SkinPictures, NoImagePluginIsLoaded) {
+    QPixmap bitmap;
+    ASSERT_TRUE(LoadBitmapResource(bitmap, "BtnCopyColor", "bmp"));
+    ImageControl image;
+    ASSERT_TRUE(image.LoadJpegResource("banner", "jpg"));
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("/imageformats/"));
+}
+#endif
 
 TEST(SkinPictures, FilesAre24BitBmpsAndBaselineJpegs) {
     for (const auto& c : Pictures) {

@@ -32,6 +32,11 @@ protected:
 };
 
 TEST_F(HelpAboutDemoTest, HelpAndAboutBothCarryTheAboutCaption) {
+    // Neither is made before it is first asked for.
+    EXPECT_EQ(window.findChild<HelpWindow*>(), nullptr);
+    EXPECT_EQ(window.findChild<AboutWindow*>(), nullptr);
+    Find<SpeedButton>("BtnSCHelpDoc")->click();
+    Action("MnAboutUs")->trigger();
     EXPECT_EQ(Help()->windowTitle(), "关于 Tintra");
     EXPECT_EQ(About()->windowTitle(), "关于 Tintra");
 }
@@ -65,6 +70,7 @@ TEST_F(HelpAboutDemoTest, WithoutABrowserTheHelpCarriedInsideIsShown) {
 }
 
 TEST_F(HelpAboutDemoTest, TheAboutCardOpensTheProgramsPage) {
+    Action("MnAboutUs")->trigger();
     AboutWindow* about = About();
     EXPECT_EQ(about->findChild<QLabel*>("LblVersion")->text(), "1.6");
     EXPECT_EQ(about->findChild<ImageControl*>("Image1")->Picture().size(), QSize(358, 218));

@@ -1,0 +1,3 @@
+#include "platform/FontPages.h"
+
+void ReleaseFontPages() {}

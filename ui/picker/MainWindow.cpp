@@ -7,7 +7,6 @@
 #include "core/windows/SiteAddress.h"
 #include "platform/Clipboard.h"
 #include "platform/DesktopWindows.h"
-#include "platform/FontPages.h"
 #include "platform/GlobalHotkey.h"
 #include "platform/Platform.h"
 #include "ui/collections/AdjusterPanel.h"
@@ -323,15 +322,6 @@ void MainWindow::BtnOtherFunClick() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FormResize();
-}
-
-void MainWindow::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (drawn_)
-        return;
-    drawn_ = true;
-    // Once the whole window has been drawn, its glyphs are kept by Qt.
-    QTimer::singleShot(0, this, [] { ReleaseFontPages(); });
 }
 
 void MainWindow::FormResize() {

@@ -42,7 +42,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CreateFrame(DockLayout* root);
@@ -87,5 +86,4 @@ private:
     AboutWindow* aboutWindow_ = nullptr;
     ExamplesWindow* examplesWindow_ = nullptr;
     RandomColorWindow* randomColorWindow_ = nullptr;
-    bool drawn_ = false;
 };

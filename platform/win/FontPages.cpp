@@ -1,3 +1,0 @@
-#include "platform/FontPages.h"
-
-void ReleaseFontPages() {}

@@ -59,7 +59,9 @@ WlrOutputs::~WlrOutputs() {
 }
 
 void WlrOutputs::Add(uint32_t name, wl_output* handle) {
-    auto& added = outputs_.emplace_back(Output{name, handle});
+    Output& added = outputs_.emplace_back();
+    added.Name = name;
+    added.Handle = handle;
     wl_output_add_listener(handle, &Listeners::OutputEvents, &added);
     if (globals_.OutputManager)
         Describe(added);

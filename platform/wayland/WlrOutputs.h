@@ -18,8 +18,8 @@ struct zxdg_output_v1;
 class WlrOutputs {
 public:
     struct Output {
-        uint32_t Name;
-        wl_output* Handle;
+        uint32_t Name = 0;
+        wl_output* Handle = nullptr;
         zxdg_output_v1* Xdg = nullptr;
         QRect Layout;        // in the desktop's layout
         QSize Pixels;        // its picture in device pixels, turned as the monitor is

@@ -2,6 +2,7 @@
 
 #include "platform/x11/XcbSharedMemory.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -15,13 +16,15 @@
 
 namespace {
 
-class XcbDirectView final : public DirectView {
+class XcbDirectView final : public QObject, public DirectView {
 public:
-    XcbDirectView(xcb_connection_t* x, const QWidget& control, uint8_t depth)
+    XcbDirectView(xcb_connection_t* x, QWidget& control, uint8_t depth)
         : x_(x), control_(control), window_(xcb_window_t(control.winId())),
           depth_(depth), buffers_{XcbSharedMemory(x), XcbSharedMemory(x)} {
         pen_ = xcb_generate_id(x_);
         xcb_create_gc(x_, pen_, window_, 0, nullptr);
+        if (QWindow* window = control.windowHandle())
+            window->installEventFilter(this);
     }
 
     ~XcbDirectView() override {
@@ -53,9 +56,18 @@ public:
         return true;
     }
 
+protected:
+    // Qt's own copy of the window's pixels is older than the last put: an uncovered window is painted
+    // anew instead of showing it.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose)
+            control_.update();
+        return false;
+    }
+
 private:
     xcb_connection_t* x_;
-    const QWidget& control_;
+    QWidget& control_;
     xcb_window_t window_;
     uint8_t depth_;
     xcb_gcontext_t pen_ = 0;

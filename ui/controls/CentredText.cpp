@@ -1,5 +1,7 @@
 #include "ui/controls/CentredText.h"
 
+#include "platform/DirectViews.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QTextOption>
@@ -11,6 +13,8 @@ CentredText::CentredText(QWidget* parent) : QWidget(parent) {
     layout_.setTextOption(centred);
 }
 
+CentredText::~CentredText() = default;
+
 void CentredText::SetText(const QString& text) {
     if (text == layout_.text())
         return;
@@ -18,7 +22,28 @@ void CentredText::SetText(const QString& text) {
     const QRect before = TextBox();
     layout_.setText(text);
     Layout();
-    update(before | TextBox());
+    if (!PutDirectly())
+        update(before | TextBox());
+}
+
+bool CentredText::PutDirectly() {
+    if (!views_ || !isVisible() || rect().isEmpty())
+        return false;
+    if (!directTried_) {
+        directTried_ = true;
+        direct_ = views_->Create(this);
+    }
+    // At a fractional scale the control's edges fall inside device pixels, which only a repaint gets right.
+    const qreal scale = devicePixelRatioF();
+    if (!direct_ || scale != qreal(int(scale)))
+        return false;
+    // The whole control, as a repaint draws it: the letters' soft edges reach past the lines' box.
+    QImage picture(size() * int(scale), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    QPainter painter(&picture);
+    Paint(painter);
+    painter.end();
+    return direct_->Put(picture);
 }
 
 QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }
@@ -37,6 +62,10 @@ void CentredText::Layout() {
 
 void CentredText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    Paint(painter);
+}
+
+void CentredText::Paint(QPainter& painter) {
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     layout_.draw(&painter, {0, 0});

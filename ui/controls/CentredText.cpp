@@ -38,12 +38,15 @@ bool CentredText::PutDirectly() {
     if (!direct_ || scale != qreal(int(scale)))
         return false;
     // The whole control, as a repaint draws it: the letters' soft edges reach past the lines' box.
-    QImage picture(size() * int(scale), QImage::Format_RGB32);
-    picture.setDevicePixelRatio(scale);
-    QPainter painter(&picture);
+    const QSize pixels = size() * int(scale);
+    if (picture_.size() != pixels || picture_.devicePixelRatio() != scale) {
+        picture_ = QImage(pixels, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(scale);
+    }
+    QPainter painter(&picture_);
     Paint(painter);
     painter.end();
-    return direct_->Put(picture);
+    return direct_->Put(picture_);
 }
 
 QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }

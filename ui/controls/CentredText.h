@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QTextLayout>
 #include <QWidget>
 
@@ -42,4 +43,6 @@ private:
     // Made when first needed, once the window is up.
     std::unique_ptr<DirectView> direct_;
     bool directTried_ = false;
+    // What goes to the screen, kept from one text to the next with the means to paint on it.
+    QImage picture_;
 };

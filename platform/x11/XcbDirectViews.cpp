@@ -41,19 +41,31 @@ public:
         const int width = picture.width(), height = picture.height();
         const size_t rowBytes = size_t(width) * 4;
         XcbSharedMemory& buffer = buffers_[next_];
-        next_ = 1 - next_;
-        if (!buffer.HoldAtLeast(rowBytes * height))
-            return false;
-        if (picture.bytesPerLine() == qsizetype(rowBytes)) {
-            std::memcpy(buffer.Memory(), picture.constBits(), rowBytes * height);
-        } else {
-            for (int y = 0; y < height; ++y)
-                std::memcpy(buffer.Memory() + y * rowBytes, picture.constScanLine(y), rowBytes);
+        // A picture drawn on the canvas is there already.
+        if (picture.constBits() != buffer.Memory()) {
+            if (!buffer.HoldAtLeast(rowBytes * height))
+                return false;
+            if (picture.bytesPerLine() == qsizetype(rowBytes)) {
+                std::memcpy(buffer.Memory(), picture.constBits(), rowBytes * height);
+            } else {
+                for (int y = 0; y < height; ++y)
+                    std::memcpy(buffer.Memory() + y * rowBytes, picture.constScanLine(y), rowBytes);
+            }
         }
+        next_ = 1 - next_;
         xcb_shm_put_image(x_, window_, pen_, uint16_t(width), uint16_t(height), 0, 0, uint16_t(width),
                           uint16_t(height), 0, 0, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, buffer.Segment(), 0);
         xcb_flush(x_);
         return true;
+    }
+
+    QImage Canvas(QSize size) override {
+        const size_t rowBytes = size_t(size.width()) * 4;
+        XcbSharedMemory& buffer = buffers_[next_];
+        if (size.isEmpty() || !buffer.HoldAtLeast(rowBytes * size.height()))
+            return {};
+        return QImage(buffer.Memory(), size.width(), size.height(), qsizetype(rowBytes),
+                      QImage::Format_RGB32);
     }
 
 protected:

@@ -64,6 +64,8 @@ struct XcbScreen::Root {
     // Shared memory the server writes grabs into; none where the server has no MIT-SHM.
     bool Shared = false;
     std::unique_ptr<XcbSharedMemory> Memory;
+    // The last grab's picture over it.
+    QImage Grabbed;
     // Damage reports on the root window; none where the server has no DAMAGE.
     uint8_t DamageEvent = 0;
     xcb_damage_damage_t Damage = 0;
@@ -241,9 +243,13 @@ std::optional<QImage> XcbScreen::Grab(const QRect& region) {
             data = xcb_get_image_data(copied.get());
         }
     }
-    // The usual case: the picture is the shared memory itself, no copy made.
-    if (inside == region && root.AsIs() && !copied)
-        return QImage(data, region.width(), region.height(), rowBytes, QImage::Format_RGB32);
+    // The usual case: the picture is the shared memory itself, no copy made, and the same picture as
+    // the last grab's while the size is.
+    if (inside == region && root.AsIs() && !copied) {
+        if (root.Grabbed.constBits() != data || root.Grabbed.size() != region.size())
+            root.Grabbed = QImage(data, region.width(), region.height(), rowBytes, QImage::Format_RGB32);
+        return root.Grabbed;
+    }
 
     QImage image(region.size(), QImage::Format_RGB32);
     if (inside != region)

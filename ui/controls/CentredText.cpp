@@ -11,6 +11,7 @@ CentredText::CentredText(QWidget* parent) : QWidget(parent) {
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::WordWrap);
     layout_.setTextOption(centred);
+    layout_.setFont(font());
 }
 
 CentredText::~CentredText() = default;
@@ -52,7 +53,6 @@ bool CentredText::PutDirectly() {
 QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }
 
 void CentredText::Layout() {
-    layout_.setFont(font());
     layout_.beginLayout();
     qreal top = 0;
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
@@ -77,7 +77,10 @@ void CentredText::Paint(QPainter& painter) {
 void CentredText::resizeEvent(QResizeEvent*) { Layout(); } // a resized control is drawn whole
 
 void CentredText::changeEvent(QEvent* event) {
+    // The font is given to the layout only when it changes: giving it again drops what the layout keeps
+    // of it.
     if (event->type() == QEvent::FontChange) {
+        layout_.setFont(font());
         Layout();
         update();
     }

@@ -14,6 +14,10 @@ public:
     // Shows a picture in device pixels the size of the control's window; false when the window is not
     // on the screen yet (or no longer), where the toolkit must paint it when it is.
     virtual bool Put(const QImage& picture) = 0;
+    // A picture of that size in device pixels to draw the next put's on, in memory the screen reads
+    // from, so that putting it copies nothing; null where there is none. It is valid until the put after
+    // the next one.
+    virtual QImage Canvas(QSize size) = 0;
 };
 
 // Makes direct views where the desktop allows it; none elsewhere, where the toolkit paints as usual.

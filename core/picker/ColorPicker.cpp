@@ -81,11 +81,18 @@ void ColorPicker::ExplainAccess(const QString& text) {
 }
 
 void ColorPicker::ShowPointerPosition(QPoint pointer, bool read) {
+    if (read && pointer == positionPointer_ && hint_ == positionText_ && MsgCursorPosition == positionFormat_)
+        return;
     QString position = QString::asprintf(MsgCursorPosition.c_str(), pointer.x(), pointer.y());
     if (!read)
         position += QStringLiteral("，") +
                     (accessNote_.isEmpty() ? QString::fromStdString(MsgScreenUnreadable) : accessNote_);
     SetHint(position);
+    if (read) {
+        positionPointer_ = pointer;
+        positionFormat_ = MsgCursorPosition;
+        positionText_ = position;
+    }
 }
 
 void ColorPicker::TakePickedColor(ColorValue color) {

@@ -13,6 +13,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <string>
+
 class SystemColors;
 
 // The program without its windows: the current colour, the history and favourites, the adjuster, the
@@ -119,6 +121,11 @@ private:
     QString hint_;
     QString startHint_;
     QString accessNote_;
+    // The position last written where the screen was read, and in what words: at a tick where the
+    // pointer rests, the hint still saying it is not written again.
+    QPoint positionPointer_;
+    std::string positionFormat_;
+    QString positionText_;
     int sampleSide_ = 1;
     int zoomLevel_ = 1;
     bool alwaysOnTop_ = false;

@@ -21,7 +21,9 @@ void QtDesktopWindows::SetTopmost(QWidget* window, bool topmost) {
 bool QtDesktopWindows::IsMinimised(const QWidget* window) const { return window->isMinimized(); }
 
 bool QtDesktopWindows::KnowsPlaces() const {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // Asked at every tick of the magnifier; the platform stays the one the program started on.
+    static const bool knows = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return knows;
 }
 
 void QtDesktopWindows::BringToFront(QWidget* window) {

@@ -2,6 +2,7 @@
 
 #include "platform/x11/XcbSharedMemory.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -15,13 +16,15 @@
 
 namespace {
 
-class XcbDirectView final : public DirectView {
+class XcbDirectView final : public QObject, public DirectView {
 public:
-    XcbDirectView(xcb_connection_t* x, const QWidget& control, uint8_t depth)
+    XcbDirectView(xcb_connection_t* x, QWidget& control, uint8_t depth)
         : x_(x), control_(control), window_(xcb_window_t(control.winId())),
           depth_(depth), buffers_{XcbSharedMemory(x), XcbSharedMemory(x)} {
         pen_ = xcb_generate_id(x_);
         xcb_create_gc(x_, pen_, window_, 0, nullptr);
+        if (QWindow* window = control.windowHandle())
+            window->installEventFilter(this);
     }
 
     ~XcbDirectView() override {
@@ -38,24 +41,45 @@ public:
         const int width = picture.width(), height = picture.height();
         const size_t rowBytes = size_t(width) * 4;
         XcbSharedMemory& buffer = buffers_[next_];
-        next_ = 1 - next_;
-        if (!buffer.HoldAtLeast(rowBytes * height))
-            return false;
-        if (picture.bytesPerLine() == qsizetype(rowBytes)) {
-            std::memcpy(buffer.Memory(), picture.constBits(), rowBytes * height);
-        } else {
-            for (int y = 0; y < height; ++y)
-                std::memcpy(buffer.Memory() + y * rowBytes, picture.constScanLine(y), rowBytes);
+        // A picture drawn on the canvas is there already.
+        if (picture.constBits() != buffer.Memory()) {
+            if (!buffer.HoldAtLeast(rowBytes * height))
+                return false;
+            if (picture.bytesPerLine() == qsizetype(rowBytes)) {
+                std::memcpy(buffer.Memory(), picture.constBits(), rowBytes * height);
+            } else {
+                for (int y = 0; y < height; ++y)
+                    std::memcpy(buffer.Memory() + y * rowBytes, picture.constScanLine(y), rowBytes);
+            }
         }
+        next_ = 1 - next_;
         xcb_shm_put_image(x_, window_, pen_, uint16_t(width), uint16_t(height), 0, 0, uint16_t(width),
                           uint16_t(height), 0, 0, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, buffer.Segment(), 0);
         xcb_flush(x_);
         return true;
     }
 
+    QImage Canvas(QSize size) override {
+        const size_t rowBytes = size_t(size.width()) * 4;
+        XcbSharedMemory& buffer = buffers_[next_];
+        if (size.isEmpty() || !buffer.HoldAtLeast(rowBytes * size.height()))
+            return {};
+        return QImage(buffer.Memory(), size.width(), size.height(), qsizetype(rowBytes),
+                      QImage::Format_RGB32);
+    }
+
+protected:
+    // Qt's own copy of the window's pixels is older than the last put: an uncovered window is painted
+    // anew instead of showing it.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose)
+            control_.update();
+        return false;
+    }
+
 private:
     xcb_connection_t* x_;
-    const QWidget& control_;
+    QWidget& control_;
     xcb_window_t window_;
     uint8_t depth_;
     xcb_gcontext_t pen_ = 0;

@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include <xcb/damage.h>
 #include <xcb/shm.h>
@@ -63,11 +64,31 @@ struct XcbScreen::Root {
     // Shared memory the server writes grabs into; none where the server has no MIT-SHM.
     bool Shared = false;
     std::unique_ptr<XcbSharedMemory> Memory;
+    // The last grab's picture over it.
+    QImage Grabbed;
     // Damage reports on the root window; none where the server has no DAMAGE.
     uint8_t DamageEvent = 0;
     xcb_damage_damage_t Damage = 0;
     // Where the damage is taken to when it is looked at.
     xcb_xfixes_region_t Drawn = 0;
+    // What was drawn since the last look, fetched already; Whole when it could not be read, or when
+    // nobody looked for so long that the rectangles are not worth keeping.
+    std::vector<QRect> Fetched;
+    bool Whole = false;
+
+    // Takes a reply with the rectangles drawn in, and frees it; null where they could not be read.
+    void Keep(xcb_xfixes_fetch_region_reply_t* reply) {
+        const ReplyPtr<xcb_xfixes_fetch_region_reply_t> drawn(reply);
+        if (!drawn || Fetched.size() > 256) {
+            Whole = true;
+            Fetched.clear();
+            return;
+        }
+        const xcb_rectangle_t* rectangles = xcb_xfixes_fetch_region_rectangles(drawn.get());
+        const int count = xcb_xfixes_fetch_region_rectangles_length(drawn.get());
+        for (int i = 0; i < count && !Whole; ++i)
+            Fetched.emplace_back(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
+    }
 
     ~Root() {
         Memory.reset();
@@ -141,11 +162,35 @@ XcbScreen::XcbScreen() {
 
 XcbScreen::~XcbScreen() = default;
 
+namespace {
+
+// Whether the server reported drawing since the last look.
+bool DamageReported(xcb_connection_t* x, uint8_t damageEvent) {
+    bool reported = false;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+        reported |= (event->response_type & 0x7f) == damageEvent + XCB_DAMAGE_NOTIFY;
+        std::free(event);
+    }
+    return reported;
+}
+
+} // namespace
+
 std::optional<QPoint> XcbScreen::Pointer() const {
     if (!root_)
         return std::nullopt;
-    const ReplyPtr<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(
-        root_->Connection, xcb_query_pointer(root_->Connection, root_->Window), nullptr));
+    xcb_connection_t* x = root_->Connection;
+    const xcb_query_pointer_cookie_t pointer = xcb_query_pointer(x, root_->Window);
+    // Drawing reported is fetched in the same wait as the pointer, not in one of its own after it. The
+    // damage is cleared, which brings the next report with the next drawing.
+    std::optional<xcb_xfixes_fetch_region_cookie_t> drawn;
+    if (root_->Damage && DamageReported(x, root_->DamageEvent)) {
+        xcb_damage_subtract(x, root_->Damage, XCB_NONE, root_->Drawn);
+        drawn = xcb_xfixes_fetch_region(x, root_->Drawn);
+    }
+    const ReplyPtr<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(x, pointer, nullptr));
+    if (drawn)
+        root_->Keep(xcb_xfixes_fetch_region_reply(x, *drawn, nullptr));
     if (!reply)
         return std::nullopt;
     return QPoint(reply->root_x, reply->root_y);
@@ -154,25 +199,18 @@ std::optional<QPoint> XcbScreen::Pointer() const {
 bool XcbScreen::Changed(const QRect& region) {
     if (!root_ || !root_->Damage)
         return true;
-    bool reported = false;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(root_->Connection)) {
-        reported |= (event->response_type & 0x7f) == root_->DamageEvent + XCB_DAMAGE_NOTIFY;
-        std::free(event);
+    Root& root = *root_;
+    if (DamageReported(root.Connection, root.DamageEvent)) {
+        xcb_damage_subtract(root.Connection, root.Damage, XCB_NONE, root.Drawn);
+        root.Keep(xcb_xfixes_fetch_region_reply(
+            root.Connection, xcb_xfixes_fetch_region(root.Connection, root.Drawn), nullptr));
     }
-    if (!reported)
-        return false;
-    // The damage is cleared, which brings the next report with the next drawing, and read.
-    xcb_connection_t* x = root_->Connection;
-    xcb_damage_subtract(x, root_->Damage, XCB_NONE, root_->Drawn);
-    const ReplyPtr<xcb_xfixes_fetch_region_reply_t> drawn(
-        xcb_xfixes_fetch_region_reply(x, xcb_xfixes_fetch_region(x, root_->Drawn), nullptr));
-    if (!drawn)
-        return true;
-    const xcb_rectangle_t* rectangles = xcb_xfixes_fetch_region_rectangles(drawn.get());
-    const int count = xcb_xfixes_fetch_region_rectangles_length(drawn.get());
-    return std::any_of(rectangles, rectangles + count, [&region](const xcb_rectangle_t& area) {
-        return region.intersects(QRect(area.x, area.y, area.width, area.height));
-    });
+    const bool changed =
+        root.Whole || std::any_of(root.Fetched.begin(), root.Fetched.end(),
+                                  [&region](const QRect& area) { return region.intersects(area); });
+    root.Fetched.clear();
+    root.Whole = false;
+    return changed;
 }
 
 std::optional<QImage> XcbScreen::Grab(const QRect& region) {
@@ -205,9 +243,13 @@ std::optional<QImage> XcbScreen::Grab(const QRect& region) {
             data = xcb_get_image_data(copied.get());
         }
     }
-    // The usual case: the picture is the shared memory itself, no copy made.
-    if (inside == region && root.AsIs() && !copied)
-        return QImage(data, region.width(), region.height(), rowBytes, QImage::Format_RGB32);
+    // The usual case: the picture is the shared memory itself, no copy made, and the same picture as
+    // the last grab's while the size is.
+    if (inside == region && root.AsIs() && !copied) {
+        if (root.Grabbed.constBits() != data || root.Grabbed.size() != region.size())
+            root.Grabbed = QImage(data, region.width(), region.height(), rowBytes, QImage::Format_RGB32);
+        return root.Grabbed;
+    }
 
     QImage image(region.size(), QImage::Format_RGB32);
     if (inside != region)

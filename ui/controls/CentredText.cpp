@@ -1,5 +1,7 @@
 #include "ui/controls/CentredText.h"
 
+#include "platform/DirectViews.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QTextOption>
@@ -9,7 +11,10 @@ CentredText::CentredText(QWidget* parent) : QWidget(parent) {
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::WordWrap);
     layout_.setTextOption(centred);
+    layout_.setFont(font());
 }
+
+CentredText::~CentredText() = default;
 
 void CentredText::SetText(const QString& text) {
     if (text == layout_.text())
@@ -18,13 +23,36 @@ void CentredText::SetText(const QString& text) {
     const QRect before = TextBox();
     layout_.setText(text);
     Layout();
-    update(before | TextBox());
+    if (!PutDirectly())
+        update(before | TextBox());
+}
+
+bool CentredText::PutDirectly() {
+    if (!views_ || !isVisible() || rect().isEmpty())
+        return false;
+    if (!directTried_) {
+        directTried_ = true;
+        direct_ = views_->Create(this);
+    }
+    // At a fractional scale the control's edges fall inside device pixels, which only a repaint gets right.
+    const qreal scale = devicePixelRatioF();
+    if (!direct_ || scale != qreal(int(scale)))
+        return false;
+    // The whole control, as a repaint draws it: the letters' soft edges reach past the lines' box.
+    const QSize pixels = size() * int(scale);
+    if (picture_.size() != pixels || picture_.devicePixelRatio() != scale) {
+        picture_ = QImage(pixels, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(scale);
+    }
+    QPainter painter(&picture_);
+    Paint(painter);
+    painter.end();
+    return direct_->Put(picture_);
 }
 
 QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }
 
 void CentredText::Layout() {
-    layout_.setFont(font());
     layout_.beginLayout();
     qreal top = 0;
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
@@ -37,6 +65,10 @@ void CentredText::Layout() {
 
 void CentredText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    Paint(painter);
+}
+
+void CentredText::Paint(QPainter& painter) {
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     layout_.draw(&painter, {0, 0});
@@ -45,7 +77,10 @@ void CentredText::paintEvent(QPaintEvent*) {
 void CentredText::resizeEvent(QResizeEvent*) { Layout(); } // a resized control is drawn whole
 
 void CentredText::changeEvent(QEvent* event) {
+    // The font is given to the layout only when it changes: giving it again drops what the layout keeps
+    // of it.
     if (event->type() == QEvent::FontChange) {
+        layout_.setFont(font());
         Layout();
         update();
     }

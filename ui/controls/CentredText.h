@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QImage>
 #include <QTextLayout>
 #include <QWidget>
+
+#include <memory>
+
+class DirectView;
+class DirectViews;
 
 // A text centred across the control from its top, wrapped at word ends, on the palette's window colour. The
 // text is laid out once when it, the font or the width changes; painting only draws the lines. A label lays
@@ -11,11 +17,15 @@ class CentredText : public QWidget {
     Q_OBJECT
 public:
     explicit CentredText(QWidget* parent = nullptr);
+    ~CentredText() override;
 
     QString Text() const { return layout_.text(); }
     void SetText(const QString& text);
     // The box the lines take, in the control's coordinates.
     QRect TextBox() const;
+    // A text that changes at every move of the pointer goes straight to the screen where the desktop
+    // allows it, past the toolkit's repaint of the window round it.
+    void DrawDirectly(DirectViews& views) { views_ = &views; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +34,15 @@ protected:
 
 private:
     void Layout();
+    void Paint(QPainter& painter);
+    // Whether the control went straight to the screen.
+    bool PutDirectly();
 
     QTextLayout layout_;
+    DirectViews* views_ = nullptr;
+    // Made when first needed, once the window is up.
+    std::unique_ptr<DirectView> direct_;
+    bool directTried_ = false;
+    // What goes to the screen, kept from one text to the next with the means to paint on it.
+    QImage picture_;
 };

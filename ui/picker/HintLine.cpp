@@ -7,7 +7,7 @@
 #include "ui/controls/WindowColors.h"
 #include "ui/controls/WindowFonts.h"
 
-HintLine::HintLine(const ColorPicker& picker, QWidget* parent) : QWidget(parent) {
+HintLine::HintLine(const ColorPicker& picker, DirectViews& views, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PnlBottom"));
     SetBackground(this, WindowColor);
     auto* line = new DockLayout(this);
@@ -33,6 +33,7 @@ HintLine::HintLine(const ColorPicker& picker, QWidget* parent) : QWidget(parent)
     QPalette red = text_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     text_->setPalette(red);
+    text_->DrawDirectly(views);
     (new DockLayout(middle))->addWidget(text_, DockLayout::Client);
     text_->SetText(picker.Hint());
     // A screen reader reads the hint as the line's description, which follows the pointer's position

@@ -282,6 +282,15 @@ std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<
     KeepCopy(source, kept);
     shown_ = Shown{plan, canvas.size(), std::move(kept)};
 
+    // Where the view goes straight to the screen, it is drawn in the memory the screen reads from, which
+    // the control paints from as well.
+    if (direct_) {
+        QImage shared = direct_->Canvas(canvas.size());
+        if (!shared.isNull()) {
+            shared.setDevicePixelRatio(canvas.devicePixelRatio());
+            canvas = std::move(shared);
+        }
+    }
     StretchInto(source, canvas);
     DrawArm(canvas, plan.CentreX - plan.ArmX, plan.CentreY, 1, 0, 2 * plan.ArmX);
     DrawArm(canvas, plan.CentreX, plan.CentreY - plan.ArmY, 0, 1, 2 * plan.ArmY);

@@ -60,7 +60,7 @@ MainWindow::MainWindow(ColorPicker& picker, Platform& platform, QWidget* parent)
 
     auto* root = new DockLayout(this);
     CreateFrame(root);
-    root->addWidget(new HintLine(picker_, this), DockLayout::Bottom, 36);
+    root->addWidget(new HintLine(picker_, platform_.Direct(), this), DockLayout::Bottom, 36);
 
     QWidget* centre = NamedPanel(this, "SbCenter", CentreColor);
     root->addWidget(centre, DockLayout::Client);

@@ -12,16 +12,17 @@ CentredText::CentredText(QWidget* parent) : QWidget(parent) {
     centred.setWrapMode(QTextOption::WordWrap);
     layout_.setTextOption(centred);
     layout_.setFont(font());
+    line_.SetFont(font());
 }
 
 CentredText::~CentredText() = default;
 
 void CentredText::SetText(const QString& text) {
-    if (text == layout_.text())
+    if (text == text_)
         return;
     // Only the lines' box is drawn again, the old text's and the new one's: the rest of the control stays.
     const QRect before = TextBox();
-    layout_.setText(text);
+    text_ = text;
     Layout();
     if (!PutDirectly())
         update(before | TextBox());
@@ -50,9 +51,17 @@ bool CentredText::PutDirectly() {
     return direct_->Put(picture_);
 }
 
-QRect CentredText::TextBox() const { return layout_.boundingRect().toAlignedRect(); }
+QRect CentredText::TextBox() const {
+    if (glyphs_)
+        return QRectF(0, 0, width(), line_.Height()).toAlignedRect();
+    return layout_.boundingRect().toAlignedRect();
+}
 
 void CentredText::Layout() {
+    glyphs_ = line_.Set(text_, width());
+    if (glyphs_)
+        return;
+    layout_.setText(text_);
     layout_.beginLayout();
     qreal top = 0;
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
@@ -71,7 +80,10 @@ void CentredText::paintEvent(QPaintEvent*) {
 void CentredText::Paint(QPainter& painter) {
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
-    layout_.draw(&painter, {0, 0});
+    if (glyphs_)
+        painter.drawGlyphRun({0, 0}, *glyphs_);
+    else
+        layout_.draw(&painter, {0, 0});
 }
 
 void CentredText::resizeEvent(QResizeEvent*) { Layout(); } // a resized control is drawn whole
@@ -81,6 +93,7 @@ void CentredText::changeEvent(QEvent* event) {
     // of it.
     if (event->type() == QEvent::FontChange) {
         layout_.setFont(font());
+        line_.SetFont(font());
         Layout();
         update();
     }

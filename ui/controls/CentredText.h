@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/controls/GlyphLine.h"
+
 #include <QImage>
 #include <QTextLayout>
 #include <QWidget>
@@ -12,14 +14,15 @@ class DirectViews;
 // A text centred across the control from its top, wrapped at word ends, on the palette's window colour. The
 // text is laid out once when it, the font or the width changes; painting only draws the lines. A label lays
 // out a text again for its size and again to paint it, which shows when the text changes forty times a
-// second.
+// second. A line of plain characters, as the pointer's position is, is set from glyphs kept from the last
+// texts, without a layout.
 class CentredText : public QWidget {
     Q_OBJECT
 public:
     explicit CentredText(QWidget* parent = nullptr);
     ~CentredText() override;
 
-    QString Text() const { return layout_.text(); }
+    QString Text() const { return text_; }
     void SetText(const QString& text);
     // The box the lines take, in the control's coordinates.
     QRect TextBox() const;
@@ -38,6 +41,10 @@ private:
     // Whether the control went straight to the screen.
     bool PutDirectly();
 
+    QString text_;
+    // The text's glyphs where it is such a line, else its layout.
+    GlyphLine line_;
+    std::optional<QGlyphRun> glyphs_;
     QTextLayout layout_;
     DirectViews* views_ = nullptr;
     // Made when first needed, once the window is up.

@@ -1,0 +1,70 @@
+#include "ui/controls/GlyphLine.h"
+
+#include <QList>
+#include <QPointF>
+
+#include <cmath>
+
+namespace {
+
+int InSixtyFourths(qreal value) { return int(std::lround(value * 64)); }
+
+} // namespace
+
+void GlyphLine::SetFont(const QFont& font) {
+    // A font that may be shaped is kerned, and may join letters: only the layout sets it right.
+    font_ = font.styleStrategy() & QFont::PreferNoShaping ? QRawFont::fromFont(font) : QRawFont();
+    glyphs_.clear();
+    ascent_ = InSixtyFourths(font_.ascent());
+    const int height = ascent_ + InSixtyFourths(font_.descent());
+    height_ = ((height + 63) & -64) / 64.0;
+}
+
+std::optional<GlyphLine::Glyph> GlyphLine::GlyphFor(QChar character) {
+    const auto kept = glyphs_.constFind(character.unicode());
+    if (kept != glyphs_.cend())
+        return *kept;
+    std::optional<Glyph> glyph;
+    // Breaks and the other spaces are where the layout wraps or stretches; marks and surrogates join or
+    // shape; a right-to-left letter turns the line.
+    const bool plain = character.isPrint() && (character == u' ' || !character.isSpace()) &&
+                       !character.isMark() && !character.isSurrogate() &&
+                       character.direction() != QChar::DirR && character.direction() != QChar::DirAL;
+    if (plain && font_.isValid()) {
+        const QList<quint32> indexes = font_.glyphIndexesForString(QString(character));
+        if (indexes.size() == 1 && indexes[0] != 0) {
+            const QList<QPointF> advances = font_.advancesForGlyphIndexes(indexes);
+            glyph = Glyph{indexes[0], InSixtyFourths(advances.value(0).x())};
+        }
+    }
+    glyphs_.insert(character.unicode(), glyph);
+    return glyph;
+}
+
+std::optional<QGlyphRun> GlyphLine::Set(const QString& text, int width) {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(text.size());
+    positions.reserve(text.size());
+    int advance = 0;
+    for (const QChar character : text) {
+        const std::optional<Glyph> glyph = GlyphFor(character);
+        if (!glyph)
+            return std::nullopt;
+        indexes.append(glyph->Index);
+        positions.append({advance / 64.0, 0});
+        advance += glyph->Advance;
+    }
+    // A space at the end is left out of the width the layout centres.
+    if (text.isEmpty() || text.endsWith(u' ') || advance > width * 64)
+        return std::nullopt;
+    // Centred as the layout centres, in its 64ths: half the room left, rounded down.
+    const int left = (width * 64 - advance) / 2;
+    for (QPointF& position : positions)
+        position += QPointF(left / 64.0, ascent_ / 64.0);
+    QGlyphRun run;
+    run.setRawFont(font_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    return run;
+}

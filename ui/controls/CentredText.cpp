@@ -42,12 +42,12 @@ bool CentredText::PutDirectly() {
     // The whole control, as a repaint draws it: the letters' soft edges reach past the lines' box.
     const QSize pixels = size() * int(scale);
     if (picture_.size() != pixels || picture_.devicePixelRatio() != scale) {
+        painter_.reset();
         picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(scale);
+        painter_ = std::make_unique<QPainter>(&picture_);
     }
-    QPainter painter(&picture_);
-    Paint(painter);
-    painter.end();
+    Paint(*painter_);
     return direct_->Put(picture_);
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 class DirectView;
+class QPainter;
 class DirectViews;
 
 // A text centred across the control from its top, wrapped at word ends, on the palette's window colour. The
@@ -50,6 +51,8 @@ private:
     // Made when first needed, once the window is up.
     std::unique_ptr<DirectView> direct_;
     bool directTried_ = false;
-    // What goes to the screen, kept from one text to the next with the means to paint on it.
+    // What goes to the screen, kept from one text to the next with the painter that draws on it, which
+    // stays open: opening one is a good part of drawing a short line.
     QImage picture_;
+    std::unique_ptr<QPainter> painter_;
 };

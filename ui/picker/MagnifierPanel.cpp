@@ -303,16 +303,16 @@ std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<
         DrawArm(canvas, left, top, 0, 1, size);
         DrawArm(canvas, left + size - 1, top, 0, 1, size);
     }
-    Present();
+    Present(canvas);
     return true;
 }
 
-void MagnifierPanel::Present() {
+void MagnifierPanel::Present(const QImage& canvas) {
     if (!directTried_ && view_->isVisible()) {
         directTried_ = true;
         direct_ = platform_.Direct().Create(view_);
     }
     // Qt still paints the view when its window is uncovered, from the same canvas.
-    if (!direct_ || !direct_->Put(view_->Canvas()))
+    if (!direct_ || !direct_->Put(canvas))
         view_->update();
 }

@@ -44,7 +44,7 @@ private:
     // last picture.
     std::optional<bool> DrawEnlargement(QPoint pointer, const QList<Monitor>& monitors);
     void ShowZoom();
-    void Present();
+    void Present(const QImage& canvas);
 
     ColorPicker& picker_;
     Platform& platform_;

@@ -3,12 +3,14 @@
 # over a screen that changes every 280 ms under a pointer that moves every 56 ms (tintra_scenery):
 # 1. each tick's cost, median and 95th percentile, wall and CPU: the program's magnifier and pick ticks
 #    (tintra_bench_ticks) and the floor's (tintra_floor, the least a magnifier can do on X11);
-# 2. the whole program and the floor picking side by side for 30 s: CPU of one core, resident memory,
-#    and the ratio of the two CPUs;
+# 2. the whole program and the floor picking side by side, in rounds of 30 s (the floor started anew for
+#    each): CPU of one core, resident memory, and the ratio of the two CPUs, each round's and their
+#    least, median and most, since a single round's ratio moves by a fifth on a shared machine;
 # 3. the program idle, picking stopped, for 10 s: wake-ups a second and CPU.
 #   bench/picking.sh [build folder, default build/bench]
 # PICKING_LEVEL (1 to 4, default 1) enlarges 2 to 8 times; PICKING_TICK_SECONDS (default 20, 0 for none)
-# and PICKING_SECONDS (default 30) set the lengths of the first two parts.
+# and PICKING_SECONDS (default 30) set the lengths of the first part and of each round of the second,
+# PICKING_ROUNDS (default 3) the number of rounds.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${INSIDE_XVFB:-}" != 1 ]; then
@@ -41,21 +43,38 @@ start_program "$program" 2>/dev/null
 for ((i = 1; i < level; ++i)); do
   click_zoom_in
 done
-"$build/bench/tintra_floor" $((seconds + 10)) --level="$level" &
-floor=$!
+rounds=${PICKING_ROUNDS:-3}
 sleep 3 # picking is on from the first second
 # Time on a core in nanoseconds, every thread's, as the scheduler counts it (not sampled at each tick).
 cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
-before=$(cpu "$pid")
-floor_before=$(cpu "$floor")
-start=$(date +%s%N)
-sleep "$seconds"
-used=$(($(cpu "$pid") - before))
-floor_used=$(($(cpu "$floor") - floor_before))
-elapsed=$((($(date +%s%N) - start) / 1000000))
-memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$pid/status")
-floor_memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$floor/status")
-kill "$floor" "$scenery"
+echo "Picking side by side, enlarged $((2 * level)) times, $rounds rounds of $seconds s:"
+ratios=()
+for ((round = 1; round <= rounds; ++round)); do
+  "$build/bench/tintra_floor" $((seconds + 10)) --level="$level" &
+  floor=$!
+  sleep 1
+  before=$(cpu "$pid")
+  floor_before=$(cpu "$floor")
+  start=$(date +%s%N)
+  sleep "$seconds"
+  used=$(($(cpu "$pid") - before))
+  floor_used=$(($(cpu "$floor") - floor_before))
+  elapsed=$((($(date +%s%N) - start) / 1000000))
+  memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$pid/status")
+  floor_memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$floor/status")
+  kill "$floor"
+  wait "$floor" 2>/dev/null
+  ratios+=("$(awk -v u="$used" -v f="$floor_used" 'BEGIN {printf "%.2f", (f > 0 ? u / f : 0)}')")
+  awk -v n="$round" -v u="$used" -v f="$floor_used" -v ms="$elapsed" -v m="$memory" -v fm="$floor_memory" \
+    -v r="${ratios[-1]}" 'BEGIN {
+    s = ms / 1000
+    printf "  round %d: program %.2f%% of one core, %s MB resident; floor %.2f%%, %s MB; %s times the floor'\''s CPU\n",
+      n, 100 * u / 1e9 / s, m, 100 * f / 1e9 / s, fm, r
+  }'
+done
+echo "  the program takes (least / median / most) $(printf '%s\n' "${ratios[@]}" | sort -n |
+  awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f", v[1], v[int((NR + 1) / 2)], v[NR]}') times the floor's CPU"
+kill "$scenery"
 
 # Every thread's switches off a core: each is a wake-up.
 switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
@@ -68,12 +87,6 @@ idle_cpu=$(($(cpu "$pid") - idle_cpu))
 kill "$pid"
 wait 2>/dev/null
 rm -rf "$(dirname "$program")"
-awk -v u="$used" -v f="$floor_used" -v ms="$elapsed" -v m="$memory" -v fm="$floor_memory" \
-  -v iw="$idle_switches" -v ic="$idle_cpu" -v level="$level" 'BEGIN {
-  s = ms / 1000
-  printf "Picking for %.1f s side by side, enlarged %d times:\n", s, 2 * level
-  printf "  program  %.2f%% of one core, %s MB resident\n", 100 * u / 1e9 / s, m
-  printf "  floor    %.2f%% of one core, %s MB resident\n", 100 * f / 1e9 / s, fm
-  if (f > 0) printf "  the program takes %.1f times the floor'\''s CPU\n", u / f
+awk -v iw="$idle_switches" -v ic="$idle_cpu" 'BEGIN {
   printf "Idle, picking stopped, for 10 s: %.1f wake-ups a second, %.3f%% of one core\n", iw / 10, 100 * ic / 1e9 / 10
 }'

@@ -9,7 +9,7 @@ packages=(cmake make g++ pkg-config libxcb1-dev libxcb-shm0-dev libxcb-damage0-d
           qml6-module-qtwebengine qml6-module-qtquick qml6-module-qtqml-workerscript qt6-translations-l10n
           qt6-l10n-tools qt6-tools-dev
           libjpeg-dev libpipewire-0.3-dev fonts-noto-cjk fonts-arphic-uming fonts-arphic-gbsn00lp fonts-texgyre fonts-liberation2
-          x11-utils libwayland-dev wayland-protocols qt6-wayland libxkbcommon-dev)
+          x11-utils libwayland-dev wayland-protocols qt6-wayland qt6-base-private-dev libxkbcommon-dev)
 # CPack's Debian packages find their dependencies with dpkg-shlibdeps, and their files with file.
 if [ "${1:-}" = "package" ] || [ "${1:-}" = "test" ]; then
   packages+=(dpkg-dev file)

@@ -10,9 +10,13 @@
 #include "platform/portal/PortalScreenCast.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtScreenReader.h"
+#include "platform/wayland/WaylandDirectViews.h"
 #include "platform/wayland/WlrScreen.h"
+#include "platform/x11/XcbDirectViews.h"
 #include "platform/x11/XcbGlobalHotkey.h"
 #include "platform/x11/XcbPointerAim.h"
+
+#include <QGuiApplication>
 
 #include <optional>
 
@@ -102,10 +106,18 @@ std::unique_ptr<GlobalHotkey> ChooseHotkey(const ScreenBackEnd& screen) {
     return std::make_unique<XcbGlobalHotkey>();
 }
 
+// Views drawn straight on the screen go with the display server Qt shows the windows on, which under
+// Wayland may still be X11's.
+std::unique_ptr<DirectViews> ChooseDirectViews() {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return std::make_unique<WaylandDirectViews>();
+    return std::make_unique<XcbDirectViews>();
+}
+
 } // namespace
 
 std::unique_ptr<Platform> LoadPlatform() {
     ScreenBackEnd screen = ChooseScreen();
     std::unique_ptr<GlobalHotkey> hotkey = ChooseHotkey(screen);
-    return std::make_unique<QtPlatform>(std::move(screen), std::move(hotkey));
+    return std::make_unique<QtPlatform>(std::move(screen), std::move(hotkey), ChooseDirectViews());
 }

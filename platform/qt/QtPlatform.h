@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DirectViews.h"
 #include "platform/GlobalHotkey.h"
 #include "platform/NoPointerAim.h"
 #include "platform/posix/SocketSingleCopy.h"
@@ -11,7 +12,6 @@
 #include "platform/qt/QtWebViews.h"
 #include "platform/ScreenAccess.h"
 #include "platform/ScreenReader.h"
-#include "platform/x11/XcbDirectViews.h"
 
 #include <memory>
 
@@ -27,9 +27,10 @@ struct ScreenBackEnd {
 // The desktop as Qt reaches it.
 class QtPlatform final : public QtCommonPlatform {
 public:
-    QtPlatform(ScreenBackEnd screen, std::unique_ptr<GlobalHotkey> hotkey)
+    QtPlatform(ScreenBackEnd screen, std::unique_ptr<GlobalHotkey> hotkey,
+               std::unique_ptr<DirectViews> direct)
         : QtCommonPlatform(QtFileDialogs::SaveDialog::Desktops), screen_(std::move(screen)),
-          hotkey_(std::move(hotkey)) {}
+          hotkey_(std::move(hotkey)), direct_(std::move(direct)) {}
 
     ScreenReader& Screen() override { return *screen_.Reader; }
     ScreenAccess& Access() override { return *screen_.Access; }
@@ -39,7 +40,7 @@ public:
     PageFetcher& Fetcher() override { return fetcher_; }
     WebViews& Views() override { return views_; }
     ::SingleCopy& SingleCopy() override { return copies_; }
-    DirectViews& Direct() override { return direct_; }
+    DirectViews& Direct() override { return *direct_; }
     PointerAim& Aim() override { return *screen_.Aim; }
     GlobalHotkey& Hotkey() override { return *hotkey_; }
 
@@ -52,5 +53,5 @@ private:
     ProcessPageFetcher fetcher_;
     QtWebViews views_;
     SocketSingleCopy copies_;
-    XcbDirectViews direct_;
+    std::unique_ptr<DirectViews> direct_;
 };

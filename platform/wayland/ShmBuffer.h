@@ -17,6 +17,8 @@ public:
     // A buffer of that shape and wl_shm format; nothing when memory cannot be had.
     wl_buffer* Get(wl_shm* shm, uint32_t format, int width, int height, int stride);
     const uint8_t* Pixels() const { return memory_; }
+    // The same memory, to draw into.
+    uint8_t* Memory() { return memory_; }
 
 private:
     void Release();

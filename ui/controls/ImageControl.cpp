@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 
@@ -43,7 +44,10 @@ void ImageControl::SetStretched(bool stretched) {
 }
 
 QImage& ImageControl::Canvas() {
-    const qreal scale = devicePixelRatioF();
+    // The window's own ratio is the control's: asked of the control, Qt first looks up its screen, which
+    // shows at forty canvases a second.
+    const QWindow* window = this->window()->windowHandle();
+    const qreal scale = window ? window->devicePixelRatio() : devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * scale).toSize();
     if (picture_.size() != pixels || picture_.devicePixelRatio() != scale ||
         picture_.format() != QImage::Format_RGB32) {

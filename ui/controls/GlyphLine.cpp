@@ -32,10 +32,14 @@ std::optional<GlyphLine::Glyph> GlyphLine::GlyphFor(QChar character) {
                        character.direction() != QChar::DirR && character.direction() != QChar::DirAL;
     if (plain && font_.isValid()) {
         const QList<quint32> indexes = font_.glyphIndexesForString(QString(character));
-        if (indexes.size() == 1 && indexes[0] != 0) {
-            const QList<QPointF> advances = font_.advancesForGlyphIndexes(indexes);
-            glyph = Glyph{indexes[0], InSixtyFourths(advances.value(0).x())};
-        }
+        const QList<QPointF> advances = indexes.size() == 1 && indexes[0] != 0
+                                            ? font_.advancesForGlyphIndexes(indexes)
+                                            : QList<QPointF>();
+        // An advance of part of a pixel is rounded by the layout or not, as the font engine can place
+        // glyphs between pixels or not: only whole pixels are taken.
+        const int advance = InSixtyFourths(advances.value(0).x());
+        if (advances.size() == 1 && advance % 64 == 0)
+            glyph = Glyph{indexes[0], advance};
     }
     glyphs_.insert(character.unicode(), glyph);
     return glyph;

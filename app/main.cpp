@@ -13,6 +13,10 @@
 #include <cstdlib>
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 // The program that has not saved yet. When the desktop goes away under the program (the X server
@@ -47,6 +51,13 @@ void SaveOnExit() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+    // The font engine reads tables of half a megabyte at start and lets them go; glibc would then raise
+    // its mmap threshold to that size, so the pictures and the magnifier's first canvas would land on
+    // the heap and leave holes there when replaced. The program's large buffers are few and made once,
+    // so a fixed threshold returns them whole without a map and unmap at every tick.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

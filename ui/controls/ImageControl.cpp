@@ -1,5 +1,6 @@
 #include "ui/controls/ImageControl.h"
 
+#include "ui/resources/JpegDecoder.h"
 #include "ui/resources/SkinPictures.h"
 
 #include <QAccessibleWidget>
@@ -27,6 +28,7 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 
 void ImageControl::SetPicture(const QImage& picture) {
     picture_ = picture;
+    file_.clear();
     update();
 }
 
@@ -35,6 +37,16 @@ bool ImageControl::LoadJpegResource(const QString& name, const QString& type) {
     if (!::LoadJpegResource(picture, name, type))
         return false;
     SetPicture(picture);
+    return true;
+}
+
+bool ImageControl::ShowJpegResource(const QString& name, const QString& type) {
+    QImage picture;
+    if (!::LoadJpegResource(picture, name, type))
+        return false;
+    picture_ = QImage();
+    file_ = FindPictureResource(name, type);
+    update();
     return true;
 }
 
@@ -57,17 +69,19 @@ QImage& ImageControl::Canvas() {
         if (!picture_.isNull())
             QPainter(&canvas).drawImage(0, 0, picture_);
         picture_ = std::move(canvas);
+        file_.clear();
     }
     return picture_;
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
+    const QImage picture = file_.isEmpty() ? picture_ : DecodeJpeg(file_);
+    if (picture.isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform); // pictures made for one scale, shown at another
     if (stretched_)
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(rect(), picture);
     else
-        painter.drawImage(0, 0, picture_);
+        painter.drawImage(0, 0, picture);
 }

@@ -102,10 +102,12 @@ void ListsPanel::Connect() {
 
 void ListsPanel::LoadSkin() {
     const QString jpg = QStringLiteral("jpg");
-    for (auto [image, name] : {std::pair{favouritesHeader_, "ImgColorFavList"},
-                               {valueRowPicture_, "ImgCurColorVal"},
-                               {historyHeader_, "ImgColorList"}})
-        image->LoadJpegResource(QString::fromLatin1(name), jpg);
+    // The headers are painted with the window; the value row's picture, under the value field, each time
+    // the value changes, so it is kept.
+    for (auto [image, name] :
+         {std::pair{favouritesHeader_, "ImgColorFavList"}, {historyHeader_, "ImgColorList"}})
+        image->ShowJpegResource(QString::fromLatin1(name), jpg);
+    valueRowPicture_->LoadJpegResource(QStringLiteral("ImgCurColorVal"), jpg);
 }
 
 void ListsPanel::RemoveSelectedFavourites() {

@@ -268,7 +268,7 @@ void MainWindow::LoadSkin() {
         setWindowTitle(QString::fromStdString(ProductShortName + ProgramVersionText()));
 
         buttonColumn_->LoadSkin();
-        bannerPicture_->LoadJpegResource(QStringLiteral("banner"), QStringLiteral("jpg"));
+        bannerPicture_->ShowJpegResource(QStringLiteral("banner"), QStringLiteral("jpg"));
         listsPanel_->LoadSkin();
     });
 }

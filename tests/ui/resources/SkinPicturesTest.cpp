@@ -103,6 +103,21 @@ TEST(SkinPictures, AMissingPictureLeavesTheControlAsItWas) {
     EXPECT_EQ(glyph.size(), QSize(56, 25));
 }
 
+// A picture shown from its file, decoded only when painted, paints as the decoded picture does; a missing
+// one leaves it as it was.
+TEST(SkinPictures, APictureShownFromItsFilePaintsAsTheDecodedOne) {
+    ImageControl decoded, shown;
+    ASSERT_TRUE(decoded.LoadJpegResource("ImgColorList", "jpg"));
+    ASSERT_TRUE(shown.ShowJpegResource("ImgColorList", "jpg"));
+    EXPECT_TRUE(shown.Picture().isNull());
+    decoded.resize(320, 40);
+    shown.resize(320, 40);
+    const QImage painted = decoded.grab().toImage();
+    EXPECT_EQ(shown.grab().toImage(), painted);
+    EXPECT_FALSE(shown.ShowJpegResource("nosuchpicture", "jpg"));
+    EXPECT_EQ(shown.grab().toImage(), painted);
+}
+
 TEST(JpegDecoder, BrokenDataDecodesToNothing) {
     const QByteArray good = FindPictureResource("ImgColorList", "jpg");
     ASSERT_EQ(DecodeJpeg(good).size(), QSize(300, 30));

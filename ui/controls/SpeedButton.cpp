@@ -50,5 +50,5 @@ void SpeedButton::paintEvent(QPaintEvent*) {
     // A pressed button's face moves one pixel down and right, as flat buttons do.
     const int shift = isDown() ? 1 : 0;
     const QPoint at((width() - glyph_.width()) / 2 + shift, (height() - glyph_.height()) / 2 + shift);
-    painter.drawPixmap(at, glyph_);
+    painter.drawImage(at, glyph_);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 #include <QToolButton>
 
@@ -14,7 +14,7 @@ class SpeedButton : public QToolButton {
 public:
     explicit SpeedButton(QWidget* parent = nullptr);
 
-    QPixmap Glyph() const { return glyph_; }
+    QImage Glyph() const { return glyph_; }
     // Loads the named "bmp" picture as the glyph; a missing or broken picture leaves the glyph as it was.
     void LoadGlyph(const QString& pictureName);
     // The name of the picture the glyph was last loaded from.
@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap glyph_;
+    QImage glyph_;
     QString glyphName_;
     std::optional<bool> on_;
 };

@@ -73,6 +73,18 @@ bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& typ
     return loaded;
 }
 
+bool LoadBitmapResource(QImage& picture, const QString& name, const QString& type) {
+    bool loaded = false;
+    RunGuarded([&] {
+        const QImage image = DecodeBmp(RequirePicture(name, type));
+        if (image.isNull())
+            throw std::runtime_error("not a BMP picture");
+        picture = image.convertToFormat(QImage::Format_RGB888);
+        loaded = true;
+    });
+    return loaded;
+}
+
 bool LoadJpegResource(QImage& picture, const QString& name, const QString& type) {
     bool loaded = false;
     RunGuarded([&] {

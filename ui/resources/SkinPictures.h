@@ -11,6 +11,9 @@ QByteArray FindPictureResource(const QString& name, const QString& type);
 // Reads the named BMP picture into the bitmap. A missing or broken picture leaves the bitmap as it was
 // and gives false; nothing is reported.
 bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& type);
+// The same into a picture of the file's own 24 bits a pixel, a quarter smaller than a bitmap of the
+// screen's 32.
+bool LoadBitmapResource(QImage& picture, const QString& name, const QString& type);
 
 // Decodes the named JPEG picture into the picture, with the same failure rule.
 bool LoadJpegResource(QImage& picture, const QString& name, const QString& type);

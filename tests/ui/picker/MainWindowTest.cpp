@@ -227,12 +227,12 @@ TEST_F(MainWindowTest, TogglesShowTheirState) {
     EXPECT_TRUE(Find("PnlColorPlatte")->isVisible());
     EXPECT_FALSE(Find("PnlZoom")->isVisible());
 
-    const QImage onPicture = Button("BtnAlwaysOnTop")->Glyph().toImage();
+    const QImage onPicture = Button("BtnAlwaysOnTop")->Glyph();
     Button("BtnAlwaysOnTop")->click();
     EXPECT_EQ(Button("BtnAlwaysOnTop")->GlyphName(), "ncAlwaysOnTop");
     EXPECT_FALSE(platform.WindowsFake.Topmost.at(&window));
     Button("BtnAlwaysOnTop")->click();
-    EXPECT_EQ(Button("BtnAlwaysOnTop")->Glyph().toImage(), onPicture);
+    EXPECT_EQ(Button("BtnAlwaysOnTop")->Glyph(), onPicture);
     EXPECT_TRUE(platform.WindowsFake.Topmost.at(&window));
 
     Button("BtnColorPre")->click();

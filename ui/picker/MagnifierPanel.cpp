@@ -90,10 +90,8 @@ MagnifierPanel::MagnifierPanel(ColorPicker& picker, Platform& platform, const Wi
     strip->setObjectName(QStringLiteral("ImgZoomBG"));
     constexpr int StripHeight = 25;
     layout->addWidget(strip, DockLayout::Top, StripHeight);
-    // Of the picture, only the rows the strip shows are kept, and the one below them, which a smooth
-    // stretch at a scale of 150 % or more blends into the last.
-    if (strip->LoadJpegResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg")))
-        strip->SetPicture(strip->Picture().copy(0, 0, strip->Picture().width(), StripHeight + 1));
+    // Painted with the panel, and again only when the zoom changes or a zoom button is pointed at.
+    strip->ShowJpegResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg"));
 
     auto* zoomOut = new SpeedButton(strip);
     zoomOut->setObjectName(QStringLiteral("BtnZoomout"));

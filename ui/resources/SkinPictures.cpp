@@ -46,6 +46,25 @@ QImage DecodeBmp(QByteArray data) {
     return reader.read();
 }
 
+QImage RequireBitmap(const QString& name, const QString& type) {
+    QImage image = DecodeBmp(RequirePicture(name, type));
+    if (image.isNull())
+        throw std::runtime_error("not a BMP picture");
+    return image;
+}
+
+// Whether the picture was loaded: a failure leaves what it was to load into as it was, and the guard
+// logs it.
+template <class Load>
+bool Loaded(Load load) {
+    bool loaded = false;
+    RunGuarded([&] {
+        load();
+        loaded = true;
+    });
+    return loaded;
+}
+
 } // namespace
 
 QByteArray FindPictureResource(const QString& name, const QString& type) {
@@ -62,37 +81,18 @@ QByteArray FindPictureResource(const QString& name, const QString& type) {
 }
 
 bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& type) {
-    bool loaded = false;
-    RunGuarded([&] {
-        const QImage image = DecodeBmp(RequirePicture(name, type));
-        if (image.isNull())
-            throw std::runtime_error("not a BMP picture");
-        bitmap = QPixmap::fromImage(image);
-        loaded = true;
-    });
-    return loaded;
+    return Loaded([&] { bitmap = QPixmap::fromImage(RequireBitmap(name, type)); });
 }
 
 bool LoadBitmapResource(QImage& picture, const QString& name, const QString& type) {
-    bool loaded = false;
-    RunGuarded([&] {
-        const QImage image = DecodeBmp(RequirePicture(name, type));
-        if (image.isNull())
-            throw std::runtime_error("not a BMP picture");
-        picture = image.convertToFormat(QImage::Format_RGB888);
-        loaded = true;
-    });
-    return loaded;
+    return Loaded([&] { picture = RequireBitmap(name, type).convertToFormat(QImage::Format_RGB888); });
 }
 
 bool LoadJpegResource(QImage& picture, const QString& name, const QString& type) {
-    bool loaded = false;
-    RunGuarded([&] {
+    return Loaded([&] {
         const QImage image = DecodeJpeg(RequirePicture(name, type));
         if (image.isNull())
             throw std::runtime_error("not a JPEG picture");
         picture = image;
-        loaded = true;
     });
-    return loaded;
 }

@@ -41,11 +41,11 @@ bool ImageControl::LoadJpegResource(const QString& name, const QString& type) {
 }
 
 bool ImageControl::ShowJpegResource(const QString& name, const QString& type) {
-    QImage picture;
-    if (!::LoadJpegResource(picture, name, type))
+    QByteArray file;
+    if (!LoadJpegFile(file, name, type))
         return false;
     picture_ = QImage();
-    file_ = FindPictureResource(name, type);
+    file_ = std::move(file);
     update();
     return true;
 }

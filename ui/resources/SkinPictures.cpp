@@ -53,6 +53,13 @@ QImage RequireBitmap(const QString& name, const QString& type) {
     return image;
 }
 
+QImage RequireJpeg(const QByteArray& data) {
+    QImage image = DecodeJpeg(data);
+    if (image.isNull())
+        throw std::runtime_error("not a JPEG picture");
+    return image;
+}
+
 // Whether the picture was loaded: a failure leaves what it was to load into as it was, and the guard
 // logs it.
 template <class Load>
@@ -89,10 +96,13 @@ bool LoadBitmapResource(QImage& picture, const QString& name, const QString& typ
 }
 
 bool LoadJpegResource(QImage& picture, const QString& name, const QString& type) {
+    return Loaded([&] { picture = RequireJpeg(RequirePicture(name, type)); });
+}
+
+bool LoadJpegFile(QByteArray& file, const QString& name, const QString& type) {
     return Loaded([&] {
-        const QImage image = DecodeJpeg(RequirePicture(name, type));
-        if (image.isNull())
-            throw std::runtime_error("not a JPEG picture");
-        picture = image;
+        QByteArray data = RequirePicture(name, type);
+        RequireJpeg(data);
+        file = std::move(data);
     });
 }

@@ -17,3 +17,5 @@ bool LoadBitmapResource(QImage& picture, const QString& name, const QString& typ
 
 // Decodes the named JPEG picture into the picture, with the same failure rule.
 bool LoadJpegResource(QImage& picture, const QString& name, const QString& type);
+// Reads the named JPEG file, undecoded, once it is seen to decode, with the same failure rule.
+bool LoadJpegFile(QByteArray& file, const QString& name, const QString& type);

@@ -7,7 +7,11 @@
 #include <QImage>
 #include <QRect>
 
+#include <optional>
+#include <utility>
+
 class WaylandConnection;
+struct wl_output;
 struct WlrGlobals;
 
 // Regions of a wlroots desktop's screen, copied through its screen-copy protocol: each monitor copies
@@ -29,7 +33,23 @@ private:
     bool CaptureInto(QImage& picture, const QRect& region, const WlrOutputs::Output& output,
                      const Monitor& monitor);
 
+    // A region asked of a monitor: its size in the layout, and the monitor as it was.
+    struct Shape {
+        wl_output* Output;
+        QRect Layout;
+        QSize Pixels;
+        QSize Requested;
+        bool operator==(const Shape&) const = default;
+    };
+    // The buffer the desktop asks for.
+    struct Buffer {
+        uint32_t Format;
+        int Width, Height, Stride;
+    };
+
     WaylandConnection& connection_;
     const WlrGlobals& globals_;
     ShmBuffer capture_;
+    // The buffer the last copy was made into, and the region's shape it was for.
+    std::optional<std::pair<Shape, Buffer>> known_;
 };

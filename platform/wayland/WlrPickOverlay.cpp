@@ -70,6 +70,7 @@ struct WlrPickOverlay::Listeners {
             emit pick->PointerFound();
         }
         pick->entered_ = overlay->Shows;
+        pick->enterSerial_ = serial;
         SetCrossCursor(pick, pointer, serial);
     }
     static void SetCrossCursor(WlrPickOverlay* pick, wl_pointer* pointer, uint32_t serial) {
@@ -78,7 +79,7 @@ struct WlrPickOverlay::Listeners {
             pick->cursor_.Get(pick->globals_.Shm, WL_SHM_FORMAT_ARGB8888, Size, Size, Size * 4);
         if (!buffer)
             return;
-        DrawCross(QImage(pick->cursor_.Pixels(), Size, Size, Size * 4, QImage::Format_ARGB32_Premultiplied),
+        DrawCross(QImage(pick->cursor_.Memory(), Size, Size, Size * 4, QImage::Format_ARGB32_Premultiplied),
                   Hot);
         if (!pick->cursorSurface_)
             pick->cursorSurface_ = wl_compositor_create_surface(pick->globals_.Compositor);
@@ -104,11 +105,13 @@ struct WlrPickOverlay::Listeners {
     static void Leave(void* data, wl_pointer*, uint32_t, wl_surface*) {
         static_cast<WlrPickOverlay*>(data)->entered_ = nullptr;
     }
-    static void Motion(void* data, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y) {
+    static void Motion(void* data, wl_pointer* pointer, uint32_t, wl_fixed_t x, wl_fixed_t y) {
         auto* pick = static_cast<WlrPickOverlay*>(data);
         if (pick->entered_) {
             pick->pointer_at_ = QPointF(pick->entered_->Layout.topLeft()) +
                                 QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+            if (!pick->aim_.isNull())
+                SetCrossCursor(pick, pointer, pick->enterSerial_); // hidden while the keys aimed
             pick->aim_ = {};
         }
     }
@@ -287,19 +290,29 @@ void WlrPickOverlay::OnKey(bool pressed, xkb_keysym_t key) {
             PickAtPointer();
         break;
     case XKB_KEY_Left:
-        aim_ += QPoint(-step, 0);
+        Aim(QPoint(-step, 0));
         break;
     case XKB_KEY_Right:
-        aim_ += QPoint(step, 0);
+        Aim(QPoint(step, 0));
         break;
     case XKB_KEY_Up:
-        aim_ += QPoint(0, -step);
+        Aim(QPoint(0, -step));
         break;
     case XKB_KEY_Down:
-        aim_ += QPoint(0, step);
+        Aim(QPoint(0, step));
         break;
     default:
         break;
+    }
+}
+
+// The cross stays where the pointer is, away from the pixel aimed at: it is hidden until the pointer
+// moves, so that it neither misleads nor, where the desktop draws it into the screen, is what is read.
+void WlrPickOverlay::Aim(QPoint move) {
+    aim_ += move;
+    if (entered_) {
+        wl_pointer_set_cursor(pointer_, enterSerial_, nullptr, 0, 0);
+        connection_.Flush();
     }
 }
 

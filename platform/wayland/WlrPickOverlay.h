@@ -60,6 +60,7 @@ private:
     // Picks what lies under the pointer once the events at hand are handled.
     void PickAtPointer();
     void OnKey(bool pressed, xkb_keysym_t key);
+    void Aim(QPoint move);
     void OnWheel(int notches);
 
     WaylandConnection& connection_;
@@ -70,6 +71,8 @@ private:
     std::list<Overlay> overlays_;
     ShmBuffer clear_, cursor_;
     wl_surface* cursorSurface_ = nullptr;
+    // The pointer's last entry into an overlay, which a change of its cursor names.
+    uint32_t enterSerial_ = 0;
     QPointF pointer_at_;
     // The arrow keys' move from the device pixel under the pointer, until the pointer moves itself.
     QPoint aim_;

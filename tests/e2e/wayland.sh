@@ -20,6 +20,8 @@ sleep 1.5
 press_pick_button 100 650
 wait_until magnifier_shows FF0000 || fail "the magnifier does not show the screen under the pointer"
 wait_until history_shows FF0000 || fail "no sample of #FF0000 was taken in the pick mode"
+# The pointer is a cross-hair open at its middle; this desktop draws it into the screen itself.
+desktop_shows 100 656 000000 || fail "no cross-hair under the pointer: $(pixel 100 656) below it"
 background "#0000FF"
 wait_until magnifier_shows 0000FF || fail "the magnifier does not follow a changing screen"
 click

@@ -2,13 +2,16 @@
 # Picking's cost on a wlroots desktop and on GNOME (its screen cast) against the same picking on X11, in
 # one run: each desktop headless (sway and Xvfb with a window manager at 1280x800, mutter at 1280x720),
 # the program picking for 20 s while the pointer moves every 56 ms and the screen changes every 280 ms,
-# then 10 s more with the pointer resting on a still screen. Prints the CPU of one core taken by the program, and on Wayland by the compositor too,
-# which makes the copies the program asks for.
+# then 10 s more with the pointer resting on a still screen. Prints the CPU of one core taken by the
+# program, and on Wayland by the compositor too, which makes the copies the program asks for; with
+# WAYLAND_ROUNDS (default 1) rounds of the three, each round's ratios to X11 and their least, median
+# and most, since one round's ratio moves by a fifth on a shared machine.
 #   bench/wayland.sh [build folder with the tests, default build/test]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build/test}
 seconds=20
+rounds=${WAYLAND_ROUNDS:-1}
 colours=(FF0000 00FF00 0000FF FFFF00 00FFFF)
 cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
 
@@ -61,12 +64,33 @@ x11)
   paint() { xsetroot -solid "#$1"; }
   ;;
 *)
-  echo "On a wlroots desktop (pick mode):"
-  INSIDE=wayland "$here/../tests/e2e/with-sway.sh" "$build/tests/tintra_virtual_pointer" "$0" "$build"
-  echo "On GNOME (screen cast):"
-  INSIDE=gnome "$here/../tests/e2e/with-gnome.sh" "$0" "$build"
-  echo "On X11:"
-  INSIDE=x11 XVFB_SCREEN=1280x800x24 "$here/../tests/e2e/with-xvfb.sh" --wm "$0" "$build"
+  # Shows a desktop's report and keeps the program's CPU while the pointer moves, from its line
+  # "moving   program 1.23%, ...".
+  report() {
+    local text
+    text=$("$@" 2>&1)
+    echo "$text" >&2
+    awk '/moving/ {sub("%,?", "", $3); print $3}' <<<"$text"
+  }
+  ratios_wlroots=() ratios_gnome=()
+  for ((round = 1; round <= rounds; ++round)); do
+    [ "$rounds" -gt 1 ] && echo "Round $round of $rounds:"
+    echo "On a wlroots desktop (pick mode):"
+    wlroots=$(INSIDE=wayland report "$here/../tests/e2e/with-sway.sh" "$build/tests/tintra_virtual_pointer" \
+      "$0" "$build")
+    echo "On GNOME (screen cast):"
+    gnome=$(INSIDE=gnome report "$here/../tests/e2e/with-gnome.sh" "$0" "$build")
+    echo "On X11:"
+    x11=$(INSIDE=x11 XVFB_SCREEN=1280x800x24 report "$here/../tests/e2e/with-xvfb.sh" --wm "$0" "$build")
+    ratios_wlroots+=("$(awk -v w="$wlroots" -v x="$x11" 'BEGIN {if (w != "" && x > 0) printf "%.2f", w / x}')")
+    ratios_gnome+=("$(awk -v g="$gnome" -v x="$x11" 'BEGIN {if (g != "" && x > 0) printf "%.2f", g / x}')")
+    echo "  this round: wlroots ${ratios_wlroots[-1]:-?}, GNOME ${ratios_gnome[-1]:-?} times X11's CPU"
+  done
+  spread() { printf '%s\n' "$@" | grep . | sort -n | awk '{v[NR] = $1} END {if (NR) printf "%.2f / %.2f / %.2f", v[1], v[int((NR + 1) / 2)], v[NR]}'; }
+  if [ "$rounds" -gt 1 ]; then
+    echo "Against X11, least / median / most of $rounds rounds:"
+    echo "  wlroots pick mode $(spread "${ratios_wlroots[@]}"), GNOME screen cast $(spread "${ratios_gnome[@]}")"
+  fi
   exit
   ;;
 esac

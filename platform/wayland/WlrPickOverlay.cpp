@@ -37,8 +37,19 @@ struct WlrPickOverlay::Listeners {
         wl_surface_destroy(overlay.Surface);
     }
 
+    // A pointer or keyboard the seat no longer has is let go and taken anew when one comes back: the
+    // old one would stay silent.
     static void Capabilities(void* data, wl_seat* seat, uint32_t capabilities) {
         auto* pick = static_cast<WlrPickOverlay*>(data);
+        if (!(capabilities & WL_SEAT_CAPABILITY_POINTER) && pick->pointer_) {
+            wl_pointer_release(pick->pointer_);
+            pick->pointer_ = nullptr;
+            pick->entered_ = nullptr;
+        }
+        if (!(capabilities & WL_SEAT_CAPABILITY_KEYBOARD) && pick->keyboard_) {
+            wl_keyboard_release(pick->keyboard_);
+            pick->keyboard_ = nullptr;
+        }
         if ((capabilities & WL_SEAT_CAPABILITY_POINTER) && !pick->pointer_) {
             pick->pointer_ = wl_seat_get_pointer(seat);
             wl_pointer_add_listener(pick->pointer_, &Pointer, pick);
@@ -87,6 +98,7 @@ struct WlrPickOverlay::Listeners {
         wl_surface_damage(pick->cursorSurface_, 0, 0, Size, Size);
         wl_surface_commit(pick->cursorSurface_);
         wl_pointer_set_cursor(pointer, serial, pick->cursorSurface_, Hot, Hot);
+        pick->crossHidden_ = false;
     }
     // A cross whose middle is left open: where the desktop draws the pointer into the screen itself,
     // the pixel under the hot spot and its neighbours still show what lies beneath.
@@ -110,8 +122,8 @@ struct WlrPickOverlay::Listeners {
         if (pick->entered_) {
             pick->pointer_at_ = QPointF(pick->entered_->Layout.topLeft()) +
                                 QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
-            if (!pick->aim_.isNull())
-                SetCrossCursor(pick, pointer, pick->enterSerial_); // hidden while the keys aimed
+            if (pick->crossHidden_)
+                SetCrossCursor(pick, pointer, pick->enterSerial_);
             pick->aim_ = {};
         }
     }
@@ -310,9 +322,10 @@ void WlrPickOverlay::OnKey(bool pressed, xkb_keysym_t key) {
 // moves, so that it neither misleads nor, where the desktop draws it into the screen, is what is read.
 void WlrPickOverlay::Aim(QPoint move) {
     aim_ += move;
-    if (entered_) {
+    if (entered_ && !crossHidden_) {
         wl_pointer_set_cursor(pointer_, enterSerial_, nullptr, 0, 0);
         connection_.Flush();
+        crossHidden_ = true;
     }
 }
 

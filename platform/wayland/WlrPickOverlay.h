@@ -73,6 +73,8 @@ private:
     wl_surface* cursorSurface_ = nullptr;
     // The pointer's last entry into an overlay, which a change of its cursor names.
     uint32_t enterSerial_ = 0;
+    // Hidden while the arrow keys aim, until the pointer moves.
+    bool crossHidden_ = false;
     QPointF pointer_at_;
     // The arrow keys' move from the device pixel under the pointer, until the pointer moves itself.
     QPoint aim_;

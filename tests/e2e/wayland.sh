@@ -22,6 +22,13 @@ wait_until magnifier_shows FF0000 || fail "the magnifier does not show the scree
 wait_until history_shows FF0000 || fail "no sample of #FF0000 was taken in the pick mode"
 # The pointer is a cross-hair open at its middle; this desktop draws it into the screen itself.
 desktop_shows 100 656 000000 || fail "no cross-hair under the pointer: $(pixel 100 656) below it"
+# The arrow keys aim away from the pointer and hide the cross until the pointer moves, even back.
+wtype -s 300 -k Right -k Left
+sleep 0.3
+desktop_shows 100 656 FF0000 || fail "the cross stayed while the keys aimed: $(pixel 100 656) below it"
+point 100 640
+sleep 0.3
+desktop_shows 100 646 000000 || fail "the cross did not come back with the pointer: $(pixel 100 646) below it"
 background "#0000FF"
 wait_until magnifier_shows 0000FF || fail "the magnifier does not follow a changing screen"
 click

@@ -5,7 +5,9 @@
 # then 10 s more with the pointer resting on a still screen. Prints the CPU of one core taken by the
 # program, and on Wayland by the compositor too, which makes the copies the program asks for; with
 # WAYLAND_ROUNDS (default 1) rounds of the three, each round's ratios to X11 and their least, median
-# and most, since one round's ratio moves by a fifth on a shared machine.
+# and most, since one round's ratio moves by a fifth on a shared machine. POINTER_WIGGLE_HZ (say 500)
+# adds a hand-held mouse's small moves, that many a second, on the wlroots desktop only: for comparing
+# two builds there, not for the ratios.
 #   bench/wayland.sh [build folder with the tests, default build/test]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)

@@ -16,6 +16,10 @@ std::unique_ptr<WaylandConnection> WaylandConnection::Open() {
 WaylandConnection::WaylandConnection(wl_display* display)
     : display_(display), notifier_(wl_display_get_fd(display), QSocketNotifier::Read) {
     connect(&notifier_, &QSocketNotifier::activated, this, &WaylandConnection::ReadEvents);
+    constexpr int LongestUnreadMs = 100;
+    unread_.setSingleShot(true);
+    unread_.setInterval(LongestUnreadMs);
+    connect(&unread_, &QTimer::timeout, this, &WaylandConnection::ReadWaiting);
 }
 
 WaylandConnection::~WaylandConnection() { wl_display_disconnect(display_); }
@@ -30,6 +34,7 @@ bool WaylandConnection::Broken() {
         return lost_;
     lost_ = true;
     notifier_.setEnabled(false);
+    unread_.stop();
     emit Lost();
     return true;
 }
@@ -42,6 +47,24 @@ void WaylandConnection::ReadEvents() {
     wl_display_dispatch_pending(display_);
     Flush();
     Broken();
+}
+
+void WaylandConnection::Hold(bool held) {
+    held_ = held;
+    notifier_.setEnabled(!held_ && !lost_);
+    ReadWaiting();
+}
+
+void WaylandConnection::ReadWaiting() {
+    if (lost_)
+        return;
+    pollfd socket{wl_display_get_fd(display_), POLLIN, 0};
+    if (poll(&socket, 1, 0) > 0)
+        ReadEvents();
+    if (held_ && !lost_)
+        unread_.start();
+    else
+        unread_.stop();
 }
 
 bool WaylandConnection::WaitUntil(const std::function<bool()>& done, int timeoutMs) {

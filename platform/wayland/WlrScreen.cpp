@@ -133,15 +133,23 @@ void WlrScreen::Start() {
         return;
     }
     overlay_->Open();
+    connection_->Hold(true); // the pointer's moves are read at each look at it
     // The desktop tells where the pointer is only once it moves over the overlay.
     emit Explain(QString::fromStdString(MsgMoveToPick));
 }
 
-void WlrScreen::Stop() { overlay_->Close(); }
+void WlrScreen::Stop() {
+    overlay_->Close();
+    connection_->Hold(false);
+}
 
 QPoint WlrScreen::PointerPosition() const { return overlay_->PointerPosition(); }
 
-bool WlrScreen::PointerKnown() const { return overlay_->PointerKnown(); }
+bool WlrScreen::PointerKnown() const {
+    if (overlay_->IsOpen())
+        connection_->ReadWaiting();
+    return overlay_->PointerKnown();
+}
 
 QList<Monitor> WlrScreen::Monitors() const { return outputs_->Monitors(); }
 

@@ -1,12 +1,18 @@
 // A pointer for a desktop that has none, such as a compositor run headless for the tests: while
 // this runs, the seat offers a pointer to its clients, and the desktop's own commands move it.
 // Prints "ready" once the pointer exists; ends when its standard input closes or it is killed.
+// With POINTER_WIGGLE_HZ set, it also moves the pointer a pixel right and back that many times a
+// second, as a mouse in a hand sends its small moves.
 #include "wlr-virtual-pointer-unstable-v1-client.h"
 
 #include <wayland-client.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,11 +43,23 @@ int main() {
         std::fprintf(stderr, "the compositor offers no virtual pointer\n");
         return 1;
     }
-    zwlr_virtual_pointer_manager_v1_create_virtual_pointer(manager, seat);
+    zwlr_virtual_pointer_v1* pointer = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(manager, seat);
     wl_display_roundtrip(display);
     std::printf("ready\n");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
+    const char* wiggle = std::getenv("POINTER_WIGGLE_HZ");
+    const int hz = wiggle ? std::atoi(wiggle) : 0;
+    pollfd input{0, POLLIN, 0};
+    char byte;
+    for (uint32_t step = 0;; ++step) {
+        if (poll(&input, 1, hz > 0 ? 1000 / hz : -1) > 0 && read(0, &byte, 1) <= 0)
+            break;
+        if (hz > 0) {
+            zwlr_virtual_pointer_v1_motion(pointer, step * (1000 / hz), wl_fixed_from_int(step % 2 ? -1 : 1),
+                                           0);
+            zwlr_virtual_pointer_v1_frame(pointer);
+            wl_display_flush(display);
+        }
     }
     wl_display_disconnect(display);
     return 0;

@@ -167,7 +167,7 @@ std::optional<ColorValue> WlrScreen::ScreenPixelSource(int x, int y) {
 }
 
 QImage WlrScreen::GrabRegion(const QRect& region) {
-    if (!PointerKnown())
+    if (!overlay_->PointerKnown())
         return {}; // the pointer's place is not known yet, so neither is what lies around it
     return copy_->Grab(region, *outputs_);
 }

@@ -5,8 +5,6 @@
 #include "ui/controls/WindowColors.h"
 #include "ui/resources/SkinPictures.h"
 
-#include <QPixmap>
-
 namespace {
 
 constexpr ColorValue BandColor = 16449269; // red 245, green 254, blue 250
@@ -29,9 +27,9 @@ QWidget* Band(QWidget* window, const char* left, const char* middle, const char*
 
 ImageControl* FramePicture(QWidget* parent, const char* name) {
     auto* image = new ImageControl(parent);
-    QPixmap picture;
+    QImage picture;
     LoadBitmapResource(picture, QString::fromLatin1(name), QStringLiteral("bmp"));
-    image->SetPicture(picture.toImage());
+    image->SetPicture(picture);
     image->SetStretched(true);
     return image;
 }

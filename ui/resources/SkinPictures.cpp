@@ -87,10 +87,6 @@ QByteArray FindPictureResource(const QString& name, const QString& type) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool LoadBitmapResource(QPixmap& bitmap, const QString& name, const QString& type) {
-    return Loaded([&] { bitmap = QPixmap::fromImage(RequireBitmap(name, type)); });
-}
-
 bool LoadBitmapResource(QImage& picture, const QString& name, const QString& type) {
     return Loaded([&] { picture = RequireBitmap(name, type).convertToFormat(QImage::Format_RGB888); });
 }

@@ -35,7 +35,7 @@ TEST(SkinPictures, EveryPictureDecodesToItsSize) {
     for (const auto& c : Pictures) {
         SCOPED_TRACE(c.Name);
         if (QByteArray(c.Type) == "bmp") {
-            QPixmap bitmap;
+            QImage bitmap;
             ASSERT_TRUE(LoadBitmapResource(bitmap, c.Name, c.Type));
             EXPECT_EQ(bitmap.size(), c.Size);
         } else {
@@ -49,7 +49,7 @@ TEST(SkinPictures, EveryPictureDecodesToItsSize) {
 #ifdef Q_OS_LINUX
 // The pictures are read by the program's own readers: no image plugin is loaded, and kept, for them.
 TEST(SkinPictures, NoImagePluginIsLoaded) {
-    QPixmap bitmap;
+    QImage bitmap;
     ASSERT_TRUE(LoadBitmapResource(bitmap, "BtnCopyColor", "bmp"));
     ImageControl image;
     ASSERT_TRUE(image.LoadJpegResource("banner", "jpg"));
@@ -97,7 +97,7 @@ TEST(SkinPictures, AMissingPictureLeavesTheControlAsItWas) {
     EXPECT_FALSE(image.LoadJpegResource("nosuchpicture", "jpg"));
     EXPECT_EQ(image.Picture().size(), QSize(300, 30));
 
-    QPixmap glyph;
+    QImage glyph;
     ASSERT_TRUE(LoadBitmapResource(glyph, "BtnClose", "bmp"));
     EXPECT_FALSE(LoadBitmapResource(glyph, "banner", "bmp"));
     EXPECT_EQ(glyph.size(), QSize(56, 25));

@@ -8,7 +8,8 @@
 #    with the maker's site unreachable, and again after the help window has been opened.
 #   bench/memory.sh [build folder, default build/bench]   (the program, its browser module and
 #   bench/tintra_scenery are taken from there)
-# MEMORY_SECONDS (default 60) sets the length of the first part's picking.
+# MEMORY_SECONDS (default 60) sets the length of the first part's picking; MEMORY_MAPPINGS (default 15) how
+# many of the last run's largest mappings are shown.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${INSIDE_XVFB:-}" != 1 ]; then
@@ -31,6 +32,16 @@ tree_rss() {
   echo $((total / 1024))
 }
 
+# The mappings of a process that hold the most of its resident memory, each file's mappings together,
+# the heap and the other anonymous memory apart: what a figure is made of.
+largest_mappings() {
+  awk '/^[0-9a-f]+-[0-9a-f]+ / {name = $6; if (name == "") name = "(anonymous)"}
+       /^Rss:/ {rss[name] += $2}
+       /^Anonymous:/ {anon[name] += $2}
+       END {for (n in rss) if (rss[n] > 0) printf "%8d %6d  %s\n", rss[n], anon[n], n}' "/proc/$1/smaps" |
+    sort -rn | head -"${MEMORY_MAPPINGS:-15}"
+}
+
 # Least, median and most of the numbers on standard input, in MB from kB.
 spread() {
   sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f MB", v[1] / 1024, v[int((NR + 1) / 2)] / 1024, v[NR] / 1024}'
@@ -47,6 +58,7 @@ for ((run = 1; run <= runs; ++run)); do
   sleep "$seconds"
   resident+=("$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")")
   anonymous+=("$(awk '/^Anonymous/ {print $2}' "/proc/$pid/smaps_rollup")")
+  [ "$run" = "$runs" ] && largest=$(largest_mappings "$pid")
   kill "$pid"
   wait "$pid" 2>/dev/null
   rm -rf "$(dirname "$program")"
@@ -55,6 +67,8 @@ for ((run = 1; run <= runs; ++run)); do
 done
 echo "  resident  (least / median / most): $(printf '%s\n' "${resident[@]}" | spread)"
 echo "  anonymous (least / median / most): $(printf '%s\n' "${anonymous[@]}" | spread)"
+echo "  where the last run's resident memory lies, largest first (resident, of it anonymous, in kB):"
+echo "$largest"
 kill "$scenery"
 wait "$scenery" 2>/dev/null
 

@@ -46,11 +46,17 @@ gnome)
   token=$(cat /proc/sys/kernel/random/uuid)
   seed_share "$token"
   printf '[default]\r\nScreenShareToken=%s\r\nAlwaysOnTop=0\r\n' "$token" >"$(dirname "$program")/default"
+  # The picture moves by itself every 280 ms. It covers the monitor, so it shows first and the program
+  # opens above it: a window under it would not be drawn at all, which is no measure of drawing it.
+  shown=$(dirname "$program")/shown
+  "$build/tests/tintra_gnome_pattern" 280 7>&- 8<&- >"$shown" &
+  shifting=$!
+  for ((wait = 0; wait < 100; ++wait)); do
+    grep -q shown "$shown" && break
+    sleep 0.1
+  done
   QT_QPA_PLATFORM=wayland "$program" 7>&- 8<&- 2>/dev/null &
   pid=$!
-  # The picture moves by itself every 280 ms.
-  "$build/tests/tintra_gnome_pattern" 280 7>&- 8<&- >/dev/null &
-  shifting=$!
   sleep 3
   compositor=$(pgrep -n -x mutter)
   move() { point "$1" "$2"; }

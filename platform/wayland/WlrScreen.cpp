@@ -140,6 +140,7 @@ void WlrScreen::Start() {
 
 void WlrScreen::Stop() {
     overlay_->Close();
+    copy_->Unwatch();
     connection_->Hold(false);
 }
 
@@ -165,6 +166,8 @@ std::optional<ColorValue> WlrScreen::ScreenPixelSource(int x, int y) {
     const QRgb rgb = pixel.pixel(0, 0);
     return PackRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
+
+bool WlrScreen::ScreenChanged(const QRect& region) { return copy_->Changed(region, *outputs_); }
 
 QImage WlrScreen::GrabRegion(const QRect& region) {
     if (!overlay_->PointerKnown())

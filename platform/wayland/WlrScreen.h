@@ -40,7 +40,7 @@ public:
     std::optional<ColorValue> ScreenPixelSource(int x, int y) override;
     QImage GrabRegion(const QRect& region) override;
     QList<Monitor> Monitors() const override;
-    bool ScreenChanged(const QRect&) override { return true; }
+    bool ScreenChanged(const QRect& region) override;
 
 private:
     struct Listeners;

@@ -33,11 +33,17 @@ void CopyRows(const QImage& from, const QRect& rectangle, QImage& to, QPoint at)
 } // namespace
 
 struct WlrScreenCopy::Capture {
-    WlrScreenCopy* Owner;
+    WlrScreenCopy* Owner = nullptr;
+    bool WaitForDrawing = false;
     uint32_t Format = 0;
     int Width = 0, Height = 0, Stride = 0;
     bool Offered = false, Copying = false, Ready = false, Failed = false, YInvert = false;
     zwlr_screencopy_frame_v1* Frame = nullptr;
+
+    ~Capture() {
+        if (Frame)
+            zwlr_screencopy_frame_v1_destroy(Frame);
+    }
 };
 
 struct WlrScreenCopy::Listeners {
@@ -62,7 +68,10 @@ struct WlrScreenCopy::Listeners {
             capture->Failed = true;
             return;
         }
-        zwlr_screencopy_frame_v1_copy(capture->Frame, buffer);
+        if (capture->WaitForDrawing)
+            zwlr_screencopy_frame_v1_copy_with_damage(capture->Frame, buffer);
+        else
+            zwlr_screencopy_frame_v1_copy(capture->Frame, buffer);
         capture->Copying = true;
     }
     static void Flags(void* data, zwlr_screencopy_frame_v1*, uint32_t flags) {
@@ -89,62 +98,139 @@ struct WlrScreenCopy::Listeners {
                                                               .buffer_done = BufferDone};
 };
 
+WlrScreenCopy::WlrScreenCopy(WaylandConnection& connection, const WlrGlobals& globals)
+    : connection_(connection), globals_(globals) {}
+
+WlrScreenCopy::~WlrScreenCopy() = default;
+
+WlrScreenCopy::Part WlrScreenCopy::PartOf(const QRect& region, const WlrOutputs::Output& output,
+                                          const Monitor& monitor) {
+    Part part;
+    part.Device = monitor.Device.intersected(region);
+    part.Local = part.Device.translated(-monitor.Device.topLeft());
+    // The desktop copies a region of its layout, so the layout's pixels that cover the part are asked
+    // for, and the part cut from their device pixels.
+    part.ScaleX = double(monitor.Device.width()) / output.Layout.width();
+    part.ScaleY = double(monitor.Device.height()) / output.Layout.height();
+    const int left = int(std::floor(part.Local.left() / part.ScaleX));
+    const int top = int(std::floor(part.Local.top() / part.ScaleY));
+    const int right = int(std::ceil((part.Local.right() + 1) / part.ScaleX));
+    const int bottom = int(std::ceil((part.Local.bottom() + 1) / part.ScaleY));
+    part.Asked = QRect(left, top, right - left, bottom - top);
+    part.Key = Shape{output.Handle, output.Layout, output.Pixels, part.Asked.size()};
+    part.WholeScale = monitor.Device.width() % output.Layout.width() == 0 &&
+                      monitor.Device.height() % output.Layout.height() == 0;
+    return part;
+}
+
+std::optional<WlrScreenCopy::Part> WlrScreenCopy::OnePart(const QRect& region, const WlrOutputs& outputs) {
+    std::optional<Part> only;
+    auto output = outputs.All().begin();
+    for (const Monitor& monitor : outputs.Monitors()) {
+        if (monitor.Device.intersects(region)) {
+            if (only)
+                return std::nullopt;
+            only = PartOf(region, *output, monitor);
+        }
+        ++output;
+    }
+    return only;
+}
+
+bool WlrScreenCopy::Changed(const QRect& region, const WlrOutputs& outputs) const {
+    if (!watch_ || watch_->Ready || watch_->Failed || region != watchedRegion_)
+        return true;
+    return OnePart(region, outputs) != watchedPart_;
+}
+
+void WlrScreenCopy::Unwatch() {
+    if (!watch_)
+        return;
+    watch_.reset();
+    watchedPart_.reset();
+    connection_.Flush();
+}
+
 QImage WlrScreenCopy::Grab(const QRect& region, const WlrOutputs& outputs) {
     QImage picture(region.size(), QImage::Format_RGB32);
     if (picture.isNull())
         return {};
     picture.fill(Qt::black);
+    const std::optional<Part> one = OnePart(region, outputs);
+    // The desktop drew since the last grab of this region, and the copy it then made is this grab.
+    if (watch_ && watch_->Ready && region == watchedRegion_ && one == watchedPart_) {
+        const bool read = Read(*watch_, *one, picture, region);
+        watch_.reset();
+        if (read) {
+            Watch(region, *one);
+            connection_.Flush();
+            return picture;
+        }
+    }
+    Unwatch(); // its buffer is this copy's
     const QList<Monitor> monitors = outputs.Monitors();
     auto output = outputs.All().begin();
     for (const Monitor& monitor : monitors) {
-        if (monitor.Device.intersects(region) && !CaptureInto(picture, region, *output, monitor))
+        if (monitor.Device.intersects(region) &&
+            !CaptureInto(picture, region, PartOf(region, *output, monitor))) {
+            connection_.Flush();
             return {};
+        }
         ++output;
     }
+    if (one)
+        Watch(region, *one);
+    connection_.Flush(); // the copies' ends and the new watch
     return picture;
 }
 
-bool WlrScreenCopy::CaptureInto(QImage& picture, const QRect& region, const WlrOutputs::Output& output,
-                                const Monitor& monitor) {
-    const QRect part = monitor.Device.intersected(region);
-    const QRect local = part.translated(-monitor.Device.topLeft());
-    // The desktop copies a region of its layout, so the layout's pixels that cover the part are asked
-    // for, and the part cut from their device pixels.
-    const double scaleX = double(monitor.Device.width()) / output.Layout.width();
-    const double scaleY = double(monitor.Device.height()) / output.Layout.height();
-    const int left = int(std::floor(local.left() / scaleX)), top = int(std::floor(local.top() / scaleY));
-    const int right = int(std::ceil((local.right() + 1) / scaleX));
-    const int bottom = int(std::ceil((local.bottom() + 1) / scaleY));
-    Capture capture{this};
-    capture.Frame = zwlr_screencopy_manager_v1_capture_output_region(globals_.Screencopy, 0, output.Handle,
-                                                                     left, top, right - left, bottom - top);
-    zwlr_screencopy_frame_v1_add_listener(capture.Frame, &Listeners::Frames, &capture);
-    // At a whole scale, a region of the same size on the same monitor takes a buffer of the same shape
-    // wherever it lies: the copy goes with the request, saving a wait for the desktop's answer.
-    const bool wholeScale = monitor.Device.width() % output.Layout.width() == 0 &&
-                            monitor.Device.height() % output.Layout.height() == 0;
-    const Shape shape{output.Handle, output.Layout, output.Pixels, QSize(right - left, bottom - top)};
-    if (wholeScale && known_ && known_->first == shape) {
-        capture.Format = known_->second.Format;
-        capture.Width = known_->second.Width;
-        capture.Height = known_->second.Height;
-        capture.Stride = known_->second.Stride;
-        capture.Offered = true;
-        Listeners::Copy(&capture);
+std::unique_ptr<WlrScreenCopy::Capture> WlrScreenCopy::Ask(const Part& part, bool waitForDrawing) {
+    auto capture = std::make_unique<Capture>();
+    capture->Owner = this;
+    capture->WaitForDrawing = waitForDrawing;
+    capture->Frame = zwlr_screencopy_manager_v1_capture_output_region(
+        globals_.Screencopy, 0, part.Key.Output, part.Asked.x(), part.Asked.y(), part.Asked.width(),
+        part.Asked.height());
+    zwlr_screencopy_frame_v1_add_listener(capture->Frame, &Listeners::Frames, capture.get());
+    // At a whole scale the copy goes with the request, saving a wait for the desktop's answer.
+    if (part.WholeScale && known_ && known_->first == part.Key) {
+        capture->Format = known_->second.Format;
+        capture->Width = known_->second.Width;
+        capture->Height = known_->second.Height;
+        capture->Stride = known_->second.Stride;
+        capture->Offered = true;
+        Listeners::Copy(capture.get());
     }
+    return capture;
+}
+
+void WlrScreenCopy::Watch(const QRect& region, const Part& part) {
+    // Only a copy sent with its request can wait unread: one that waits for the buffer's shape first
+    // would need a look at the desktop's answer before it is even asked for.
+    if (!part.WholeScale || !known_ || known_->first != part.Key ||
+        zwlr_screencopy_manager_v1_get_version(globals_.Screencopy) < 2)
+        return;
+    watch_ = Ask(part, true);
+    watchedRegion_ = region;
+    watchedPart_ = part;
+}
+
+bool WlrScreenCopy::CaptureInto(QImage& picture, const QRect& region, const Part& part) {
+    const std::unique_ptr<Capture> capture = Ask(part, false);
     const bool answered =
-        connection_.WaitUntil([&] { return capture.Ready || capture.Failed; }, CaptureTimeoutMs);
-    zwlr_screencopy_frame_v1_destroy(capture.Frame);
-    connection_.Flush();
-    if (!answered || capture.Failed) {
+        connection_.WaitUntil([&] { return capture->Ready || capture->Failed; }, CaptureTimeoutMs);
+    if (!answered || capture->Failed) {
         known_.reset();
         qCDebug(lcWlroots, "the desktop %s the copy of a monitor's region",
                 answered ? "refused" : "did not answer");
         return false;
     }
-    if (wholeScale)
-        known_.emplace(shape, Buffer{capture.Format, capture.Width, capture.Height, capture.Stride});
+    if (part.WholeScale)
+        known_.emplace(part.Key, Buffer{capture->Format, capture->Width, capture->Height, capture->Stride});
+    return Read(*capture, part, picture, region);
+}
 
+bool WlrScreenCopy::Read(const Capture& capture, const Part& part, QImage& picture, const QRect& region) {
     QImage::Format format;
     switch (capture.Format) {
     case WL_SHM_FORMAT_XRGB8888:
@@ -165,8 +251,8 @@ bool WlrScreenCopy::CaptureInto(QImage& picture, const QRect& region, const WlrO
     if (copied.format() != QImage::Format_RGB32)
         copied = std::move(copied).convertToFormat(QImage::Format_RGB32);
     // The copy starts at the device pixel of the region's corner, as the desktop rounds it.
-    const QPoint copyCorner(int(left * scaleX), int(top * scaleY));
-    CopyRows(copied, QRect(local.topLeft() - copyCorner, part.size()), picture,
-             part.topLeft() - region.topLeft());
+    const QPoint copyCorner(int(part.Asked.left() * part.ScaleX), int(part.Asked.top() * part.ScaleY));
+    CopyRows(copied, QRect(part.Local.topLeft() - copyCorner, part.Device.size()), picture,
+             part.Device.topLeft() - region.topLeft());
     return true;
 }

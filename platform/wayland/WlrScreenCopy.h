@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -18,20 +19,23 @@ struct WlrGlobals;
 // its part of the region from its next frame, and the parts are put together at their places.
 class WlrScreenCopy {
 public:
-    WlrScreenCopy(WaylandConnection& connection, const WlrGlobals& globals)
-        : connection_(connection), globals_(globals) {}
+    WlrScreenCopy(WaylandConnection& connection, const WlrGlobals& globals);
+    ~WlrScreenCopy();
 
     // The pixels of a region in device pixels, the outputs laid out as their monitors are; parts that
     // no monitor shows are black. A null image where a monitor's part cannot be copied.
     QImage Grab(const QRect& region, const WlrOutputs& outputs);
+    // Whether the region may show something else than at its last grab. After a grab of a region on
+    // one monitor a copy of it waits for the desktop's next drawing on that monitor: until the desktop
+    // draws there again, the region is the same, and its next grab is that copy, made already.
+    bool Changed(const QRect& region, const WlrOutputs& outputs) const;
+    // Stops waiting for the desktop to draw.
+    void Unwatch();
 
 private:
     // The state of one copy, for the listeners.
     struct Capture;
     struct Listeners;
-    // The part of the region that one monitor shows, read into the picture at its place.
-    bool CaptureInto(QImage& picture, const QRect& region, const WlrOutputs::Output& output,
-                     const Monitor& monitor);
 
     // A region asked of a monitor: its size in the layout, and the monitor as it was.
     struct Shape {
@@ -46,10 +50,36 @@ private:
         uint32_t Format;
         int Width, Height, Stride;
     };
+    // The part of a region that one monitor shows, and the layout's pixels asked of it to cover it.
+    struct Part {
+        QRect Device; // in the device pixels of the whole layout
+        QRect Local;  // in the monitor's own device pixels
+        QRect Asked;  // in the layout's pixels, from the monitor's corner
+        double ScaleX, ScaleY;
+        Shape Key;
+        // A region of the same size on the same monitor takes a buffer of the same shape wherever it
+        // lies.
+        bool WholeScale;
+        bool operator==(const Part&) const = default;
+    };
+    static Part PartOf(const QRect& region, const WlrOutputs::Output& output, const Monitor& monitor);
+    // The part of a region that lies on one monitor alone, as the region's own; none where it spans
+    // monitors or none shows it.
+    static std::optional<Part> OnePart(const QRect& region, const WlrOutputs& outputs);
+    // Asks for a copy of the part, sent with the request where the buffer's shape is known already.
+    std::unique_ptr<Capture> Ask(const Part& part, bool waitForDrawing);
+    // The part copied, into the picture at its place in the region.
+    bool Read(const Capture& capture, const Part& part, QImage& picture, const QRect& region);
+    bool CaptureInto(QImage& picture, const QRect& region, const Part& part);
+    void Watch(const QRect& region, const Part& part);
 
     WaylandConnection& connection_;
     const WlrGlobals& globals_;
     ShmBuffer capture_;
     // The buffer the last copy was made into, and the region's shape it was for.
     std::optional<std::pair<Shape, Buffer>> known_;
+    // The copy that waits for the desktop to draw, into the same buffer, and the region it is of.
+    std::unique_ptr<Capture> watch_;
+    QRect watchedRegion_;
+    std::optional<Part> watchedPart_;
 };

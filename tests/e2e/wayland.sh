@@ -12,7 +12,8 @@ export QT_QPA_PLATFORM=wayland
 . "$(dirname "$0")/wayland-lib.sh"
 
 background "#FF0000"
-start_wayland_program
+# The program's requests are logged, so that the copies it asks for can be counted.
+WAYLAND_DEBUG=client start_wayland_program 2>"$folder/requests"
 point 100 650
 sleep 1.5
 [ "$(magnifier_pixel)" != FF0000 ] || fail "the first tick started picking by itself"
@@ -20,6 +21,12 @@ sleep 1.5
 press_pick_button 100 650
 wait_until magnifier_shows FF0000 || fail "the magnifier does not show the screen under the pointer"
 wait_until history_shows FF0000 || fail "no sample of #FF0000 was taken in the pick mode"
+# A still screen under a resting pointer is not copied again at every tick of the magnifier, forty a
+# second: a copy waits for the desktop to draw. The once-a-second sample still copies its pixel.
+copies() { grep -c 'zwlr_screencopy_manager_v1@[0-9]*\.capture_output_region' "$folder/requests"; }
+before=$(copies)
+sleep 2
+[ $(($(copies) - before)) -lt 30 ] || fail "the pick mode copied a still screen $(($(copies) - before)) times in 2 s"
 # The pointer is a cross-hair open at its middle; this desktop draws it into the screen itself.
 desktop_shows 100 656 000000 || fail "no cross-hair under the pointer: $(pixel 100 656) below it"
 # The arrow keys aim away from the pointer and hide the cross until the pointer moves, even back.

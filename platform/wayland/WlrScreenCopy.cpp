@@ -34,6 +34,7 @@ void CopyRows(const QImage& from, const QRect& rectangle, QImage& to, QPoint at)
 
 struct WlrScreenCopy::Capture {
     WlrScreenCopy* Owner = nullptr;
+    Slot* Into = nullptr;
     bool WaitForDrawing = false;
     uint32_t Format = 0;
     int Width = 0, Height = 0, Stride = 0;
@@ -61,8 +62,8 @@ struct WlrScreenCopy::Listeners {
     static void Copy(Capture* capture) {
         WlrScreenCopy* copier = capture->Owner;
         wl_buffer* buffer = capture->Offered
-                                ? copier->capture_.Get(copier->globals_.Shm, capture->Format, capture->Width,
-                                                       capture->Height, capture->Stride)
+                                ? capture->Into->Memory.Get(copier->globals_.Shm, capture->Format,
+                                                            capture->Width, capture->Height, capture->Stride)
                                 : nullptr;
         if (!buffer) {
             capture->Failed = true;
@@ -156,6 +157,8 @@ QImage WlrScreenCopy::Grab(const QRect& region, const WlrOutputs& outputs) {
     if (picture.isNull())
         return {};
     picture.fill(Qt::black);
+    if (region.size() == QSize(1, 1))
+        return CopyParts(picture, region, outputs, pixels_) ? picture : QImage();
     const std::optional<Part> one = OnePart(region, outputs);
     // The desktop drew since the last grab of this region, and the copy it then made is this grab.
     if (watch_ && watch_->Ready && region == watchedRegion_ && one == watchedPart_) {
@@ -163,41 +166,46 @@ QImage WlrScreenCopy::Grab(const QRect& region, const WlrOutputs& outputs) {
         watch_.reset();
         if (read) {
             Watch(region, *one);
-            connection_.Flush();
             return picture;
         }
     }
     Unwatch(); // its buffer is this copy's
-    const QList<Monitor> monitors = outputs.Monitors();
-    auto output = outputs.All().begin();
-    for (const Monitor& monitor : monitors) {
-        if (monitor.Device.intersects(region) &&
-            !CaptureInto(picture, region, PartOf(region, *output, monitor))) {
-            connection_.Flush();
-            return {};
-        }
-        ++output;
-    }
+    if (!CopyParts(picture, region, outputs, regions_))
+        return {};
     if (one)
         Watch(region, *one);
-    connection_.Flush(); // the copies' ends and the new watch
     return picture;
 }
 
-std::unique_ptr<WlrScreenCopy::Capture> WlrScreenCopy::Ask(const Part& part, bool waitForDrawing) {
+bool WlrScreenCopy::CopyParts(QImage& picture, const QRect& region, const WlrOutputs& outputs, Slot& slot) {
+    bool copied = true;
+    auto output = outputs.All().begin();
+    for (const Monitor& monitor : outputs.Monitors()) {
+        if (copied && monitor.Device.intersects(region))
+            copied = CaptureInto(picture, region, PartOf(region, *output, monitor), slot);
+        ++output;
+    }
+    connection_.Flush(); // the copies' ends
+    return copied;
+}
+
+std::unique_ptr<WlrScreenCopy::Capture> WlrScreenCopy::Ask(const Part& part, Slot& slot,
+                                                           bool waitForDrawing) {
     auto capture = std::make_unique<Capture>();
     capture->Owner = this;
+    capture->Into = &slot;
     capture->WaitForDrawing = waitForDrawing;
     capture->Frame = zwlr_screencopy_manager_v1_capture_output_region(
         globals_.Screencopy, 0, part.Key.Output, part.Asked.x(), part.Asked.y(), part.Asked.width(),
         part.Asked.height());
     zwlr_screencopy_frame_v1_add_listener(capture->Frame, &Listeners::Frames, capture.get());
     // At a whole scale the copy goes with the request, saving a wait for the desktop's answer.
-    if (part.WholeScale && known_ && known_->first == part.Key) {
-        capture->Format = known_->second.Format;
-        capture->Width = known_->second.Width;
-        capture->Height = known_->second.Height;
-        capture->Stride = known_->second.Stride;
+    if (part.WholeScale && slot.Known && slot.Known->first == part.Key) {
+        const Buffer& known = slot.Known->second;
+        capture->Format = known.Format;
+        capture->Width = known.Width;
+        capture->Height = known.Height;
+        capture->Stride = known.Stride;
         capture->Offered = true;
         Listeners::Copy(capture.get());
     }
@@ -207,26 +215,28 @@ std::unique_ptr<WlrScreenCopy::Capture> WlrScreenCopy::Ask(const Part& part, boo
 void WlrScreenCopy::Watch(const QRect& region, const Part& part) {
     // Only a copy sent with its request can wait unread: one that waits for the buffer's shape first
     // would need a look at the desktop's answer before it is even asked for.
-    if (!part.WholeScale || !known_ || known_->first != part.Key ||
+    if (!part.WholeScale || !regions_.Known || regions_.Known->first != part.Key ||
         zwlr_screencopy_manager_v1_get_version(globals_.Screencopy) < 2)
         return;
-    watch_ = Ask(part, true);
+    watch_ = Ask(part, regions_, true);
     watchedRegion_ = region;
     watchedPart_ = part;
+    connection_.Flush();
 }
 
-bool WlrScreenCopy::CaptureInto(QImage& picture, const QRect& region, const Part& part) {
-    const std::unique_ptr<Capture> capture = Ask(part, false);
+bool WlrScreenCopy::CaptureInto(QImage& picture, const QRect& region, const Part& part, Slot& slot) {
+    const std::unique_ptr<Capture> capture = Ask(part, slot, false);
     const bool answered =
         connection_.WaitUntil([&] { return capture->Ready || capture->Failed; }, CaptureTimeoutMs);
     if (!answered || capture->Failed) {
-        known_.reset();
+        slot.Known.reset();
         qCDebug(lcWlroots, "the desktop %s the copy of a monitor's region",
                 answered ? "refused" : "did not answer");
         return false;
     }
     if (part.WholeScale)
-        known_.emplace(part.Key, Buffer{capture->Format, capture->Width, capture->Height, capture->Stride});
+        slot.Known.emplace(part.Key,
+                           Buffer{capture->Format, capture->Width, capture->Height, capture->Stride});
     return Read(*capture, part, picture, region);
 }
 
@@ -245,7 +255,7 @@ bool WlrScreenCopy::Read(const Capture& capture, const Part& part, QImage& pictu
         qCWarning(lcWlroots, "a screen copy in the unknown pixel layout %#x is not read", capture.Format);
         return false; // a pixel layout this reader does not know: better unread than wrong
     }
-    QImage copied(capture_.Pixels(), capture.Width, capture.Height, capture.Stride, format);
+    QImage copied(capture.Into->Memory.Pixels(), capture.Width, capture.Height, capture.Stride, format);
     if (capture.YInvert)
         copied = copied.mirrored(false, true);
     if (copied.format() != QImage::Format_RGB32)

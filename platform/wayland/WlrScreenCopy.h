@@ -50,6 +50,11 @@ private:
         uint32_t Format;
         int Width, Height, Stride;
     };
+    // Memory the desktop copies into, and the region's shape and buffer of the last copy made into it.
+    struct Slot {
+        ShmBuffer Memory;
+        std::optional<std::pair<Shape, Buffer>> Known;
+    };
     // The part of a region that one monitor shows, and the layout's pixels asked of it to cover it.
     struct Part {
         QRect Device; // in the device pixels of the whole layout
@@ -66,19 +71,22 @@ private:
     // The part of a region that lies on one monitor alone, as the region's own; none where it spans
     // monitors or none shows it.
     static std::optional<Part> OnePart(const QRect& region, const WlrOutputs& outputs);
-    // Asks for a copy of the part, sent with the request where the buffer's shape is known already.
-    std::unique_ptr<Capture> Ask(const Part& part, bool waitForDrawing);
+    // Asks for a copy of the part into the slot, sent with the request where the buffer's shape is
+    // known already.
+    std::unique_ptr<Capture> Ask(const Part& part, Slot& slot, bool waitForDrawing);
     // The part copied, into the picture at its place in the region.
     bool Read(const Capture& capture, const Part& part, QImage& picture, const QRect& region);
-    bool CaptureInto(QImage& picture, const QRect& region, const Part& part);
+    bool CaptureInto(QImage& picture, const QRect& region, const Part& part, Slot& slot);
+    // Each monitor's part of the region, copied into the picture through the slot.
+    bool CopyParts(QImage& picture, const QRect& region, const WlrOutputs& outputs, Slot& slot);
     void Watch(const QRect& region, const Part& part);
 
     WaylandConnection& connection_;
     const WlrGlobals& globals_;
-    ShmBuffer capture_;
-    // The buffer the last copy was made into, and the region's shape it was for.
-    std::optional<std::pair<Shape, Buffer>> known_;
-    // The copy that waits for the desktop to draw, into the same buffer, and the region it is of.
+    // The magnifier's regions, and the single pixels of the once-a-second sample apart: the sample
+    // neither reshapes the magnifier's buffer nor ends the copy that waits in it.
+    Slot regions_, pixels_;
+    // The copy that waits for the desktop to draw, into the regions' buffer, and the region it is of.
     std::unique_ptr<Capture> watch_;
     QRect watchedRegion_;
     std::optional<Part> watchedPart_;

@@ -35,6 +35,9 @@ void CopyRows(const QImage& from, const QRect& rectangle, QImage& to, QPoint at)
 struct WlrScreenCopy::Capture {
     WlrScreenCopy* Owner = nullptr;
     Slot* Into = nullptr;
+    Part Of{};
+    // For a copy that waits for drawing: the region whose part it is.
+    QRect Region;
     bool WaitForDrawing = false;
     uint32_t Format = 0;
     int Width = 0, Height = 0, Stride = 0;
@@ -139,16 +142,15 @@ std::optional<WlrScreenCopy::Part> WlrScreenCopy::OnePart(const QRect& region, c
 }
 
 bool WlrScreenCopy::Changed(const QRect& region, const WlrOutputs& outputs) const {
-    if (!watch_ || watch_->Ready || watch_->Failed || region != watchedRegion_)
+    if (!watch_ || watch_->Ready || watch_->Failed || region != watch_->Region)
         return true;
-    return OnePart(region, outputs) != watchedPart_;
+    return OnePart(region, outputs) != watch_->Of;
 }
 
 void WlrScreenCopy::Unwatch() {
     if (!watch_)
         return;
     watch_.reset();
-    watchedPart_.reset();
     connection_.Flush();
 }
 
@@ -161,8 +163,8 @@ QImage WlrScreenCopy::Grab(const QRect& region, const WlrOutputs& outputs) {
         return CopyParts(picture, region, outputs, pixels_) ? picture : QImage();
     const std::optional<Part> one = OnePart(region, outputs);
     // The desktop drew since the last grab of this region, and the copy it then made is this grab.
-    if (watch_ && watch_->Ready && region == watchedRegion_ && one == watchedPart_) {
-        const bool read = Read(*watch_, *one, picture, region);
+    if (watch_ && watch_->Ready && region == watch_->Region && one == watch_->Of) {
+        const bool read = Read(*watch_, picture, region);
         watch_.reset();
         if (read) {
             Watch(region, *one);
@@ -194,6 +196,7 @@ std::unique_ptr<WlrScreenCopy::Capture> WlrScreenCopy::Ask(const Part& part, Slo
     auto capture = std::make_unique<Capture>();
     capture->Owner = this;
     capture->Into = &slot;
+    capture->Of = part;
     capture->WaitForDrawing = waitForDrawing;
     capture->Frame = zwlr_screencopy_manager_v1_capture_output_region(
         globals_.Screencopy, 0, part.Key.Output, part.Asked.x(), part.Asked.y(), part.Asked.width(),
@@ -219,8 +222,7 @@ void WlrScreenCopy::Watch(const QRect& region, const Part& part) {
         zwlr_screencopy_manager_v1_get_version(globals_.Screencopy) < 2)
         return;
     watch_ = Ask(part, regions_, true);
-    watchedRegion_ = region;
-    watchedPart_ = part;
+    watch_->Region = region;
     connection_.Flush();
 }
 
@@ -237,10 +239,11 @@ bool WlrScreenCopy::CaptureInto(QImage& picture, const QRect& region, const Part
     if (part.WholeScale)
         slot.Known.emplace(part.Key,
                            Buffer{capture->Format, capture->Width, capture->Height, capture->Stride});
-    return Read(*capture, part, picture, region);
+    return Read(*capture, picture, region);
 }
 
-bool WlrScreenCopy::Read(const Capture& capture, const Part& part, QImage& picture, const QRect& region) {
+bool WlrScreenCopy::Read(const Capture& capture, QImage& picture, const QRect& region) {
+    const Part& part = capture.Of;
     QImage::Format format;
     switch (capture.Format) {
     case WL_SHM_FORMAT_XRGB8888:

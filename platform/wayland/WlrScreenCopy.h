@@ -74,8 +74,8 @@ private:
     // Asks for a copy of the part into the slot, sent with the request where the buffer's shape is
     // known already.
     std::unique_ptr<Capture> Ask(const Part& part, Slot& slot, bool waitForDrawing);
-    // The part copied, into the picture at its place in the region.
-    bool Read(const Capture& capture, const Part& part, QImage& picture, const QRect& region);
+    // The capture's part copied, into the picture at its place in the region.
+    bool Read(const Capture& capture, QImage& picture, const QRect& region);
     bool CaptureInto(QImage& picture, const QRect& region, const Part& part, Slot& slot);
     // Each monitor's part of the region, copied into the picture through the slot.
     bool CopyParts(QImage& picture, const QRect& region, const WlrOutputs& outputs, Slot& slot);
@@ -86,8 +86,6 @@ private:
     // The magnifier's regions, and the single pixels of the once-a-second sample apart: the sample
     // neither reshapes the magnifier's buffer nor ends the copy that waits in it.
     Slot regions_, pixels_;
-    // The copy that waits for the desktop to draw, into the regions' buffer, and the region it is of.
+    // The copy that waits for the desktop to draw, into the regions' buffer.
     std::unique_ptr<Capture> watch_;
-    QRect watchedRegion_;
-    std::optional<Part> watchedPart_;
 };

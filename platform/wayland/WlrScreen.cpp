@@ -144,7 +144,13 @@ void WlrScreen::Stop() {
     connection_->Hold(false);
 }
 
-QPoint WlrScreen::PointerPosition() const { return overlay_->PointerPosition(); }
+QPoint WlrScreen::PointerPosition() const {
+    // The sample asks without a look at the pointer first: the moves since the last look are read, or
+    // it would read where the pointer was while the desktop already draws it elsewhere.
+    if (overlay_->IsOpen())
+        connection_->ReadWaiting();
+    return overlay_->PointerPosition();
+}
 
 bool WlrScreen::PointerKnown() const {
     if (overlay_->IsOpen())

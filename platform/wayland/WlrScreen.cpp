@@ -144,17 +144,19 @@ void WlrScreen::Stop() {
     connection_->Hold(false);
 }
 
-QPoint WlrScreen::PointerPosition() const {
-    // The sample asks without a look at the pointer first: the moves since the last look are read, or
-    // it would read where the pointer was while the desktop already draws it elsewhere.
+void WlrScreen::ReadPointerMoves() const {
     if (overlay_->IsOpen())
         connection_->ReadWaiting();
+}
+
+// The sample asks for the place without asking first whether it is known: both read the moves.
+QPoint WlrScreen::PointerPosition() const {
+    ReadPointerMoves();
     return overlay_->PointerPosition();
 }
 
 bool WlrScreen::PointerKnown() const {
-    if (overlay_->IsOpen())
-        connection_->ReadWaiting();
+    ReadPointerMoves();
     return overlay_->PointerKnown();
 }
 

@@ -46,6 +46,9 @@ private:
     struct Listeners;
     explicit WlrScreen(std::unique_ptr<WaylandConnection> connection);
     bool Bind();
+    // While the pick mode holds the pointer's moves back, those that came since the last look are read,
+    // so that an answer about the pointer is not older than what the desktop already draws.
+    void ReadPointerMoves() const;
 
     std::unique_ptr<WaylandConnection> connection_;
     wl_registry* registry_ = nullptr;

@@ -2,13 +2,16 @@
 #include "app/PickCommand.h"
 #include "app/Program.h"
 #include "app/TintraApplication.h"
+#include "platform/FontPages.h"
 #include "platform/loader/PlatformLoader.h"
 #include "platform/TerminationSignals.h"
 #include "ui/picker/MainWindow.h"
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -100,6 +103,8 @@ int main(int argc, char* argv[]) {
     // A session that ends asks the program to keep its data before it may be stopped.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, [&program] { Say(program.Save()); });
     program.Window().show();
+    // By then the window, its lists and the first pick are drawn, and their glyphs kept by the toolkit.
+    QTimer::singleShot(std::chrono::seconds(2), &application, [] { ReleaseFontPages(); });
     const int status = TintraApplication::exec();
 
     // A save that fails is said, and the program's status says it too.

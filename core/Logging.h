@@ -13,3 +13,4 @@ Q_DECLARE_LOGGING_CATEGORY(lcWlroots)   // the wlroots screen copy and pick mode
 Q_DECLARE_LOGGING_CATEGORY(lcWayland)   // the views drawn straight on Wayland
 Q_DECLARE_LOGGING_CATEGORY(lcPortal)    // the desktop portals and their screen cast
 Q_DECLARE_LOGGING_CATEGORY(lcPageFetch) // the page helper, as the program runs it
+Q_DECLARE_LOGGING_CATEGORY(lcMemory)    // what the program gives back of its memory

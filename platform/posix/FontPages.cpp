@@ -40,11 +40,11 @@ qint64 Release(const Mapping& mapping) {
 
 } // namespace
 
-qint64 ReleaseFontPages() {
+void ReleaseFontPages() {
     QFile maps(QStringLiteral("/proc/self/smaps"));
     if (!maps.open(QIODevice::ReadOnly)) {
         qCDebug(lcMemory) << "font pages kept:" << maps.errorString();
-        return 0;
+        return;
     }
     qint64 released = 0;
     Mapping mapping;
@@ -57,8 +57,8 @@ qint64 ReleaseFontPages() {
         char permissions[5] = {};
         if (std::sscanf(line, "%llx-%llx %4s", &start, &end, permissions) == 3) {
             released += Release(mapping);
-            std::string_view path = std::strchr(line, '/') ? std::strchr(line, '/') : "";
-            path = path.substr(0, path.find('\n'));
+            const char* file = std::strchr(line, '/');
+            const std::string_view path = file ? std::string_view(file, std::strcspn(file, "\n")) : "";
             mapping = {start, end, permissions[1] == '-' && IsFontFile(path)};
         } else if (std::strncmp(line, "Rss:", 4) == 0) {
             mapping.ResidentKb = std::atoll(line + 4);
@@ -68,5 +68,4 @@ qint64 ReleaseFontPages() {
     }
     released += Release(mapping);
     qCDebug(lcMemory) << "font pages let go:" << released / 1024 << "kB";
-    return released;
 }

@@ -18,6 +18,7 @@
 #include "ui/resources/SkinPictures.h"
 
 #include <QGroupBox>
+#include <QHashFunctions>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -58,16 +59,14 @@ void StretchInto(const QImage& source, QImage& canvas) {
     }
 }
 
-// Keeps the grab's pixels, whose memory is the next grab's, in a picture of the panel's own, made anew
-// only when the grab's size or format changes.
-void KeepCopy(const QImage& grab, QImage& kept) {
-    if (kept.size() != grab.size() || kept.format() != grab.format()) {
-        kept = grab.copy();
-        return;
-    }
+// A hash of the grab's pixels, whose memory is the next grab's: a new grab of the same place is told
+// from the one shown by it, without a copy of the pixels kept beside the view.
+size_t PixelsHash(const QImage& grab) {
     const qsizetype rowBytes = qsizetype(grab.width()) * grab.depth() / 8;
+    size_t hash = qHash(int(grab.format()));
     for (int y = 0; y < grab.height(); ++y)
-        std::memcpy(kept.scanLine(y), grab.constScanLine(y), size_t(rowBytes));
+        hash = qHashBits(grab.constScanLine(y), size_t(rowBytes), hash);
+    return hash;
 }
 
 // A cross-hair arm drawn as a line from its first point to its second, the second itself not set.
@@ -274,11 +273,10 @@ std::optional<bool> MagnifierPanel::DrawEnlargement(QPoint pointer, const QList<
     const QImage source = screen.GrabRegion(region);
     if (source.isNull())
         return std::nullopt;
-    if (samePlace && source == shown_->Source)
+    const size_t pixels = PixelsHash(source);
+    if (samePlace && pixels == shown_->Pixels)
         return false;
-    QImage kept = shown_ ? std::move(shown_->Source) : QImage();
-    KeepCopy(source, kept);
-    shown_ = Shown{plan, canvas.size(), std::move(kept)};
+    shown_ = Shown{plan, canvas.size(), pixels};
 
     // Where the view goes straight to the screen, it is drawn in the memory the screen reads from, which
     // the control paints from as well.

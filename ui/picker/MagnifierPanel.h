@@ -56,11 +56,12 @@ private:
     bool directTried_ = false;
     QLabel* factor_;
     PacedText* pointerColor_;
-    // What the view shows: where it reads the screen, at what size, and the pixels it read there.
+    // What the view shows: where it reads the screen, at what size, and the hash of the pixels it read
+    // there.
     struct Shown {
         ZoomPlan Plan;
         QSize Size;
-        QImage Source;
+        size_t Pixels;
     };
     std::optional<Shown> shown_;
 };

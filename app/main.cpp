@@ -103,8 +103,14 @@ int main(int argc, char* argv[]) {
     // A session that ends asks the program to keep its data before it may be stopped.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, [&program] { Say(program.Save()); });
     program.Window().show();
-    // By then the window, its lists and the first pick are drawn, and their glyphs kept by the toolkit.
-    QTimer::singleShot(std::chrono::seconds(2), &application, [] { ReleaseFontPages(); });
+    // By then the window, its lists and the first pick are drawn, and their glyphs kept by the toolkit;
+    // what the start let go lies free inside the heap, where glibc keeps it resident.
+    QTimer::singleShot(std::chrono::seconds(2), &application, [] {
+        ReleaseFontPages();
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    });
     const int status = TintraApplication::exec();
 
     // A save that fails is said, and the program's status says it too.

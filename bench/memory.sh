@@ -4,12 +4,15 @@
 #    that moves every 56 ms (tintra_scenery; picking is on from the first second): resident memory
 #    (VmRSS) and what it allocates itself (Anonymous in /proc/PID/smaps_rollup: the heap and private
 #    mappings), in MEMORY_RUNS runs (default 3), each a new program, with their least, median and most;
+#    beside it, Qt's own share: the same for tintra_qt_floor, a window of the program's kind with nothing
+#    of the program's, in as many runs, and the program's anonymous memory above it;
 # 2. the whole process tree (the program and any browser processes it started) after 30 s of picking
 #    with the maker's site unreachable, and again after the help window has been opened.
-#   bench/memory.sh [build folder, default build/bench]   (the program, its browser module and
-#   bench/tintra_scenery are taken from there)
+#   bench/memory.sh [build folder, default build/bench]   (the program, its browser module,
+#   bench/tintra_scenery and bench/tintra_qt_floor are taken from there)
 # MEMORY_SECONDS (default 60) sets the length of the first part's picking; MEMORY_MAPPINGS (default 15) how
-# many of the last run's largest mappings are shown.
+# many of the last run's largest mappings are shown; MEMORY_FLOOR_SECONDS (default 10) how long the Qt
+# window is shown before it is measured.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${INSIDE_XVFB:-}" != 1 ]; then
@@ -46,6 +49,9 @@ largest_mappings() {
 spread() {
   sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f MB", v[1] / 1024, v[int((NR + 1) / 2)] / 1024, v[NR] / 1024}'
 }
+median() {
+  sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
+}
 
 "$build/bench/tintra_scenery" &
 scenery=$!
@@ -69,6 +75,24 @@ echo "  resident  (least / median / most): $(printf '%s\n' "${resident[@]}" | sp
 echo "  anonymous (least / median / most): $(printf '%s\n' "${anonymous[@]}" | spread)"
 echo "  where the last run's resident memory lies, largest first (resident, of it anonymous, in kB):"
 echo "$largest"
+
+# Qt's own share: the same kind of window with nothing of the program's, which draws nothing more once
+# shown.
+floor_seconds=${MEMORY_FLOOR_SECONDS:-10}
+echo "Qt alone, a window of a line of Chinese text, an editable box and two lists (tintra_qt_floor), after $floor_seconds s:"
+floor_anonymous=()
+for ((run = 1; run <= runs; ++run)); do
+  "$build/bench/tintra_qt_floor" &
+  floor=$!
+  sleep "$floor_seconds"
+  floor_anonymous+=("$(awk '/^Anonymous/ {print $2}' "/proc/$floor/smaps_rollup")")
+  kill "$floor"
+  wait "$floor" 2>/dev/null
+done
+echo "  anonymous (least / median / most): $(printf '%s\n' "${floor_anonymous[@]}" | spread)"
+above=$(awk -v p="$(printf '%s\n' "${anonymous[@]}" | median)" -v q="$(printf '%s\n' "${floor_anonymous[@]}" | median)" \
+  'BEGIN {printf "%.2f", (p - q) / 1024}')
+echo "  the program's anonymous memory above Qt's (medians): $above MB"
 kill "$scenery"
 wait "$scenery" 2>/dev/null
 

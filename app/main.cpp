@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "app/TintraApplication.h"
 #include "platform/FontPages.h"
+#include "platform/HeapPages.h"
 #include "platform/loader/PlatformLoader.h"
 #include "platform/TerminationSignals.h"
 #include "ui/picker/MainWindow.h"
@@ -15,10 +16,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -54,13 +51,7 @@ void SaveOnExit() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-#ifdef __GLIBC__
-    // The font engine reads tables of half a megabyte at start and lets them go; glibc would then raise
-    // its mmap threshold to that size, so the pictures and the magnifier's first canvas would land on
-    // the heap and leave holes there when replaced. The program's large buffers are few and made once,
-    // so a fixed threshold returns them whole without a map and unmap at every tick.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    FixLargeBufferThreshold();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -107,9 +98,7 @@ int main(int argc, char* argv[]) {
     // what the start let go lies free inside the heap, where glibc keeps it resident.
     QTimer::singleShot(std::chrono::seconds(2), &application, [] {
         ReleaseFontPages();
-#ifdef __GLIBC__
-        malloc_trim(0);
-#endif
+        ReturnFreeHeapPages();
     });
     const int status = TintraApplication::exec();
 

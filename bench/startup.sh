@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up cost of the program on a private X server with a window manager: the time from starting the
-# process to its main window being mapped, and its resident memory once started. Prints the median
+# process to its main window being mapped, and its resident memory once started and settled. Prints the median
 # and the worst of several runs.
 # The Windows program (a path ending in .exe) runs under Wine in a prefix of its own, made before the
 # first run; its figures are Wine's as much as the program's.
@@ -30,7 +30,8 @@ for _ in $(seq "$runs"); do
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do :; done
   shown=$(date +%s%N)
   times+=($(((shown - start) / 1000000)))
-  sleep 2
+  # Past the program's own release of what its start used, 2 s after the window shows.
+  sleep 3
   memory+=($(awk '/VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status"))
   kill "$pid"
   wait "$pid" 2>/dev/null
@@ -40,4 +41,4 @@ done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
 worst() { printf '%s\n' "$@" | sort -n | tail -n 1; }
 echo "window shown after: median $(median "${times[@]}") ms, worst $(worst "${times[@]}") ms ($runs runs)"
-echo "resident memory 2 s after start: median $(median "${memory[@]}") MB, worst $(worst "${memory[@]}") MB"
+echo "resident memory 3 s after the window shows: median $(median "${memory[@]}") MB, worst $(worst "${memory[@]}") MB"

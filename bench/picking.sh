@@ -48,23 +48,28 @@ sleep 3 # picking is on from the first second
 # Time on a core in nanoseconds, every thread's, as the scheduler counts it (not sampled at each tick).
 cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
 echo "Picking side by side, enlarged $((2 * level)) times, $rounds rounds of $seconds s:"
-ratios=()
+ratios=() qt_timer_ratios=()
 for ((round = 1; round <= rounds; ++round)); do
   "$build/bench/tintra_floor" $((seconds + 10)) --level="$level" &
   floor=$!
+  "$build/bench/tintra_qt_timer_floor" $((seconds + 10)) &
+  qt_timer=$!
   sleep 1
   before=$(cpu "$pid")
   floor_before=$(cpu "$floor")
+  qt_timer_before=$(cpu "$qt_timer")
   start=$(date +%s%N)
   sleep "$seconds"
   used=$(($(cpu "$pid") - before))
   floor_used=$(($(cpu "$floor") - floor_before))
+  qt_timer_used=$(($(cpu "$qt_timer") - qt_timer_before))
   elapsed=$((($(date +%s%N) - start) / 1000000))
   memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$pid/status")
   floor_memory=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$floor/status")
-  kill "$floor"
-  wait "$floor" 2>/dev/null
+  kill "$floor" "$qt_timer"
+  wait "$floor" "$qt_timer" 2>/dev/null
   ratios+=("$(awk -v u="$used" -v f="$floor_used" 'BEGIN {printf "%.2f", (f > 0 ? u / f : 0)}')")
+  qt_timer_ratios+=("$(awk -v u="$qt_timer_used" -v f="$floor_used" 'BEGIN {printf "%.2f", (f > 0 ? u / f : 0)}')")
   awk -v n="$round" -v u="$used" -v f="$floor_used" -v ms="$elapsed" -v m="$memory" -v fm="$floor_memory" \
     -v r="${ratios[-1]}" 'BEGIN {
     s = ms / 1000
@@ -72,8 +77,10 @@ for ((round = 1; round <= rounds; ++round)); do
       n, 100 * u / 1e9 / s, m, 100 * f / 1e9 / s, fm, r
   }'
 done
-echo "  the program takes (least / median / most) $(printf '%s\n' "${ratios[@]}" | sort -n |
-  awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f", v[1], v[int((NR + 1) / 2)], v[NR]}') times the floor's CPU"
+spread() { sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f", v[1], v[int((NR + 1) / 2)], v[NR]}'; }
+echo "  the program takes (least / median / most) $(printf '%s\n' "${ratios[@]}" | spread) times the floor's CPU"
+echo "  Qt's own timer at the magnifier's pace, doing nothing (tintra_qt_timer_floor), takes" \
+  "$(printf '%s\n' "${qt_timer_ratios[@]}" | spread) times the floor's CPU"
 kill "$scenery"
 
 # Every thread's switches off a core: each is a wake-up.

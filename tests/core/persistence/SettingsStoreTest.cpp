@@ -4,6 +4,7 @@
 #include "core/persistence/FileStore.h"
 #include "core/picker/ColorPicker.h"
 
+#include "../../AddressSanitizer.h"
 #include "../../ListTexts.h"
 
 #include <QDir>
@@ -414,14 +415,6 @@ TEST_F(SettingsStoreTest, AFileTheUserMayNotReadOrWriteIsKeptAndTold) {
         GTEST_SKIP() << "cannot run as the user nobody in the test's folder here";
     EXPECT_TRUE(PassedInChild(status));
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool AddressSanitizer = true;
-#elif defined(__has_feature)
-constexpr bool AddressSanitizer = __has_feature(address_sanitizer);
-#else
-constexpr bool AddressSanitizer = false;
-#endif
 
 // Read in a process whose address space may grow by twice the file's size and a few megabytes.
 TEST_F(SettingsStoreTest, ASettingsFileOfTenMillionBlankLinesIsReadInLittleMoreThanItsSize) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up cost of the program on a private X server with a window manager: the time from starting the
-# process to its main window being mapped, and its resident memory once started and settled. Prints the median
-# and the worst of several runs.
+# process to its main window being mapped, and its resident memory once started and settled. Prints the
+# median and the worst of several runs.
 # The Windows program (a path ending in .exe) runs under Wine in a prefix of its own, made before the
 # first run; its figures are Wine's as much as the program's.
 #   bench/startup.sh [path-to-tintra] [runs]

@@ -20,6 +20,7 @@ if [ "${INSIDE_XVFB:-}" != 1 ]; then
 fi
 build=${1:-$here/../build/bench}
 source "$here/../tests/e2e/lib.sh"
+source "$here/stats.sh"
 runs=${MEMORY_RUNS:-3}
 seconds=${MEMORY_SECONDS:-60}
 
@@ -45,13 +46,6 @@ largest_mappings() {
     sort -rn | head -"${MEMORY_MAPPINGS:-15}"
 }
 
-# Least, median and most of the numbers on standard input, in MB from kB.
-spread() {
-  sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f MB", v[1] / 1024, v[int((NR + 1) / 2)] / 1024, v[NR] / 1024}'
-}
-median() {
-  sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
-}
 
 "$build/bench/tintra_scenery" &
 scenery=$!
@@ -71,8 +65,8 @@ for ((run = 1; run <= runs; ++run)); do
   awk -v n="$run" -v r="${resident[-1]}" -v a="${anonymous[-1]}" \
     'BEGIN {printf "  run %d: %.2f MB resident, %.2f MB anonymous\n", n, r / 1024, a / 1024}'
 done
-echo "  resident  (least / median / most): $(printf '%s\n' "${resident[@]}" | spread)"
-echo "  anonymous (least / median / most): $(printf '%s\n' "${anonymous[@]}" | spread)"
+echo "  resident  (least / median / most): $(printf '%s\n' "${resident[@]}" | spread 1024) MB"
+echo "  anonymous (least / median / most): $(printf '%s\n' "${anonymous[@]}" | spread 1024) MB"
 echo "  where the last run's resident memory lies, largest first (resident, of it anonymous, in kB):"
 echo "$largest"
 
@@ -89,7 +83,7 @@ for ((run = 1; run <= runs; ++run)); do
   kill "$floor"
   wait "$floor" 2>/dev/null
 done
-echo "  anonymous (least / median / most): $(printf '%s\n' "${floor_anonymous[@]}" | spread)"
+echo "  anonymous (least / median / most): $(printf '%s\n' "${floor_anonymous[@]}" | spread 1024) MB"
 above=$(awk -v p="$(printf '%s\n' "${anonymous[@]}" | median)" -v q="$(printf '%s\n' "${floor_anonymous[@]}" | median)" \
   'BEGIN {printf "%.2f", (p - q) / 1024}')
 echo "  the program's anonymous memory above Qt's (medians): $above MB"

@@ -18,6 +18,7 @@ if [ "${INSIDE_XVFB:-}" != 1 ]; then
 fi
 build=${1:-$here/../build/bench}
 source "$here/../tests/e2e/lib.sh"
+source "$here/stats.sh"
 
 "$build/bench/tintra_scenery" &
 scenery=$!
@@ -77,7 +78,6 @@ for ((round = 1; round <= rounds; ++round)); do
       n, 100 * u / 1e9 / s, m, 100 * f / 1e9 / s, fm, r
   }'
 done
-spread() { sort -n | awk '{v[NR] = $1} END {printf "%.2f / %.2f / %.2f", v[1], v[int((NR + 1) / 2)], v[NR]}'; }
 echo "  the program takes (least / median / most) $(printf '%s\n' "${ratios[@]}" | spread) times the floor's CPU"
 echo "  Qt's own timer at the magnifier's pace, doing nothing (tintra_qt_timer_floor), takes" \
   "$(printf '%s\n' "${qt_timer_ratios[@]}" | spread) times the floor's CPU"

@@ -38,7 +38,8 @@ for _ in $(seq "$runs"); do
 done
 [ ${#launch[@]} -gt 0 ] && wineserver -k && rm -rf "$WINEPREFIX"
 
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
+source "$here/stats.sh"
 worst() { printf '%s\n' "$@" | sort -n | tail -n 1; }
-echo "window shown after: median $(median "${times[@]}") ms, worst $(worst "${times[@]}") ms ($runs runs)"
-echo "resident memory 3 s after the window shows: median $(median "${memory[@]}") MB, worst $(worst "${memory[@]}") MB"
+echo "window shown after: median $(printf '%s\n' "${times[@]}" | median) ms, worst $(worst "${times[@]}") ms ($runs runs)"
+echo "resident memory 3 s after the window shows: median $(printf '%s\n' "${memory[@]}" | median) MB," \
+  "worst $(worst "${memory[@]}") MB"

@@ -94,10 +94,10 @@ x11)
     ratios_gnome+=("$(awk -v g="$gnome" -v x="$x11" 'BEGIN {if (g != "" && x > 0) printf "%.2f", g / x}')")
     echo "  this round: wlroots ${ratios_wlroots[-1]:-?}, GNOME ${ratios_gnome[-1]:-?} times X11's CPU"
   done
-  spread() { printf '%s\n' "$@" | grep . | sort -n | awk '{v[NR] = $1} END {if (NR) printf "%.2f / %.2f / %.2f", v[1], v[int((NR + 1) / 2)], v[NR]}'; }
+  source "$here/stats.sh"
   if [ "$rounds" -gt 1 ]; then
     echo "Against X11, least / median / most of $rounds rounds:"
-    echo "  wlroots pick mode $(spread "${ratios_wlroots[@]}"), GNOME screen cast $(spread "${ratios_gnome[@]}")"
+    echo "  wlroots pick mode $(printf '%s\n' "${ratios_wlroots[@]}" | spread), GNOME screen cast $(printf '%s\n' "${ratios_gnome[@]}" | spread)"
   fi
   exit
   ;;

@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view Section = "default";
@@ -101,14 +103,19 @@ void SettingsStore::LoadSettings(const DataFolders& folders) {
             readProblems_ << error.Told(MsgCannotRead);
             favouritesWhole = false;
         }
-        // What a copy stopped in the middle of a save left beside the files is of no use to anyone.
-        QStringList leftOvers{'.' + FavouritesMarkerName + QStringLiteral(".new-*")};
+        // What a copy stopped in the middle of a save left beside the files is of no use to anyone. The
+        // names are told by their beginnings, as a wildcard would match them, without one: a wildcard
+        // is a compiled pattern, whose code and memory stay for the program's life.
+        QStringList leftOvers{'.' + FavouritesMarkerName + QStringLiteral(".new-")};
         for (const QString& name : FileNames)
             if (favouritesWhole || (name != FavName && name != FavColName))
-                leftOvers << '.' + name + QStringLiteral(".new-*");
+                leftOvers << '.' + name + QStringLiteral(".new-");
         QDir written(folders_.Write);
-        for (const QString& leftOver : written.entryList(leftOvers, QDir::Files | QDir::Hidden))
-            written.remove(leftOver);
+        for (const QString& file : written.entryList(QDir::Files | QDir::Hidden))
+            if (std::any_of(leftOvers.cbegin(), leftOvers.cend(), [&](const QString& leftOver) {
+                    return file.startsWith(leftOver, Qt::CaseInsensitive);
+                }))
+                written.remove(file);
 
         const auto bytes = Read(SettingsName);
         settings_ = bytes ? IniDocument(std::string_view(bytes->constData(), bytes->size())) : IniDocument();

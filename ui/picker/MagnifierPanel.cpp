@@ -72,9 +72,13 @@ size_t PixelsHash(const QImage& grab) {
 // A cross-hair arm drawn as a line from its first point to its second, the second itself not set.
 void DrawArm(QImage& canvas, int x, int y, int dx, int dy, int length) {
     const QRgb black = qRgb(0, 0, 0);
+    // The canvas's rows are looked up once: a row's lookup checks that it is not shared, at each pixel.
+    uchar* rows = canvas.bits();
+    const qsizetype stride = canvas.bytesPerLine();
+    const QRect inside = canvas.rect();
     for (int i = 0; i < length; ++i, x += dx, y += dy)
-        if (canvas.valid(x, y))
-            reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = black;
+        if (inside.contains(x, y))
+            reinterpret_cast<QRgb*>(rows + y * stride)[x] = black;
 }
 
 } // namespace

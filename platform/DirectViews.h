@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 
 #include <memory>
 
@@ -11,9 +12,11 @@ class QWidget;
 class DirectView {
 public:
     virtual ~DirectView() = default;
-    // Shows a picture in device pixels the size of the control's window; false when the window is not
-    // on the screen yet (or no longer), where the toolkit must paint it when it is.
-    virtual bool Put(const QImage& picture) = 0;
+    // Shows a picture in device pixels the size of the control's window, of which only the changed part
+    // (in device pixels) differs from the picture put before: the rest of the window may be left as it
+    // shows. False when the window is not on the screen yet (or no longer), where the toolkit must paint
+    // it when it is.
+    virtual bool Put(const QImage& picture, const QRegion& changed) = 0;
     // A picture of that size in device pixels to draw the next put's on, in memory the screen reads
     // from, so that putting it copies nothing; null where there is none. It is valid until the put after
     // the next one.

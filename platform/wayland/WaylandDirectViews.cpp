@@ -81,7 +81,8 @@ public:
         wl_display_flush(globals_->Display);
     }
 
-    bool Put(const QImage& picture) override {
+    // The compositor shows a whole buffer, which is each time another: the whole picture goes.
+    bool Put(const QImage& picture, const QRegion&) override {
         QWindow* window = control_.window()->windowHandle();
         const qreal scale = window ? window->devicePixelRatio() : 0;
         if (!control_.isVisible() || !window || !window->isExposed() || scale != qreal(int(scale)) ||

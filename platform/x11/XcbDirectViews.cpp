@@ -34,27 +34,33 @@ public:
         xcb_flush(x_);
     }
 
-    bool Put(const QImage& picture) override {
+    bool Put(const QImage& picture, const QRegion& changed) override {
         // A put before the server shows the window is lost, and Qt's first paint of it would cover it.
         if (!control_.windowHandle() || !control_.windowHandle()->isExposed())
             return false;
         const int width = picture.width(), height = picture.height();
         const size_t rowBytes = size_t(width) * 4;
         XcbSharedMemory& buffer = buffers_[next_];
+        // Only the changed parts go to the server, which reads nothing else of the buffer: the rest of
+        // it may hold an older picture.
+        const QRegion parts = changed & picture.rect();
         // A picture drawn on the canvas is there already.
         if (picture.constBits() != buffer.Memory()) {
             if (!buffer.HoldAtLeast(rowBytes * height))
                 return false;
-            if (picture.bytesPerLine() == qsizetype(rowBytes)) {
-                std::memcpy(buffer.Memory(), picture.constBits(), rowBytes * height);
-            } else {
-                for (int y = 0; y < height; ++y)
-                    std::memcpy(buffer.Memory() + y * rowBytes, picture.constScanLine(y), rowBytes);
+            for (const QRect& part : parts) {
+                const size_t partBytes = size_t(part.width()) * 4;
+                for (int y = part.top(); y <= part.bottom(); ++y)
+                    std::memcpy(buffer.Memory() + y * rowBytes + size_t(part.left()) * 4,
+                                picture.constScanLine(y) + size_t(part.left()) * 4, partBytes);
             }
         }
         next_ = 1 - next_;
-        xcb_shm_put_image(x_, window_, pen_, uint16_t(width), uint16_t(height), 0, 0, uint16_t(width),
-                          uint16_t(height), 0, 0, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, buffer.Segment(), 0);
+        for (const QRect& part : parts)
+            xcb_shm_put_image(x_, window_, pen_, uint16_t(width), uint16_t(height), int16_t(part.left()),
+                              int16_t(part.top()), uint16_t(part.width()), uint16_t(part.height()),
+                              int16_t(part.left()), int16_t(part.top()), depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0,
+                              buffer.Segment(), 0);
         xcb_flush(x_);
         return true;
     }

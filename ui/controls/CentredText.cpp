@@ -39,16 +39,31 @@ bool CentredText::PutDirectly() {
     const qreal scale = devicePixelRatioF();
     if (!direct_ || scale != qreal(int(scale)))
         return false;
-    // The whole control, as a repaint draws it: the letters' soft edges reach past the lines' box.
+    // The whole control, as a repaint draws it: the letters' soft edges reach past the lines' box. A
+    // line that only changed some letters in place, as the pointer's position mostly does, has only
+    // theirs drawn and put again.
     const QSize pixels = size() * int(scale);
+    QRegion changed = rect();
     if (picture_.size() != pixels || picture_.devicePixelRatio() != scale) {
         painter_.reset();
         picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(scale);
         painter_ = std::make_unique<QPainter>(&picture_);
+    } else if (glyphs_ && drawn_) {
+        changed = GlyphLine::Changed(*drawn_, *glyphs_, rect());
     }
-    Paint(*painter_);
-    return direct_->Put(picture_);
+    drawn_ = glyphs_;
+    // Each part on its own, clipped to a rectangle, with the letters that reach into it: they are then
+    // blended as in a whole paint.
+    for (const QRect& part : changed) {
+        painter_->setClipRect(part);
+        Paint(*painter_, glyphs_ ? std::optional(GlyphLine::Within(*glyphs_, part)) : std::nullopt);
+    }
+    painter_->setClipping(false);
+    QRegion changedPixels;
+    for (const QRect& part : changed)
+        changedPixels += QRect(part.topLeft() * int(scale), part.size() * int(scale));
+    return direct_->Put(picture_, changedPixels);
 }
 
 QRect CentredText::TextBox() const {
@@ -74,14 +89,14 @@ void CentredText::Layout() {
 
 void CentredText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    Paint(painter);
+    Paint(painter, glyphs_);
 }
 
-void CentredText::Paint(QPainter& painter) {
+void CentredText::Paint(QPainter& painter, const std::optional<QGlyphRun>& glyphs) {
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
-    if (glyphs_)
-        painter.drawGlyphRun({0, 0}, *glyphs_);
+    if (glyphs)
+        painter.drawGlyphRun({0, 0}, *glyphs);
     else
         layout_.draw(&painter, {0, 0});
 }
@@ -91,6 +106,8 @@ void CentredText::resizeEvent(QResizeEvent*) { Layout(); } // a resized control 
 void CentredText::changeEvent(QEvent* event) {
     // The font is given to the layout only when it changes: giving it again drops what the layout keeps
     // of it.
+    if (event->type() == QEvent::PaletteChange)
+        drawn_.reset(); // the put picture's colours are no longer the control's
     if (event->type() == QEvent::FontChange) {
         layout_.setFont(font());
         line_.SetFont(font());

@@ -38,7 +38,8 @@ protected:
 
 private:
     void Layout();
-    void Paint(QPainter& painter);
+    // The control's background, and the line's glyphs given where it is such a line, else the layout.
+    void Paint(QPainter& painter, const std::optional<QGlyphRun>& glyphs);
     // Whether the control went straight to the screen.
     bool PutDirectly();
 
@@ -55,4 +56,6 @@ private:
     // stays open: opening one is a good part of drawing a short line.
     QImage picture_;
     std::unique_ptr<QPainter> painter_;
+    // The glyphs last drawn on it, where it shows such a line.
+    std::optional<QGlyphRun> drawn_;
 };

@@ -9,6 +9,14 @@ namespace {
 
 int InSixtyFourths(qreal value) { return int(std::lround(value * 64)); }
 
+// The columns a glyph may draw in, over the whole height.
+QRect InkStrip(const QRawFont& font, quint32 glyph, QPointF at, const QRect& whole) {
+    constexpr int Spill = 2; // pixels of soft edge and hinting beyond the outline
+    const QRectF outline = font.boundingRect(glyph).translated(at);
+    return QRect(QPoint(int(std::floor(outline.left())) - Spill, whole.top()),
+                 QPoint(int(std::ceil(outline.right())) + Spill, whole.bottom()));
+}
+
 } // namespace
 
 void GlyphLine::SetFont(const QFont& font) {
@@ -70,5 +78,34 @@ std::optional<QGlyphRun> GlyphLine::Set(const QString& text, int width) {
     run.setRawFont(font_);
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
+    return run;
+}
+
+QRegion GlyphLine::Changed(const QGlyphRun& before, const QGlyphRun& after, const QRect& whole) {
+    const QList<QPointF> at = after.positions();
+    if (before.rawFont() != after.rawFont() || before.positions() != at)
+        return whole;
+    const QList<quint32> was = before.glyphIndexes(), now = after.glyphIndexes();
+    QRegion changed;
+    for (qsizetype i = 0; i < now.size(); ++i)
+        if (was[i] != now[i])
+            changed += InkStrip(after.rawFont(), was[i], at[i], whole) |
+                       InkStrip(after.rawFont(), now[i], at[i], whole);
+    return changed & whole;
+}
+
+QGlyphRun GlyphLine::Within(const QGlyphRun& line, const QRect& part) {
+    const QList<quint32> indexes = line.glyphIndexes();
+    const QList<QPointF> positions = line.positions();
+    QList<quint32> inside;
+    QList<QPointF> at;
+    for (qsizetype i = 0; i < indexes.size(); ++i)
+        if (InkStrip(line.rawFont(), indexes[i], positions[i], part).intersects(part)) {
+            inside.append(indexes[i]);
+            at.append(positions[i]);
+        }
+    QGlyphRun run = line;
+    run.setGlyphIndexes(inside);
+    run.setPositions(at);
     return run;
 }

@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QRawFont>
+#include <QRegion>
 
 #include <optional>
 
@@ -19,6 +20,12 @@ public:
     std::optional<QGlyphRun> Set(const QString& text, int width);
     // The line's height, as the layout rounds it up.
     qreal Height() const { return height_; }
+    // Where one line set here differs from another, as strips of the whole control's height: the
+    // letters that changed in place, with the room their soft edges and hinting take past their
+    // outlines; the whole control where the letters moved or their font changed.
+    static QRegion Changed(const QGlyphRun& before, const QGlyphRun& after, const QRect& whole);
+    // The line's glyphs that may draw in a part of the control.
+    static QGlyphRun Within(const QGlyphRun& line, const QRect& part);
 
 private:
     struct Glyph {

@@ -313,6 +313,6 @@ void MagnifierPanel::Present(const QImage& canvas) {
         direct_ = platform_.Direct().Create(view_);
     }
     // Qt still paints the view when its window is uncovered, from the same canvas.
-    if (!direct_ || !direct_->Put(canvas))
+    if (!direct_ || !direct_->Put(canvas, canvas.rect()))
         view_->update();
 }

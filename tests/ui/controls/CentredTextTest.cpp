@@ -1,6 +1,7 @@
 #include "ui/controls/CentredText.h"
 
 #include "platform/fake/FakeDirectViews.h"
+#include "ui/controls/WindowFonts.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -57,6 +58,36 @@ TEST(CentredTextTest, ANewTextGoesDirectlyAsARepaintDrawsIt) {
     EXPECT_TRUE(PaintedForNewText(text).isEmpty());
     ASSERT_EQ(views.Puts.size(), 1u);
     EXPECT_EQ(views.Puts[0], text.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+// The pointer's position mostly changes a few letters in place: only theirs go to the screen again, and
+// the screen then shows what a whole repaint draws. A letter more moves them all.
+TEST(CentredTextTest, LettersChangedInPlaceAloneGoDirectlyAndShowAsARepaintDrawsThem) {
+    const struct {
+        const char* Before;
+        const char* After;
+        bool Whole;
+    } changes[] = {{"当前位置x=1234,y=567", "当前位置x=1235,y=568", false},
+                   {"当前位置x=1234,y=567", "当前位置x=1234,y=5678", true}};
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.After);
+        FakeDirectViews views;
+        views.Offered = true;
+        CentredText text;
+        QFont font = SongTi(12);
+        font.setStyleStrategy(QFont::PreferNoShaping); // as the hint line sets it
+        text.setFont(font);
+        text.DrawDirectly(views);
+        text.resize(400, 20);
+        text.show();
+        QCoreApplication::processEvents();
+        text.SetText(QString::fromUtf8(change.Before));
+        text.SetText(QString::fromUtf8(change.After));
+        ASSERT_EQ(views.Changed.size(), 2u);
+        EXPECT_EQ(views.Changed[1] == QRegion(text.rect()), change.Whole);
+        EXPECT_FALSE(views.Changed[1].isEmpty());
+        EXPECT_EQ(views.Screen, text.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 } // namespace

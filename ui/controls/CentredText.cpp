@@ -104,10 +104,10 @@ void CentredText::Paint(QPainter& painter, const std::optional<QGlyphRun>& glyph
 void CentredText::resizeEvent(QResizeEvent*) { Layout(); } // a resized control is drawn whole
 
 void CentredText::changeEvent(QEvent* event) {
-    // The font is given to the layout only when it changes: giving it again drops what the layout keeps
-    // of it.
     if (event->type() == QEvent::PaletteChange)
         drawn_.reset(); // the put picture's colours are no longer the control's
+    // The font is given to the layout only when it changes: giving it again drops what the layout keeps
+    // of it.
     if (event->type() == QEvent::FontChange) {
         layout_.setFont(font());
         line_.SetFont(font());

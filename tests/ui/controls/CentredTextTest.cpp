@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QPaintEvent>
+#include <QRawFont>
 #include <QRegion>
 
 #include <gtest/gtest.h>
@@ -69,13 +70,17 @@ TEST(CentredTextTest, LettersChangedInPlaceAloneGoDirectlyAndShowAsARepaintDraws
         bool Whole;
     } changes[] = {{"当前位置x=1234,y=567", "当前位置x=1235,y=568", false},
                    {"当前位置x=1234,y=567", "当前位置x=1234,y=5678", true}};
+    QFont font = SongTi(12);
+    font.setStyleStrategy(QFont::PreferNoShaping); // as the hint line sets it
+    const QList<quint32> digits = QRawFont::fromFont(font).glyphIndexesForString(QStringLiteral("45"));
+    if (digits.size() != 2 || digits[0] == digits[1])
+        GTEST_SKIP()
+            << "no font here draws one digit unlike another (Qt's offscreen platform under Wine has none)";
     for (const auto& change : changes) {
         SCOPED_TRACE(change.After);
         FakeDirectViews views;
         views.Offered = true;
         CentredText text;
-        QFont font = SongTi(12);
-        font.setStyleStrategy(QFont::PreferNoShaping); // as the hint line sets it
         text.setFont(font);
         text.DrawDirectly(views);
         text.resize(400, 20);

@@ -1,6 +1,5 @@
 #include "ui/controls/ImageControl.h"
 
-#include "ui/resources/JpegDecoder.h"
 #include "ui/resources/SkinPictures.h"
 
 #include <QAccessibleWidget>
@@ -40,9 +39,9 @@ bool ImageControl::LoadJpegResource(const QString& name, const QString& type) {
     return true;
 }
 
-bool ImageControl::ShowJpegResource(const QString& name, const QString& type) {
+bool ImageControl::ShowPictureResource(const QString& name, const QString& type) {
     QByteArray file;
-    if (!LoadJpegFile(file, name, type))
+    if (!LoadPictureFile(file, name, type))
         return false;
     picture_ = QImage();
     file_ = std::move(file);
@@ -75,7 +74,7 @@ QImage& ImageControl::Canvas() {
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
-    const QImage picture = file_.isEmpty() ? picture_ : DecodeJpeg(file_);
+    const QImage picture = file_.isEmpty() ? picture_ : DecodePicture(file_);
     if (picture.isNull())
         return;
     QPainter painter(this);

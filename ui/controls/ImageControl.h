@@ -17,10 +17,10 @@ public:
     // The named JPEG picture of the program's own becomes the picture; a missing or broken one leaves
     // the control as it was.
     bool LoadJpegResource(const QString& name, const QString& type);
-    // The same, but only the file is kept, some tenth of the picture's size, and decoded at each paint:
-    // for a picture drawn when the window is first shown or resized, and never again while picking. The
-    // control then has no Picture().
-    bool ShowJpegResource(const QString& name, const QString& type);
+    // The named picture of the program's own, BMP or JPEG, shown from its file, which lies in the
+    // program's read-only pages, decoded at each paint: for a picture drawn when the window is first
+    // shown or resized, and never again while picking. The control then has no Picture().
+    bool ShowPictureResource(const QString& name, const QString& type);
     void SetStretched(bool stretched);
 
     // The picture to draw on, made white at the control's size in device pixels when the control has
@@ -33,7 +33,7 @@ protected:
 
 private:
     QImage picture_;
-    // The JPEG file painted where the picture is not kept.
+    // The picture file painted where the picture is not kept.
     QByteArray file_;
     bool stretched_ = false;
 };

@@ -3,7 +3,6 @@
 #include "ui/controls/DockLayout.h"
 #include "ui/controls/ImageControl.h"
 #include "ui/controls/WindowColors.h"
-#include "ui/resources/SkinPictures.h"
 
 namespace {
 
@@ -27,9 +26,7 @@ QWidget* Band(QWidget* window, const char* left, const char* middle, const char*
 
 ImageControl* FramePicture(QWidget* parent, const char* name) {
     auto* image = new ImageControl(parent);
-    QImage picture;
-    LoadBitmapResource(picture, QString::fromLatin1(name), QStringLiteral("bmp"));
-    image->SetPicture(picture);
+    image->ShowPictureResource(QString::fromLatin1(name), QStringLiteral("bmp"));
     image->SetStretched(true);
     return image;
 }

@@ -27,8 +27,10 @@ SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
+QImage SpeedButton::Glyph() const { return DecodePicture(glyphFile_); }
+
 void SpeedButton::LoadGlyph(const QString& pictureName) {
-    if (LoadBitmapResource(glyph_, pictureName, QStringLiteral("bmp")))
+    if (LoadPictureFile(glyphFile_, pictureName, QStringLiteral("bmp")))
         glyphName_ = pictureName;
     update();
 }
@@ -45,10 +47,11 @@ void SpeedButton::SetOn(bool on) {
 
 void SpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (glyph_.isNull())
+    const QImage glyph = Glyph();
+    if (glyph.isNull())
         return; // a button without a picture shows an empty face
     // A pressed button's face moves one pixel down and right, as flat buttons do.
     const int shift = isDown() ? 1 : 0;
-    const QPoint at((width() - glyph_.width()) / 2 + shift, (height() - glyph_.height()) / 2 + shift);
-    painter.drawImage(at, glyph_);
+    const QPoint at((width() - glyph.width()) / 2 + shift, (height() - glyph.height()) / 2 + shift);
+    painter.drawImage(at, glyph);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QToolButton>
@@ -14,8 +15,10 @@ class SpeedButton : public QToolButton {
 public:
     explicit SpeedButton(QWidget* parent = nullptr);
 
-    QImage Glyph() const { return glyph_; }
-    // Loads the named "bmp" picture as the glyph; a missing or broken picture leaves the glyph as it was.
+    QImage Glyph() const;
+    // Takes the named "bmp" picture as the glyph; a missing or broken picture leaves the glyph as it was.
+    // Only the picture's file is kept, in the program's read-only pages, and decoded at each paint: a
+    // button is painted when shown, pointed at or pressed.
     void LoadGlyph(const QString& pictureName);
     // The name of the picture the glyph was last loaded from.
     QString GlyphName() const { return glyphName_; }
@@ -27,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage glyph_;
+    QByteArray glyphFile_;
     QString glyphName_;
     std::optional<bool> on_;
 };

@@ -106,7 +106,7 @@ void ListsPanel::LoadSkin() {
     // the value changes, so it is kept.
     for (auto [image, name] :
          {std::pair{favouritesHeader_, "ImgColorFavList"}, {historyHeader_, "ImgColorList"}})
-        image->ShowJpegResource(QString::fromLatin1(name), jpg);
+        image->ShowPictureResource(QString::fromLatin1(name), jpg);
     valueRowPicture_->LoadJpegResource(QStringLiteral("ImgCurColorVal"), jpg);
 }
 

@@ -94,7 +94,7 @@ MagnifierPanel::MagnifierPanel(ColorPicker& picker, Platform& platform, const Wi
     constexpr int StripHeight = 25;
     layout->addWidget(strip, DockLayout::Top, StripHeight);
     // Painted with the panel, and again only when the zoom changes or a zoom button is pointed at.
-    strip->ShowJpegResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg"));
+    strip->ShowPictureResource(QStringLiteral("ImgZoomBG"), QStringLiteral("jpg"));
 
     auto* zoomOut = new SpeedButton(strip);
     zoomOut->setObjectName(QStringLiteral("BtnZoomout"));

@@ -268,7 +268,7 @@ void MainWindow::LoadSkin() {
         setWindowTitle(QString::fromStdString(ProductShortName + ProgramVersionText()));
 
         buttonColumn_->LoadSkin();
-        bannerPicture_->ShowJpegResource(QStringLiteral("banner"), QStringLiteral("jpg"));
+        bannerPicture_->ShowPictureResource(QStringLiteral("banner"), QStringLiteral("jpg"));
         listsPanel_->LoadSkin();
     });
 }

@@ -5,30 +5,13 @@
 #include "ui/resources/ResourceLanguage.h"
 
 #include <QBuffer>
-#include <QDirIterator>
-#include <QFile>
-#include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QResource>
 
 #include <stdexcept>
 
 namespace {
-
-// Resource paths by lower-case "name.type", and "language/name.type" for the pictures with words in
-// other languages, built on first use.
-const QHash<QString, QString>& PictureIndex() {
-    static const QHash<QString, QString> index = [] {
-        const QString root = QStringLiteral(":/pictures/");
-        QHash<QString, QString> paths;
-        for (QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-            const QString path = it.next();
-            paths.insert(path.mid(root.size()).toLower(), path);
-        }
-        return paths;
-    }();
-    return index;
-}
 
 QByteArray RequirePicture(const QString& name, const QString& type) {
     QByteArray data = FindPictureResource(name, type);
@@ -44,13 +27,6 @@ QImage DecodeBmp(QByteArray data) {
     QImageReader reader(&buffer, "bmp");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
-}
-
-QImage RequireBitmap(const QString& name, const QString& type) {
-    QImage image = DecodeBmp(RequirePicture(name, type));
-    if (image.isNull())
-        throw std::runtime_error("not a BMP picture");
-    return image;
 }
 
 QImage RequireJpeg(const QByteArray& data) {
@@ -75,30 +51,31 @@ bool Loaded(Load load) {
 } // namespace
 
 QByteArray FindPictureResource(const QString& name, const QString& type) {
-    const QString key = (name + QLatin1Char('.') + type).toLower();
-    QString path;
-    if (!ResourceLanguage().isEmpty())
-        path = PictureIndex().value(ResourceLanguage().toLower() + QLatin1Char('/') + key);
-    if (path.isEmpty())
-        path = PictureIndex().value(key);
-    if (path.isEmpty())
-        return {};
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // The pictures are stored under upper-case names and the language folders under lower-case ones,
+    // so a name in any letter case is found in theirs.
+    const QString file = (name + QLatin1Char('.') + type).toUpper();
+    const QString root = QStringLiteral(":/pictures/");
+    const QString localised = root + ResourceLanguage().toLower() + QLatin1Char('/') + file;
+    const QResource resource(!ResourceLanguage().isEmpty() && QResource(localised).isValid() ? localised
+                                                                                             : root + file);
+    // They are stored uncompressed, in the program's own read-only pages: Qt then hands out their bytes
+    // where they lie, which cost no memory of the program's.
+    return resource.uncompressedData();
 }
 
-bool LoadBitmapResource(QImage& picture, const QString& name, const QString& type) {
-    return Loaded([&] { picture = RequireBitmap(name, type).convertToFormat(QImage::Format_RGB888); });
+QImage DecodePicture(const QByteArray& file) {
+    return file.startsWith("BM") ? DecodeBmp(file) : DecodeJpeg(file);
 }
 
 bool LoadJpegResource(QImage& picture, const QString& name, const QString& type) {
     return Loaded([&] { picture = RequireJpeg(RequirePicture(name, type)); });
 }
 
-bool LoadJpegFile(QByteArray& file, const QString& name, const QString& type) {
+bool LoadPictureFile(QByteArray& file, const QString& name, const QString& type) {
     return Loaded([&] {
         QByteArray data = RequirePicture(name, type);
-        RequireJpeg(data);
+        if (DecodePicture(data).isNull())
+            throw std::runtime_error("a picture that does not decode");
         file = std::move(data);
     });
 }

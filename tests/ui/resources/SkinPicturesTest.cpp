@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QResource>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -35,9 +36,9 @@ TEST(SkinPictures, EveryPictureDecodesToItsSize) {
     for (const auto& c : Pictures) {
         SCOPED_TRACE(c.Name);
         if (QByteArray(c.Type) == "bmp") {
-            QImage bitmap;
-            ASSERT_TRUE(LoadBitmapResource(bitmap, c.Name, c.Type));
-            EXPECT_EQ(bitmap.size(), c.Size);
+            QByteArray bitmap;
+            ASSERT_TRUE(LoadPictureFile(bitmap, c.Name, c.Type));
+            EXPECT_EQ(DecodePicture(bitmap).size(), c.Size);
         } else {
             ImageControl image;
             ASSERT_TRUE(image.LoadJpegResource(c.Name, c.Type));
@@ -49,8 +50,8 @@ TEST(SkinPictures, EveryPictureDecodesToItsSize) {
 #ifdef Q_OS_LINUX
 // The pictures are read by the program's own readers: no image plugin is loaded, and kept, for them.
 TEST(SkinPictures, NoImagePluginIsLoaded) {
-    QImage bitmap;
-    ASSERT_TRUE(LoadBitmapResource(bitmap, "BtnCopyColor", "bmp"));
+    QByteArray bitmap;
+    ASSERT_TRUE(LoadPictureFile(bitmap, "BtnCopyColor", "bmp"));
     ImageControl image;
     ASSERT_TRUE(image.LoadJpegResource("banner", "jpg"));
     QFile maps(QStringLiteral("/proc/self/maps"));
@@ -97,25 +98,42 @@ TEST(SkinPictures, AMissingPictureLeavesTheControlAsItWas) {
     EXPECT_FALSE(image.LoadJpegResource("nosuchpicture", "jpg"));
     EXPECT_EQ(image.Picture().size(), QSize(300, 30));
 
-    QImage glyph;
-    ASSERT_TRUE(LoadBitmapResource(glyph, "BtnClose", "bmp"));
-    EXPECT_FALSE(LoadBitmapResource(glyph, "banner", "bmp"));
-    EXPECT_EQ(glyph.size(), QSize(56, 25));
+    QByteArray glyph;
+    ASSERT_TRUE(LoadPictureFile(glyph, "BtnClose", "bmp"));
+    EXPECT_FALSE(LoadPictureFile(glyph, "banner", "bmp"));
+    EXPECT_EQ(DecodePicture(glyph).size(), QSize(56, 25));
 }
 
-// A picture shown from its file, decoded only when painted, paints as the decoded picture does; a missing
-// one leaves it as it was.
+// A picture shown from its file, decoded only when painted, paints as the decoded picture does, in its
+// corner or stretched as a frame's piece; a missing one leaves it as it was.
 TEST(SkinPictures, APictureShownFromItsFilePaintsAsTheDecodedOne) {
-    ImageControl decoded, shown;
-    ASSERT_TRUE(decoded.LoadJpegResource("ImgColorList", "jpg"));
-    ASSERT_TRUE(shown.ShowJpegResource("ImgColorList", "jpg"));
-    EXPECT_TRUE(shown.Picture().isNull());
-    decoded.resize(320, 40);
-    shown.resize(320, 40);
-    const QImage painted = decoded.grab().toImage();
-    EXPECT_EQ(shown.grab().toImage(), painted);
-    EXPECT_FALSE(shown.ShowJpegResource("nosuchpicture", "jpg"));
-    EXPECT_EQ(shown.grab().toImage(), painted);
+    const struct {
+        const char* Name;
+        const char* Type;
+        bool Stretched;
+    } cases[] = {{"ImgColorList", "jpg", false}, {"FrameTop", "bmp", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ImageControl decoded, shown;
+        decoded.SetPicture(DecodePicture(FindPictureResource(c.Name, c.Type)));
+        ASSERT_FALSE(decoded.Picture().isNull());
+        ASSERT_TRUE(shown.ShowPictureResource(c.Name, c.Type));
+        EXPECT_TRUE(shown.Picture().isNull());
+        for (ImageControl* image : {&decoded, &shown}) {
+            image->SetStretched(c.Stretched);
+            image->resize(320, 40);
+        }
+        const QImage painted = decoded.grab().toImage();
+        EXPECT_EQ(shown.grab().toImage(), painted);
+        EXPECT_FALSE(shown.ShowPictureResource("nosuchpicture", c.Type));
+        EXPECT_EQ(shown.grab().toImage(), painted);
+    }
+}
+
+// The pictures' bytes are read where the program carries them, not copied into memory of its own.
+TEST(SkinPictures, PicturesAreReadWhereTheProgramCarriesThem) {
+    const QByteArray file = FindPictureResource("BtnClose", "bmp");
+    EXPECT_EQ(static_cast<const void*>(file.constData()), QResource(":/pictures/BTNCLOSE.BMP").data());
 }
 
 TEST(JpegDecoder, BrokenDataDecodesToNothing) {

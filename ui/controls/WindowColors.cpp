@@ -11,6 +11,12 @@ void SetBackground(QWidget* widget, ColorValue color) {
     widget->setPalette(palette);
 }
 
+void SetTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
 QWidget* ColoredPanel(QWidget* parent, ColorValue color) {
     auto* panel = new QWidget(parent);
     SetBackground(panel, color);

@@ -113,7 +113,7 @@ QWidget* MainWindow::CreateBanner(QWidget* centre) {
     font.setPixelSize(16);
     font.setUnderline(true);
     siteLink_->setFont(font);
-    siteLink_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    SetTextColor(siteLink_, Qt::white);
     siteLink_->raise();
     return bannerPanel_;
 }

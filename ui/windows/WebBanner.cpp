@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/WebView.h"
 #include "ui/controls/ImageControl.h"
+#include "ui/controls/WindowColors.h"
 #include "ui/windows/OpenLinks.h"
 
 #include <QEvent>
@@ -94,14 +95,14 @@ void WebBanner::OpenSiteFromLink() { OpenLink(platform_, MakerSite); }
 
 void WebBanner::HighlightLink() {
     RunGuarded([this] {
-        link_.setStyleSheet(QStringLiteral("color: red; background: transparent;"));
+        SetTextColor(&link_, Qt::red);
         link_.setCursor(Qt::PointingHandCursor);
     });
 }
 
 void WebBanner::UnhighlightLink() {
     RunGuarded([this] {
-        link_.setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        SetTextColor(&link_, Qt::white);
         link_.setCursor(Qt::ArrowCursor);
     });
 }

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QLibraryInfo>
+#include <QThreadPool>
 #include <QTranslator>
 
 namespace {
@@ -34,6 +35,10 @@ QString ProgramLanguage(const QStringList& uiLanguages) {
 
 TintraApplication::TintraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tintra"));
+    // Qt splits a large fill or picture conversion over a pool of a thread per core. The window's are
+    // a list's height at most, over in microseconds either way, and each thread kept for them holds a
+    // stack and a heap of its own: one is enough.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     UseStandInFaces();
     Speak({});
 }

@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QWindow>
 
 namespace {
@@ -28,6 +29,7 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 void ImageControl::SetPicture(const QImage& picture) {
     picture_ = picture;
     file_.clear();
+    kept_ = QImage();
     update();
 }
 
@@ -45,8 +47,14 @@ bool ImageControl::ShowPictureResource(const QString& name, const QString& type)
         return false;
     picture_ = QImage();
     file_ = std::move(file);
+    kept_ = QImage();
     update();
     return true;
+}
+
+void ImageControl::KeepDecoded(const QRect& part) {
+    keptPart_ = part;
+    kept_ = QImage();
 }
 
 void ImageControl::SetStretched(bool stretched) {
@@ -73,12 +81,23 @@ QImage& ImageControl::Canvas() {
     return picture_;
 }
 
-void ImageControl::paintEvent(QPaintEvent*) {
+void ImageControl::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // pictures made for one scale, shown at another
+    const bool keeps = !file_.isEmpty() && !keptPart_.isEmpty() && !stretched_;
+    if (keeps && !kept_.isNull() && keptPart_.contains(event->rect())) {
+        painter.drawImage(keptAt_, kept_);
+        return;
+    }
     const QImage picture = file_.isEmpty() ? picture_ : DecodePicture(file_);
     if (picture.isNull())
         return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform); // pictures made for one scale, shown at another
+    if (keeps) {
+        // A pixel round it too: a scaled screen's smooth scaling blends each pixel with its neighbours.
+        const QRect place = keptPart_.adjusted(-1, -1, 1, 1) & picture.rect();
+        kept_ = picture.copy(place);
+        keptAt_ = place.topLeft();
+    }
     if (stretched_)
         painter.drawImage(rect(), picture);
     else

@@ -21,6 +21,10 @@ public:
     // program's read-only pages, decoded at each paint: for a picture drawn when the window is first
     // shown or resized, and never again while picking. The control then has no Picture().
     bool ShowPictureResource(const QString& name, const QString& type);
+    // Of a picture shown from its file at its own size, the part under the rectangle (in the control's
+    // coordinates) is kept decoded once painted: for a control placed over the picture that is drawn
+    // again at each change, and the picture under it with it, which then decodes nothing.
+    void KeepDecoded(const QRect& part);
     void SetStretched(bool stretched);
 
     // The picture to draw on, made white at the control's size in device pixels when the control has
@@ -35,5 +39,9 @@ private:
     QImage picture_;
     // The picture file painted where the picture is not kept.
     QByteArray file_;
+    // The part of the file's picture to keep decoded; what is kept of it, and where that lies.
+    QRect keptPart_;
+    QImage kept_;
+    QPoint keptAt_;
     bool stretched_ = false;
 };

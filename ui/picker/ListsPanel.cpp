@@ -68,6 +68,8 @@ QWidget* ListsPanel::CreateValueRow() {
     auto* valueField = new CurrentColorField(picker_.Current, valueRow);
     valueField->setGeometry(101, 4, 340, 23);
     valueField->setAccessibleName(tr("当前颜色值"));
+    // The picture fills the row from its corner: the field lies over the same place of it.
+    valueRowPicture_->KeepDecoded(valueField->geometry());
     return valueRow;
 }
 
@@ -101,13 +103,12 @@ void ListsPanel::Connect() {
 }
 
 void ListsPanel::LoadSkin() {
-    const QString jpg = QStringLiteral("jpg");
-    // The headers are painted with the window; the value row's picture, under the value field, each time
-    // the value changes, so it is kept.
-    for (auto [image, name] :
-         {std::pair{favouritesHeader_, "ImgColorFavList"}, {historyHeader_, "ImgColorList"}})
-        image->ShowPictureResource(QString::fromLatin1(name), jpg);
-    valueRowPicture_->LoadJpegResource(QStringLiteral("ImgCurColorVal"), jpg);
+    // The headers are painted with the window; the value row's picture also under the value field, each
+    // time the value changes, from the part kept decoded there.
+    for (auto [image, name] : {std::pair{favouritesHeader_, "ImgColorFavList"},
+                               {historyHeader_, "ImgColorList"},
+                               {valueRowPicture_, "ImgCurColorVal"}})
+        image->ShowPictureResource(QString::fromLatin1(name), QStringLiteral("jpg"));
 }
 
 void ListsPanel::RemoveSelectedFavourites() {

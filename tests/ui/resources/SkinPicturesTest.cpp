@@ -130,6 +130,27 @@ TEST(SkinPictures, APictureShownFromItsFilePaintsAsTheDecodedOne) {
     }
 }
 
+// A part of a picture kept decoded, as the value row's under its field, paints there as the whole picture
+// does: alone, and in a paint that reaches past it.
+TEST(SkinPictures, APartKeptDecodedPaintsAsTheWholePicture) {
+    ImageControl decoded, shown;
+    decoded.SetPicture(DecodePicture(FindPictureResource("banner", "jpg")));
+    ASSERT_TRUE(shown.ShowPictureResource("banner", "jpg"));
+    shown.KeepDecoded(QRect(101, 4, 340, 23));
+    for (ImageControl* image : {&decoded, &shown})
+        image->resize(478, 60);
+    EXPECT_EQ(shown.grab().toImage(), decoded.grab().toImage());
+    for (const QRect& painted : {QRect(101, 4, 340, 23), QRect(150, 10, 20, 5), QRect(90, 0, 100, 34)}) {
+        SCOPED_TRACE(painted.x());
+        QImage expected(478, 60, QImage::Format_RGB32), drawn(478, 60, QImage::Format_RGB32);
+        expected.fill(Qt::magenta);
+        drawn.fill(Qt::magenta);
+        decoded.render(&expected, QPoint(), painted);
+        shown.render(&drawn, QPoint(), painted);
+        EXPECT_EQ(drawn, expected);
+    }
+}
+
 // The pictures' bytes are read where the program carries them, not copied into memory of its own.
 TEST(SkinPictures, PicturesAreReadWhereTheProgramCarriesThem) {
     const QByteArray file = FindPictureResource("BtnClose", "bmp");

@@ -51,13 +51,10 @@ bool Loaded(Load load) {
 } // namespace
 
 QByteArray FindPictureResource(const QString& name, const QString& type) {
-    // The pictures are stored under upper-case names and the language folders under lower-case ones,
-    // so a name in any letter case is found in theirs.
-    const QString file = (name + QLatin1Char('.') + type).toUpper();
-    const QString root = QStringLiteral(":/pictures/");
-    const QString localised = root + ResourceLanguage().toLower() + QLatin1Char('/') + file;
-    const QResource resource(!ResourceLanguage().isEmpty() && QResource(localised).isValid() ? localised
-                                                                                             : root + file);
+    // The pictures are stored under upper-case names, so a name in any letter case is found in theirs;
+    // in the language's own folder first.
+    const QResource resource(
+        LocalisedResource(QStringLiteral(":/pictures"), (name + QLatin1Char('.') + type).toUpper()));
     // They are stored uncompressed, in the program's own read-only pages: Qt then hands out their bytes
     // where they lie, which cost no memory of the program's.
     return resource.uncompressedData();

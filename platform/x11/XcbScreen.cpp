@@ -66,8 +66,7 @@ struct XcbScreen::Root {
     std::unique_ptr<XcbSharedMemory> Memory;
     // The last grab's picture over it.
     QImage Grabbed;
-    // Damage reports on the root window; none where the server has no DAMAGE.
-    uint8_t DamageEvent = 0;
+    // The drawing on the root window, kept by the server; none where it has no DAMAGE.
     xcb_damage_damage_t Damage = 0;
     // Where the damage is taken to when it is looked at.
     xcb_xfixes_region_t Drawn = 0;
@@ -75,9 +74,21 @@ struct XcbScreen::Root {
     // nobody looked for so long that the rectangles are not worth keeping.
     std::vector<QRect> Fetched;
     bool Whole = false;
+    // Whether the drawing was fetched since the last look: each look at the pointer fetches it.
+    bool Asked = false;
 
-    // Takes a reply with the rectangles drawn in, and frees it; null where they could not be read.
+    // Asks for the rectangles drawn in since the last time, and clears them on the server.
+    xcb_xfixes_fetch_region_cookie_t AskDrawn() {
+        Asked = true;
+        xcb_damage_subtract(Connection, Damage, XCB_NONE, Drawn);
+        return xcb_xfixes_fetch_region(Connection, Drawn);
+    }
+
+    // Takes a reply with the rectangles drawn in, and frees it; null where they could not be read. The
+    // damage reports that came with it say no more than the rectangles, and are let go.
     void Keep(xcb_xfixes_fetch_region_reply_t* reply) {
+        while (xcb_generic_event_t* report = xcb_poll_for_queued_event(Connection))
+            std::free(report);
         const ReplyPtr<xcb_xfixes_fetch_region_reply_t> drawn(reply);
         if (!drawn || Fetched.size() > 256) {
             Whole = true;
@@ -147,11 +158,10 @@ XcbScreen::XcbScreen() {
             root->Connection, xcb_xfixes_query_version(root->Connection, 2, 0), nullptr)) &&
         ReplyPtr<xcb_damage_query_version_reply_t>(xcb_damage_query_version_reply(
             root->Connection, xcb_damage_query_version(root->Connection, 1, 1), nullptr))) {
-        root->DamageEvent = damage->first_event;
         root->Damage = xcb_generate_id(root->Connection);
-        // One report when the damage stops being empty, however many rectangles are drawn after it (a
-        // screen of small squares drawn again would otherwise be thousands of reports); the rectangles
-        // are asked for when it is looked at. Left unread while picking is off, nothing more comes.
+        // The rectangles are asked for at each look, so the reports are not needed: the fewest, one
+        // when the damage stops being empty (a screen of small squares drawn again would otherwise be
+        // thousands). Left unread while picking is off, nothing more comes.
         xcb_damage_create(root->Connection, root->Damage, root->Window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
         root->Drawn = xcb_generate_id(root->Connection);
         xcb_xfixes_create_region(root->Connection, root->Drawn, 0, nullptr);
@@ -162,32 +172,14 @@ XcbScreen::XcbScreen() {
 
 XcbScreen::~XcbScreen() = default;
 
-namespace {
-
-// Whether the server reported drawing since the last look.
-bool DamageReported(xcb_connection_t* x, uint8_t damageEvent) {
-    bool reported = false;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
-        reported |= (event->response_type & 0x7f) == damageEvent + XCB_DAMAGE_NOTIFY;
-        std::free(event);
-    }
-    return reported;
-}
-
-} // namespace
-
 std::optional<QPoint> XcbScreen::Pointer() const {
     if (!root_)
         return std::nullopt;
     xcb_connection_t* x = root_->Connection;
     const xcb_query_pointer_cookie_t pointer = xcb_query_pointer(x, root_->Window);
-    // Drawing reported is fetched in the same wait as the pointer, not in one of its own after it. The
-    // damage is cleared, which brings the next report with the next drawing.
-    std::optional<xcb_xfixes_fetch_region_cookie_t> drawn;
-    if (root_->Damage && DamageReported(x, root_->DamageEvent)) {
-        xcb_damage_subtract(x, root_->Damage, XCB_NONE, root_->Drawn);
-        drawn = xcb_xfixes_fetch_region(x, root_->Drawn);
-    }
+    // What was drawn since the last look is fetched in the same wait as the pointer, reported or not:
+    // to learn whether it was reported would take a read of the connection of its own at every tick.
+    const auto drawn = root_->Damage ? std::optional(root_->AskDrawn()) : std::nullopt;
     const ReplyPtr<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(x, pointer, nullptr));
     if (drawn)
         root_->Keep(xcb_xfixes_fetch_region_reply(x, *drawn, nullptr));
@@ -200,16 +192,14 @@ bool XcbScreen::Changed(const QRect& region) {
     if (!root_ || !root_->Damage)
         return true;
     Root& root = *root_;
-    if (DamageReported(root.Connection, root.DamageEvent)) {
-        xcb_damage_subtract(root.Connection, root.Damage, XCB_NONE, root.Drawn);
-        root.Keep(xcb_xfixes_fetch_region_reply(
-            root.Connection, xcb_xfixes_fetch_region(root.Connection, root.Drawn), nullptr));
-    }
+    if (!root.Asked)
+        root.Keep(xcb_xfixes_fetch_region_reply(root.Connection, root.AskDrawn(), nullptr));
     const bool changed =
         root.Whole || std::any_of(root.Fetched.begin(), root.Fetched.end(),
                                   [&region](const QRect& area) { return region.intersects(area); });
     root.Fetched.clear();
     root.Whole = false;
+    root.Asked = false;
     return changed;
 }
 

@@ -8,11 +8,11 @@
 #include <optional>
 
 // The X11 root window read directly, on a connection of its own, in the screen's device pixels: the
-// pointer with one request, which brings the drawing reported since along in the same wait; a rectangle of
-// pixels with one request, through shared memory where the server offers it, in any true-colour pixel format
-// (16, 24 and 30 bits among them); and whether anything in a region changed since the last look, from the
-// server's damage reports. Gives nothing where it cannot: no X server, or a root window of colour-mapped
-// pixels.
+// pointer with one request, which brings what was drawn since the last look along in the same wait; a
+// rectangle of pixels with one request, through shared memory where the server offers it, in any
+// true-colour pixel format (16, 24 and 30 bits among them); and whether anything in a region changed since
+// the last look, from the damage the server keeps. Gives nothing where it cannot: no X server, or a root
+// window of colour-mapped pixels.
 class XcbScreen {
 public:
     XcbScreen();

@@ -2,6 +2,7 @@
 
 #include "platform/x11/XcbSharedMemory.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -25,6 +26,10 @@ public:
         xcb_create_gc(x_, pen_, window_, 0, nullptr);
         if (QWindow* window = control.windowHandle())
             window->installEventFilter(this);
+        // Puts are sent when the event loop is about to wait: those of one tick, the magnifier's and
+        // the position line's, go to the server together, in one write that wakes it once.
+        if (auto* loop = QAbstractEventDispatcher::instance())
+            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, [this] { xcb_flush(x_); });
     }
 
     ~XcbDirectView() override {
@@ -61,7 +66,6 @@ public:
                               int16_t(part.top()), uint16_t(part.width()), uint16_t(part.height()),
                               int16_t(part.left()), int16_t(part.top()), depth_, XCB_IMAGE_FORMAT_Z_PIXMAP, 0,
                               buffer.Segment(), 0);
-        xcb_flush(x_);
         return true;
     }
 

@@ -9,7 +9,6 @@
 #include "ui/picker/MainWindow.h"
 
 #include <QAbstractEventDispatcher>
-#include <QThread>
 
 #include <chrono>
 #include <cstdlib>

@@ -26,10 +26,6 @@ public:
         xcb_create_gc(x_, pen_, window_, 0, nullptr);
         if (QWindow* window = control.windowHandle())
             window->installEventFilter(this);
-        // Puts are sent when the event loop is about to wait: those of one tick, the magnifier's and
-        // the position line's, go to the server together, in one write that wakes it once.
-        if (auto* loop = QAbstractEventDispatcher::instance())
-            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, [this] { xcb_flush(x_); });
     }
 
     ~XcbDirectView() override {
@@ -128,5 +124,14 @@ std::unique_ptr<DirectView> XcbDirectViews::Create(QWidget* control) {
     std::free(geometry);
     if (!KeepsPicturePixels(xcb_get_setup(x), depth))
         return nullptr;
+    // Puts are sent when the event loop is about to wait: those of one tick, the magnifier's and the
+    // position line's, go to the server together, in one write that wakes it once. One flush serves
+    // every view on the connection.
+    if (!flushesBeforeWaits_) {
+        if (auto* loop = QAbstractEventDispatcher::instance()) {
+            QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, qGuiApp, [x] { xcb_flush(x); });
+            flushesBeforeWaits_ = true;
+        }
+    }
     return std::make_unique<XcbDirectView>(x, *control, depth);
 }

@@ -9,4 +9,7 @@
 class XcbDirectViews final : public DirectViews {
 public:
     std::unique_ptr<DirectView> Create(QWidget* control) override;
+
+private:
+    bool flushesBeforeWaits_ = false;
 };
